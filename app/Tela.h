@@ -1,0 +1,9 @@
+#pragma once
+// Travessia entre os bytes Latin-1 do sistema e o texto da tela.
+#include <QString>
+#include <string>
+
+// Texto que é UTF-8 válido aparece como UTF-8; qualquer outro, como Windows-1252/Latin-1.
+QString ParaTela(const std::string& bytes);
+// Texto da tela para Latin-1 (o que não cabe vira "?").
+std::string DaTela(const QString& texto);

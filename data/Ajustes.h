@@ -1,0 +1,34 @@
+#pragma once
+// Os ajustes da rodada: o que a janela principal guarda e a rodada e o relatório leem.
+#include "Regional.h"
+
+#include <array>
+#include <string>
+
+// Uma linha de entrada já cortada em campos, levada do carregador ao gancho de inclusão da tabela,
+// que a conserta no lugar, e de volta ao carregador.
+struct Rascunho {
+    std::string CD_UF, CD_MUN, MUN, SG_UF, POP1, POP2;
+    std::string SIT_DOA, CD_MUND, SIT_REC, CD_MUNR, POP, DATA, EXCECAO;
+};
+
+struct Ajustes {
+    // Pasta do executável, terminada em "/".
+    std::string DirSistema;
+    // [0] base original, [1] base de tradução (caminhos completos), [2] nome escolhido na lista.
+    std::array<std::string, 3> Arquivos{"a definir", "a definir", "a definir"};
+    // Pasta corrente da lista de pastas: onde vão o resultado, comp.CSV e o log.
+    std::string Pasta;
+    // Texto da caixa do nome do resultado (até 8 caracteres) e da caixa de linhas do relatório.
+    std::string NovoArquivo;
+    std::string Linhas = "50";
+    // "Ignorar exceções" marcado.
+    bool IgnoraEx = true;
+    // Bases extras ativas: nomes dos municípios (base1) e siglas das UFs (base2).
+    bool base1 = false;
+    bool base2 = false;
+    Rascunho rascunho;
+    Regional regional;
+
+    std::string PastaTrabalho() const { return DirSistema + "Trabalho/"; }
+};

@@ -1,0 +1,24 @@
+#pragma once
+// Leitura de arquivo texto linha a linha: a linha termina em CR, em LF ou em CR LF; Ctrl-Z encerra
+// a entrada. Linhas de qualquer tamanho.
+#include <cstdio>
+#include <string>
+
+class LeitorTexto {
+public:
+    // Abre o arquivo; a falha levanta Falha com o nome do arquivo e o motivo.
+    explicit LeitorTexto(const std::string& caminho);
+    ~LeitorTexto();
+    LeitorTexto(const LeitorTexto&) = delete;
+    LeitorTexto& operator=(const LeitorTexto&) = delete;
+
+    // Lê a próxima linha sem o fim de linha; devolve false no fim da entrada.
+    // Um erro de leitura levanta Falha.
+    bool LeLinha(std::string& linha);
+
+private:
+    int Proximo();
+    std::string caminho_;
+    std::FILE* arquivo_ = nullptr;
+    bool acabou_ = false;
+};

@@ -1,0 +1,89 @@
+#pragma once
+// Objeto de tabela: um cursor sobre uma tabela .dbf carregada no motor.
+#include "ArquivoDbf.h"
+#include "Motor.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+class Tabela {
+public:
+    explicit Tabela(Motor& motor);
+    ~Tabela();
+    Tabela(const Tabela&) = delete;
+    Tabela& operator=(const Tabela&) = delete;
+
+    // Pasta e nome do arquivo; só com a tabela fechada.
+    void DefinePasta(const std::string& pasta);
+    void DefineNome(const std::string& nome);
+    // Abrir uma tabela aberta não faz nada.
+    void Abre();
+    // Fechar posta uma edição pendente com mudanças e escreve o arquivo; fechar uma tabela fechada falha.
+    void Fecha();
+    // Posta ou cancela a edição pendente e escreve no disco as mudanças da tabela.
+    void Grava();
+    bool Aberta() const { return tabela_ != nullptr; }
+
+    void Primeiro();
+    void Proximo();
+    void Anterior();
+    void Ultimo();
+    void VaiPara(int registro); // 1 a Registros()
+    bool Fim() const { return fim_; }
+    bool Inicio() const { return inicio_; }
+    int Registros() const;
+    int RegistroAtual() const { return atual_; } // 0 quando a tabela está vazia
+
+    // Roda o gancho de antes de incluir e começa um registro novo, vazio.
+    void Inclui();
+    void Edita();
+    void Posta();
+    void Cancela();
+
+    void DefineInteiro(const std::string& campo, std::int32_t valor);
+    void DefineTexto(const std::string& campo, const std::string& valor);
+    std::int32_t Inteiro(const std::string& campo) const;
+    std::string Texto(const std::string& campo) const;
+    double Numero(const std::string& campo) const;
+
+    int NumeroCampos() const;
+    std::string NomeCampo(int posicao) const;
+    std::string TextoCampo(int posicao) const;
+    // Texto de um campo num registro qualquer, sem mexer no cursor (para a grade).
+    std::string TextoCampoEm(int registro, int posicao) const;
+
+    // Primeiro registro, na ordem da tabela, cujos campos-chave ("CD_UF;CD_MUN") valem os números
+    // dados; sem achar, o cursor fica onde estava.
+    bool Localiza(const std::string& chaves, const std::vector<std::int64_t>& valores);
+
+    // Gancho de antes de incluir: roda em Inclui, antes de o registro novo existir.
+    std::function<void(Tabela&)> AntesDeIncluir;
+
+    const std::string& Pasta() const { return pasta_; }
+    const std::string& Nome() const { return nome_; }
+
+private:
+    enum class Estado { Navegando, Editando, Incluindo };
+    void ExigeAberta() const;
+    int IndiceCampo(const std::string& campo) const;
+    const std::vector<Valor>& RegistroCorrente() const;
+    void LeRegistro(int registro, std::vector<Valor>& destino) const;
+    Valor& ValorEditavel(const std::string& campo, int& indice);
+    void PostaSeHouver();
+
+    Motor& motor_;
+    std::string pasta_;
+    std::string nome_;
+    Motor::Carregada* tabela_ = nullptr;
+    Estado estado_ = Estado::Navegando;
+    int atual_ = 0;
+    bool fim_ = true;
+    bool inicio_ = true;
+    bool mudou_ = false;
+    std::vector<Valor> edicao_;
+    mutable std::vector<Valor> cache_;
+    mutable int cacheRegistro_ = 0;
+    mutable std::uint64_t cacheGeracao_ = 0;
+};

@@ -1,0 +1,32 @@
+#pragma once
+// Funções de texto comuns a todo o sistema. Textos são bytes Latin-1.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Remove nas duas pontas todo caractere de código 32 ou menor.
+std::string Apara(std::string_view texto);
+
+// Conversão estrita para inteiro de 32 bits: brancos à esquerda, sinal opcional, dígitos decimais;
+// ou "$", "x", "X", "0x", "0X" seguidos de dígitos hexadecimais (até $7FFFFFFF, sem sinal).
+// Nada pode vir depois. Devolve vazio quando não converte.
+std::optional<std::int32_t> TentaInteiro(std::string_view texto);
+
+// A mesma conversão; a falha levanta Falha("'<texto>' is not a valid integer value").
+std::int32_t StrToInt(std::string_view texto);
+
+// O teste de inteiro: só importa se a conversão estrita dá certo.
+bool EhInteiro(std::string_view texto);
+
+// Teste de número decimal com o separador decimal do usuário (brancos, sinal, dígitos com no máximo
+// um separador, expoente opcional, brancos).
+bool EhDecimal(std::string_view texto, char separadorDecimal);
+
+// Forma decimal simples de um inteiro: "-" quando negativo, sem zeros à esquerda nem separadores.
+std::string TextoInteiro(std::int64_t valor);
+
+// Formato geral de número: até 15 algarismos significativos (empate arredonda para longe do zero),
+// sem zeros finais, separador do usuário só quando sobra fração, expoente abaixo de 0,0001 e a
+// partir de 10^15.
+std::string FormatoGeral(double valor, char separadorDecimal);

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Instala, por apt-get, tudo o que o projeto usa para compilar, testar e rodar (Debian 12, como root).
+set -euo pipefail
+export DEBIAN_FRONTEND=noninteractive
+pacotes=(
+    cmake g++ make pkg-config clang-format
+    libsqlite3-dev libshp-dev googletest libgtest-dev
+    qt6-base-dev libqt6printsupport6 libgl-dev
+    fonts-liberation fonts-dejavu-core
+    python3-dbfread gdal-bin poppler-utils
+    xvfb xauth x11-apps xdotool imagemagick
+)
+faltam=()
+for p in "${pacotes[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || faltam+=("$p")
+done
+if [ "${#faltam[@]}" -gt 0 ]; then
+    apt-get update -q
+    apt-get install -y -q --no-install-recommends "${faltam[@]}"
+fi
