@@ -1,0 +1,8 @@
+#pragma once
+// Ajustes regionais do usuário lidos do ambiente (LANG, LC_*), para o comando em lote.
+#include "Regional.h"
+
+// Lê os separadores decimal e de milhar e os formatos de data curta e hora longa da localidade do
+// usuário (setlocale(LC_ALL, "")) e devolve LC_NUMERIC a "C" para o resto do processo, para que a
+// biblioteca C não escreva vírgulas decimais nos números internos.
+Regional RegionalDoAmbiente();

@@ -1,0 +1,7 @@
+#pragma once
+// Saída no terminal: os textos do sistema são Latin-1; o terminal pode esperar UTF-8.
+#include <string>
+
+// Converte o texto Latin-1 para a codificação do terminal (a de nl_langinfo(CODESET) depois de
+// setlocale): UTF-8 é convertido, qualquer outra fica com os bytes como estão.
+std::string ParaTerminal(const std::string& latin1);
