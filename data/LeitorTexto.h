@@ -3,6 +3,7 @@
 // a entrada. Linhas de qualquer tamanho.
 #include <cstdio>
 #include <string>
+#include <vector>
 
 class LeitorTexto {
 public:
@@ -13,12 +14,17 @@ public:
     LeitorTexto& operator=(const LeitorTexto&) = delete;
 
     // Lê a próxima linha sem o fim de linha; devolve false no fim da entrada.
-    // Um erro de leitura levanta Falha.
+    // Um erro de leitura ou um byte nulo (o arquivo não é texto) levanta Falha.
     bool LeLinha(std::string& linha);
 
 private:
-    int Proximo();
+    // Garante bytes no buffer; false no fim do arquivo.
+    bool Enche();
     std::string caminho_;
     std::FILE* arquivo_ = nullptr;
+    std::vector<char> buffer_;
+    std::size_t posicao_ = 0;
+    std::size_t tamanho_ = 0;
+    long long linhas_ = 0;
     bool acabou_ = false;
 };

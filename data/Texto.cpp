@@ -1,0 +1,201 @@
+#include "Texto.h"
+
+#include "Falha.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+bool EhDigito(char c) {
+    return c >= '0' && c <= '9';
+}
+
+int ValorHexa(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// Dígitos hexadecimais até o fim do texto; o valor cabe no intervalo positivo de 32 bits.
+std::optional<std::int32_t> LeHexa(std::string_view digitos) {
+    if (digitos.empty())
+        return std::nullopt;
+    std::int64_t valor = 0;
+    for (char c : digitos) {
+        const int d = ValorHexa(c);
+        if (d < 0)
+            return std::nullopt;
+        valor = valor * 16 + d;
+        if (valor > INT32_MAX)
+            return std::nullopt;
+    }
+    return static_cast<std::int32_t>(valor);
+}
+
+} // namespace
+
+std::string Apara(std::string_view texto) {
+    std::size_t inicio = 0, fim = texto.size();
+    while (inicio < fim && static_cast<unsigned char>(texto[inicio]) <= 32)
+        ++inicio;
+    while (fim > inicio && static_cast<unsigned char>(texto[fim - 1]) <= 32)
+        --fim;
+    return std::string(texto.substr(inicio, fim - inicio));
+}
+
+std::optional<std::int32_t> TentaInteiro(std::string_view texto) {
+    std::size_t i = 0;
+    while (i < texto.size() && texto[i] == ' ')
+        ++i;
+    std::string_view resto = texto.substr(i);
+    if (resto.empty())
+        return std::nullopt;
+    // O prefixo hexadecimal ocupa o lugar do sinal: "-$10" não converte.
+    if (resto[0] == '$' || resto[0] == 'x' || resto[0] == 'X')
+        return LeHexa(resto.substr(1));
+    if (resto.size() >= 2 && resto[0] == '0' && (resto[1] == 'x' || resto[1] == 'X'))
+        return LeHexa(resto.substr(2));
+    bool negativo = false;
+    if (resto[0] == '+' || resto[0] == '-') {
+        negativo = resto[0] == '-';
+        resto.remove_prefix(1);
+    }
+    if (resto.empty())
+        return std::nullopt;
+    std::int64_t valor = 0;
+    for (char c : resto) {
+        if (!EhDigito(c))
+            return std::nullopt;
+        valor = valor * 10 + (c - '0');
+        if (valor > std::int64_t{INT32_MAX} + 1)
+            return std::nullopt;
+    }
+    if (negativo)
+        valor = -valor;
+    if (valor > INT32_MAX)
+        return std::nullopt;
+    return static_cast<std::int32_t>(valor);
+}
+
+std::int32_t StrToInt(std::string_view texto) {
+    if (auto valor = TentaInteiro(texto))
+        return *valor;
+    throw Falha("'" + std::string(texto) + "' is not a valid integer value");
+}
+
+bool EhInteiro(std::string_view texto) {
+    return TentaInteiro(texto).has_value();
+}
+
+bool EhDecimal(std::string_view texto, char separadorDecimal) {
+    std::size_t i = 0;
+    const std::size_t n = texto.size();
+    auto pulaBrancos = [&] {
+        while (i < n && texto[i] == ' ')
+            ++i;
+    };
+    auto contaDigitos = [&] {
+        std::size_t inicio = i;
+        while (i < n && EhDigito(texto[i]))
+            ++i;
+        return i - inicio;
+    };
+    pulaBrancos();
+    if (i < n && (texto[i] == '+' || texto[i] == '-'))
+        ++i;
+    std::size_t digitos = contaDigitos();
+    if (i < n && texto[i] == separadorDecimal) {
+        ++i;
+        digitos += contaDigitos();
+    }
+    if (digitos == 0)
+        return false;
+    if (i < n && (texto[i] == 'E' || texto[i] == 'e')) {
+        ++i;
+        if (i < n && (texto[i] == '+' || texto[i] == '-'))
+            ++i;
+        if (contaDigitos() == 0)
+            return false;
+    }
+    pulaBrancos();
+    return i == n;
+}
+
+std::string TextoInteiro(std::int64_t valor) {
+    return std::to_string(valor);
+}
+
+std::string FormatoGeral(double valor, char separadorDecimal) {
+    if (std::isnan(valor))
+        return "NAN";
+    if (std::isinf(valor))
+        return valor < 0 ? "-INF" : "INF";
+    if (valor == 0)
+        return "0";
+
+    // A expansão decimal exata do double (glibc escreve todos os dígitos pedidos sem arredondar
+    // antes): 780 casas cobrem qualquer double. O arredondamento na 15ª casa é feito aqui, com o
+    // empate para longe do zero, o que "%.15G" não faz (ele arredonda o empate para o par).
+    char exata[800];
+    std::snprintf(exata, sizeof exata, "%.780e", std::fabs(valor));
+    std::string digitos;
+    digitos.reserve(16);
+    const char* p = exata;
+    for (; *p != 'e' && digitos.size() < 16; ++p)
+        if (EhDigito(*p))
+            digitos += *p;
+    while (*p != 'e')
+        ++p;
+    int expoente = std::atoi(p + 1);
+
+    const bool sobe = digitos[15] >= '5';
+    digitos.resize(15);
+    if (sobe) {
+        int k = 14;
+        while (k >= 0 && digitos[k] == '9')
+            digitos[k--] = '0';
+        if (k < 0) {
+            digitos.insert(digitos.begin(), '1');
+            digitos.pop_back();
+            ++expoente;
+        } else {
+            ++digitos[k];
+        }
+    }
+    while (digitos.size() > 1 && digitos.back() == '0')
+        digitos.pop_back();
+
+    std::string texto = valor < 0 ? "-" : "";
+    if (expoente < -4 || expoente >= 15) {
+        texto += digitos[0];
+        if (digitos.size() > 1) {
+            texto += separadorDecimal;
+            texto.append(digitos, 1);
+        }
+        texto += 'E';
+        texto += std::to_string(expoente);
+    } else if (expoente < 0) {
+        texto += '0';
+        texto += separadorDecimal;
+        texto.append(static_cast<std::size_t>(-expoente - 1), '0');
+        texto += digitos;
+    } else {
+        const auto inteiros = static_cast<std::size_t>(expoente) + 1;
+        if (digitos.size() <= inteiros) {
+            texto += digitos;
+            texto.append(inteiros - digitos.size(), '0');
+        } else {
+            texto.append(digitos, 0, inteiros);
+            texto += separadorDecimal;
+            texto.append(digitos, inteiros);
+        }
+    }
+    return texto;
+}
