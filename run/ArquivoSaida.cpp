@@ -1,0 +1,37 @@
+#include "ArquivoSaida.h"
+
+#include "Arquivos.h"
+#include "Falha.h"
+#include "Texto.h"
+
+#include <cerrno>
+
+ArquivoSaida::ArquivoSaida(const std::string& caminho) : caminho_(ResolveCaminho(caminho)) {
+    arquivo_ = std::fopen(caminho_.c_str(), "wb");
+    if (arquivo_ == nullptr)
+        FalhaES("criar", errno);
+    // Buffer grande: um arquivo de um milhão de linhas não pode custar uma chamada por linha.
+    std::setvbuf(arquivo_, nullptr, _IOFBF, 1 << 16);
+}
+
+ArquivoSaida::~ArquivoSaida() {
+    if (arquivo_ != nullptr)
+        std::fclose(arquivo_);
+}
+
+void ArquivoSaida::EscreveLinha(const std::string& linha) {
+    if (std::fwrite(linha.data(), 1, linha.size(), arquivo_) != linha.size() || std::fputs("\r\n", arquivo_) < 0)
+        FalhaES("gravar", errno);
+}
+
+void ArquivoSaida::Fecha() {
+    std::FILE* arquivo = arquivo_;
+    arquivo_ = nullptr;
+    if (std::fclose(arquivo) != 0)
+        FalhaES("gravar", errno);
+}
+
+void ArquivoSaida::FalhaES(const char* acao, int erro) const {
+    throw Falha("Erro de E/S " + TextoInteiro(erro) + ": n\xe3o foi poss\xedvel " + acao + " o arquivo \"" + caminho_ +
+                "\": " + MotivoDoErro(erro) + ".");
+}

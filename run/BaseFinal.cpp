@@ -1,0 +1,74 @@
+// Montagem da base final: a cópia da base original (com as bases extras ativas) e os receptores que
+// faltam, antes de qualquer transferência.
+#include "Processamento.h"
+
+#include "Texto.h"
+
+namespace {
+
+const std::string SiglaInexistente = "??";
+const std::string NomeInexistente = "<nome inexistente>";
+
+// O comando de cópia pelas bases extras ativas, montado com os mesmos pedaços de sempre (os brancos
+// dobrados inclusive).
+std::string ComandoCopia(bool nomes, bool siglas) {
+    if (nomes && siglas)
+        return std::string("insert into final ") + "select a.cd_uf,a.cd_mun,b.sg_uf,c.mun,a.pop1,a.pop2 " +
+               "from original as a, def_uf as b, def_mun as c " + "where " + "a.cd_uf = b.cd_uf and " +
+               "a.cd_uf = c.cd_uf and a.cd_mun = c.cd_mun;";
+    if (nomes)
+        return std::string("insert into final ( cd_uf, cd_mun, mun, pop1, pop2 ) ") +
+               "select a.cd_uf,a.cd_mun,b.mun,a.pop1,a.pop2 " + "from original as a, def_mun as b " + "where " +
+               "a.cd_uf  = b.cd_uf and " + "a.cd_mun = b.cd_mun;";
+    if (siglas)
+        return std::string("insert into final ( cd_uf, cd_mun, uf, pop1, pop2 ) ") +
+               "select a.cd_uf,a.cd_mun,b.sg_uf,a.pop1,a.pop2 " + "from original as a, def_uf as b " + "where " +
+               "a.cd_uf  = b.cd_uf;";
+    return std::string("insert into final ( cd_uf, cd_mun , pop1, pop2) ") + "select * from original;";
+}
+
+} // namespace
+
+void Processamento::ExecutaFinal(const std::string& comando) {
+    dados_.Q_BF_DESC.LimpaSql();
+    dados_.Q_BF_DESC.AcrescentaSql(comando);
+    dados_.Q_BF_DESC.Executa();
+}
+
+void Processamento::CarregaBF() {
+    Tabela& traducao = dados_.T_BT_DESC;
+    Tabela& final = dados_.T_BF_DESC;
+    dados_.T_BO_DESC.Primeiro();
+    traducao.Primeiro();
+    ExecutaFinal(ComandoCopia(ajustes_.base1, ajustes_.base2));
+
+    // Todo receptor precisa de registro na base final para que a transferência o ache sempre.
+    int incluidos = 0;
+    for (; !traducao.Fim(); traducao.Proximo()) {
+        const std::int32_t uf = traducao.Inteiro("CD_UF");
+        const std::int32_t receptor = traducao.Inteiro("CD_MUNR");
+        if (final.Localiza("CD_UF;CD_MUN", {uf, receptor}))
+            continue;
+        std::string sigla = SiglaInexistente;
+        std::string nome = NomeInexistente;
+        if (ajustes_.base1 && dados_.T_DEF_MUN.Localiza("CD_UF;CD_MUN", {uf, receptor}))
+            nome = dados_.T_DEF_MUN.Texto("MUN");
+        if (ajustes_.base2 && dados_.T_DEF_UF.Localiza("CD_UF", {uf}))
+            sigla = dados_.T_DEF_UF.Texto("SG_UF");
+        final.Inclui();
+        final.DefineInteiro("CD_UF", uf);
+        final.DefineInteiro("CD_MUN", receptor);
+        final.DefineTexto("UF", sigla);
+        final.DefineTexto("MUN", nome);
+        // O receptor novo nasce vazio: a população que recebe vem só da transferência. Nascer com o
+        // POP da mudança o faria terminar com o dobro, inventando população.
+        final.DefineInteiro("POP1", 0);
+        final.DefineInteiro("POP2", 0);
+        final.Posta();
+        ++incluidos;
+        painel_.DefineContador(Contador::BF_DESC, "+" + TextoInteiro(incluidos));
+    }
+
+    ExecutaFinal("update final set UF=\"??\" where UF is null;");
+    ExecutaFinal("update final set MUN = \"<nome inexistente>\" where MUN is null;");
+}

@@ -1,0 +1,87 @@
+// Gravação do resultado e do extrato de comparação (comp.CSV) com os 75 municípios especiais.
+#include "Processamento.h"
+
+#include "AreaTrabalho.h"
+#include "ArquivoSaida.h"
+#include "Arquivos.h"
+#include "Falha.h"
+#include "Texto.h"
+
+#include <set>
+#include <utility>
+
+namespace {
+
+struct UfEspecial {
+    const char* uf;
+    std::initializer_list<const char*> municipios;
+};
+
+// A lista fixa do extrato: códigos como texto, comparados com o texto do campo sem aparar.
+const UfEspecial MunicipiosEspeciais[] = {
+    {"11", {"8", "13", "20", "149", "150"}},
+    {"12", {"40"}},
+    {"13", {"260"}},
+    {"14", {"10"}},
+    {"15", {"140"}},
+    {"16", {"30"}},
+    {"21", {"590", "740", "870", "1130", "1153", "1172", "1300"}},
+    {"22", {"1100"}},
+    {"23", {"210", "290", "440", "650", "690", "835", "1140", "1270", "1300"}},
+    {"24", {"810"}},
+    {"25", {"570", "1600"}},
+    {"26", {"1160"}},
+    {"27", {"430"}},
+    {"28", {"30", "40", "630", "760"}},
+    {"29", {"420", "1080", "1980", "2740"}},
+    {"31", {"620"}},
+    {"32", {"530"}},
+    {"33", {"455"}},
+    {"35", {"1100", "1570", "5030"}},
+    {"41", {"690", "1325", "1780"}},
+    {"42", {"540", "760", "1390"}},
+    {"43", {"223", "258", "610", "650", "690", "700", "843", "1020", "1090", "1140", "1413", "1490", "1531"}},
+    {"50", {"270"}},
+    {"51", {"35", "140", "340", "410", "675", "757", "785", "788", "835"}},
+};
+
+bool MunicipioEspecial(const std::string& uf, const std::string& municipio) {
+    static const std::set<std::pair<std::string, std::string>> especiais = [] {
+        std::set<std::pair<std::string, std::string>> pares;
+        for (const UfEspecial& estado : MunicipiosEspeciais)
+            for (const char* codigo : estado.municipios)
+                pares.emplace(estado.uf, codigo);
+        return pares;
+    }();
+    return especiais.count({uf, municipio}) > 0;
+}
+
+} // namespace
+
+void Processamento::Grava() {
+    Tabela& final = dados_.T_BF_DESC;
+    ArquivoSaida resultado(ajustes_.Pasta + "/" + ajustes_.NovoArquivo + ".CSV");
+    const std::string caminhoExtrato = ajustes_.Pasta + "/" + AreaTrabalho::ArquivoComp;
+    // Resultado chamado "comp" (em qualquer caixa) é o próprio extrato, que já está aberto para
+    // gravação: criar o extrato falha como falharia com o arquivo preso por outro programa.
+    if (ResolveCaminho(caminhoExtrato) == resultado.Caminho())
+        throw Falha("Erro de E/S: n\xe3o foi poss\xedvel criar o arquivo \"" + resultado.Caminho() +
+                    "\": o arquivo j\xe1 est\xe1 aberto para grava\xe7\xe3o.");
+    ArquivoSaida extrato(caminhoExtrato);
+
+    final.Primeiro();
+    painel_.DefineFaixaProgresso(0, final.Registros());
+    for (; !final.Fim(); final.Proximo()) {
+        painel_.DefinePosicaoProgresso(final.RegistroAtual());
+        const std::string uf = final.Texto("CD_UF");
+        const std::string municipio = final.Texto("CD_MUN");
+        const std::string linha = Apara(uf) + ";" + Apara(final.Texto("UF")) + ";" + Apara(municipio) + ";" +
+                                  Apara(final.Texto("MUN")) + ";" + Apara(final.Texto("POP1")) + ";" +
+                                  Apara(final.Texto("POP2"));
+        resultado.EscreveLinha(linha);
+        if (MunicipioEspecial(uf, municipio))
+            extrato.EscreveLinha(linha);
+    }
+    resultado.Fecha();
+    extrato.Fecha();
+}
