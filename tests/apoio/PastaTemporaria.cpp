@@ -38,7 +38,9 @@ std::string LeArquivo(const std::string& caminho) {
     return conteudo.str();
 }
 
-std::string PastaTemporaria::Le(const std::string& nome) const { return LeArquivo(caminho_ + nome); }
+std::string PastaTemporaria::Le(const std::string& nome) const {
+    return LeArquivo(caminho_ + nome);
+}
 
 void PastaTemporaria::CopiaDado(const std::string& nomeEmDados, const std::string& nomeAqui) const {
     const std::string destino = caminho_ + (nomeAqui.empty() ? fs::path(nomeEmDados).filename().string() : nomeAqui);

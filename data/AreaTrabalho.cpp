@@ -1,0 +1,49 @@
+#include "AreaTrabalho.h"
+
+#include "Arquivos.h"
+#include "Falha.h"
+
+namespace AreaTrabalho {
+
+namespace {
+
+Campo Numero(const char* nome) {
+    return Campo{nome, 'N', 11, 0};
+}
+Campo Texto(const char* nome, int largura) {
+    return Campo{nome, 'C', largura, 0};
+}
+
+} // namespace
+
+const std::vector<Modelo>& Modelos() {
+    // DATA é número: datas com qualquer quantidade de dígitos se comparam como números.
+    static const std::vector<Modelo> modelos = {
+        {Original, {Numero("CD_UF"), Numero("CD_MUN"), Numero("POP1"), Numero("POP2")}},
+        {Morvisan,
+         {Numero("CD_UF"), Texto("SIT_DOA", 10), Numero("CD_MUND"), Texto("SIT_REC", 10), Numero("CD_MUNR"),
+          Numero("POP"), Numero("DATA"), Texto("EXCECAO", 1)}},
+        {Final, {Numero("CD_UF"), Numero("CD_MUN"), Texto("UF", 2), Texto("MUN", 50), Numero("POP1"), Numero("POP2")}},
+        {DefMunMaiusc, {Numero("CD_UF"), Numero("CD_MUN"), Texto("MUN", 50)}},
+        {DefUfMaiusc, {Numero("CD_UF"), Texto("SG_UF", 2)}},
+    };
+    return modelos;
+}
+
+void GeraModelos(const std::string& pasta) {
+    const std::string separador = !pasta.empty() && pasta.back() != '/' ? "/" : "";
+    for (const Modelo& modelo : Modelos())
+        GravaDbf(pasta + separador + modelo.arquivo, ConteudoDbf{modelo.campos, {}, 3});
+}
+
+bool BaseExtraAtiva(const std::string& dirSistema, const std::string& arquivo) {
+    const std::string copia = dirSistema + Bases1 + "/" + arquivo;
+    if (!ArquivoExiste(copia))
+        return false;
+    // Basta o cabeçalho: a contagem de registros dele, conferida contra o tamanho do arquivo.
+    LeitorDbf leitor(copia);
+    std::vector<Valor> registro;
+    return leitor.Proximo(registro);
+}
+
+} // namespace AreaTrabalho

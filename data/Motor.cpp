@@ -1,0 +1,159 @@
+#include "Motor.h"
+
+#include "Falha.h"
+#include "ValorSql.h"
+
+#include <sqlite3.h>
+#include <strings.h>
+
+namespace {
+
+std::string Aspas(const std::string& nome) {
+    return "\"" + nome + "\"";
+}
+
+} // namespace
+
+int Motor::Carregada::Indice(const std::string& nomeCampo) const {
+    for (std::size_t i = 0; i < campos.size(); ++i)
+        if (::strcasecmp(campos[i].nome.c_str(), nomeCampo.c_str()) == 0)
+            return static_cast<int>(i);
+    return -1;
+}
+
+Motor::Motor() {
+    if (sqlite3_open(":memory:", &conexao_) != SQLITE_OK)
+        throw Falha("Não foi possível iniciar o motor de tabelas.");
+    Executa("PRAGMA journal_mode=OFF;");
+    Executa("PRAGMA synchronous=OFF;");
+}
+
+Motor::~Motor() {
+    for (auto& [sql, comando] : preparados_)
+        sqlite3_finalize(comando);
+    for (auto& [caminho, tabela] : carregadas_)
+        for (auto& [chave, comando] : tabela->localizadores)
+            sqlite3_finalize(comando);
+    sqlite3_close(conexao_);
+}
+
+sqlite3_stmt* Motor::Prepara(const std::string& sql) {
+    auto achado = preparados_.find(sql);
+    if (achado != preparados_.end()) {
+        sqlite3_reset(achado->second);
+        sqlite3_clear_bindings(achado->second);
+        return achado->second;
+    }
+    sqlite3_stmt* comando = nullptr;
+    if (sqlite3_prepare_v2(conexao_, sql.c_str(), static_cast<int>(sql.size()), &comando, nullptr) != SQLITE_OK)
+        throw Falha(std::string("Erro do motor de tabelas: ") + sqlite3_errmsg(conexao_));
+    preparados_[sql] = comando;
+    return comando;
+}
+
+void Motor::Executa(const std::string& sql) {
+    char* erro = nullptr;
+    if (sqlite3_exec(conexao_, sql.c_str(), nullptr, nullptr, &erro) != SQLITE_OK) {
+        const std::string mensagem = erro ? erro : "erro desconhecido";
+        sqlite3_free(erro);
+        throw Falha("Erro do motor de tabelas: " + mensagem);
+    }
+}
+
+void Motor::Alterou(Carregada& tabela) {
+    tabela.alterada = true;
+    ++geracao_;
+}
+
+Motor::Carregada& Motor::Usa(const std::string& caminho) {
+    auto achada = carregadas_.find(caminho);
+    if (achada != carregadas_.end()) {
+        ++achada->second->usuarios;
+        return *achada->second;
+    }
+    LeitorDbf leitor(caminho);
+    auto tabela = std::make_unique<Carregada>();
+    tabela->caminho = caminho;
+    tabela->nomeSql = "m" + std::to_string(++contador_) + "_";
+    tabela->campos = leitor.Campos();
+    tabela->driverIdioma = leitor.DriverIdioma();
+    std::string criacao = "CREATE TABLE " + tabela->nomeSql + " (";
+    std::string insercao = "INSERT INTO " + tabela->nomeSql + " VALUES (";
+    for (std::size_t i = 0; i < tabela->campos.size(); ++i) {
+        const Campo& campo = tabela->campos[i];
+        const bool numero = campo.tipo == 'N' || campo.tipo == 'F';
+        criacao += (i ? ", " : "") + Aspas(campo.nome) + (numero ? (campo.decimais ? " REAL" : " INTEGER") : " TEXT");
+        insercao += i ? ", ?" : "?";
+    }
+    Executa(criacao + ");");
+    insercao += ");";
+    sqlite3_stmt* inclui = nullptr;
+    sqlite3_prepare_v2(conexao_, insercao.c_str(), -1, &inclui, nullptr);
+    Executa("BEGIN;");
+    std::vector<Valor> registro;
+    try {
+        while (leitor.Proximo(registro)) {
+            sqlite3_reset(inclui);
+            for (std::size_t i = 0; i < registro.size(); ++i)
+                LigaValor(inclui, static_cast<int>(i) + 1, registro[i]);
+            if (sqlite3_step(inclui) != SQLITE_DONE)
+                throw Falha(std::string("Erro do motor de tabelas: ") + sqlite3_errmsg(conexao_));
+            ++tabela->registros;
+        }
+    } catch (...) {
+        sqlite3_finalize(inclui);
+        Executa("ROLLBACK;");
+        Executa("DROP TABLE " + tabela->nomeSql + ";");
+        throw;
+    }
+    sqlite3_finalize(inclui);
+    Executa("COMMIT;");
+    tabela->usuarios = 1;
+    Carregada& referencia = *tabela;
+    carregadas_[caminho] = std::move(tabela);
+    return referencia;
+}
+
+void Motor::Grava(Carregada& tabela) {
+    if (!tabela.alterada)
+        return;
+    EscritorDbf escritor(tabela.caminho, tabela.campos, tabela.driverIdioma);
+    sqlite3_stmt* leitura = Prepara("SELECT * FROM " + tabela.nomeSql + " ORDER BY rowid;");
+    std::vector<Valor> registro(tabela.campos.size());
+    int passo;
+    while ((passo = sqlite3_step(leitura)) == SQLITE_ROW) {
+        for (std::size_t i = 0; i < registro.size(); ++i)
+            registro[i] = ValorDaColuna(leitura, static_cast<int>(i));
+        escritor.Escreve(registro);
+    }
+    sqlite3_reset(leitura);
+    if (passo != SQLITE_DONE)
+        throw Falha(std::string("Erro do motor de tabelas: ") + sqlite3_errmsg(conexao_));
+    escritor.Conclui();
+    tabela.alterada = false;
+}
+
+void Motor::Larga(Carregada& tabela) {
+    if (--tabela.usuarios > 0)
+        return;
+    // Mesmo que a gravação falhe a tabela sai da memória: a próxima abertura relê o disco.
+    try {
+        Grava(tabela);
+    } catch (...) {
+        Descarrega(tabela);
+        throw;
+    }
+    Descarrega(tabela);
+}
+
+void Motor::Descarrega(Carregada& tabela) {
+    for (auto& [chave, comando] : tabela.localizadores)
+        sqlite3_finalize(comando);
+    const std::string nomeSql = tabela.nomeSql;
+    // Comandos preparados podem citar a tabela e impedem o DROP; descarregar é raro, refazê-los é barato.
+    for (auto& [sql, comando] : preparados_)
+        sqlite3_finalize(comando);
+    preparados_.clear();
+    carregadas_.erase(tabela.caminho);
+    Executa("DROP TABLE " + nomeSql + ";");
+}

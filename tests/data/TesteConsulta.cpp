@@ -1,0 +1,139 @@
+// Os comandos locais: cópias com junção na ordem do FROM, atualização de nulos, contagens e a leitura
+// ordenada estável, sobre tabelas pequenas.
+#include "ApoioMotor.h"
+#include "Falha.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class TesteConsulta : public ::testing::Test {
+protected:
+    PastaComModelos modelos;
+    Dados dados;
+
+    Tabela& Abre(Tabela& tabela, const std::string& nome) {
+        tabela.DefinePasta(modelos.Caminho());
+        tabela.DefineNome(nome);
+        tabela.Abre();
+        return tabela;
+    }
+    void Executa(const std::string& sql) {
+        dados.Q_BF_DESC.DefinePasta(modelos.Caminho());
+        dados.Q_BF_DESC.LimpaSql();
+        dados.Q_BF_DESC.AcrescentaSql(sql);
+        dados.Q_BF_DESC.Executa();
+    }
+    std::vector<std::string> LinhasFinal() {
+        std::vector<std::string> linhas;
+        Tabela& final = dados.T_BF_DESC;
+        for (final.Primeiro(); !final.Fim(); final.Proximo()) {
+            std::string linha;
+            for (int i = 0; i < final.NumeroCampos(); ++i)
+                linha += (i ? "|" : "") + final.TextoCampo(i);
+            linhas.push_back(linha);
+        }
+        return linhas;
+    }
+    void SetUp() override {
+        Acrescenta(Abre(dados.T_BO_DESC, "Original.dbf"), {"CD_UF", "CD_MUN", "POP1", "POP2"},
+                   {{"35", "30", "300", "310"},
+                    {"11", "8", "80", "81"},
+                    {"35", "10", "100", "110"},
+                    {"12", "40", "400", "410"}});
+        // Fora de ordem de propósito, e com índice (da localização) para tentar o planejador.
+        Acrescenta(Abre(dados.T_DEF_MUN, "DEF_MUN.DBF"), {"CD_UF", "CD_MUN", "MUN"},
+                   {{"35", "10", "Dez"}, {"11", "8", "Oito"}, {"35", "30", "Trinta"}, {"35", "30", "Trinta bis"}});
+        Acrescenta(Abre(dados.T_DEF_UF, "DEF_UF.DBF"), {"CD_UF", "SG_UF"}, {{"35", "SP"}, {"11", "RO"}});
+        dados.T_DEF_MUN.Localiza("CD_UF;CD_MUN", {35, 10});
+        dados.T_DEF_UF.Localiza("CD_UF", {35});
+        Abre(dados.T_BF_DESC, "FINAL.DBF");
+    }
+};
+
+TEST_F(TesteConsulta, CopiaComAsDuasBasesSegueAOrdemDoFromELigacoesRepetidas) {
+    Executa("insert into final select a.cd_uf,a.cd_mun,b.sg_uf,c.mun,a.pop1,a.pop2 from original as a, def_uf as b, "
+            "def_mun as c where a.cd_uf = b.cd_uf and a.cd_uf = c.cd_uf and a.cd_mun = c.cd_mun;");
+    EXPECT_EQ(LinhasFinal(), (std::vector<std::string>{"35|30|SP|Trinta|300|310", "35|30|SP|Trinta bis|300|310",
+                                                       "11|8|RO|Oito|80|81", "35|10|SP|Dez|100|110"}));
+    EXPECT_EQ(dados.T_BF_DESC.Registros(), 4);
+}
+
+TEST_F(TesteConsulta, CopiasParciaisDeixamNuloOQueNaoPreenchemEAtualizacaoPreenche) {
+    Executa("insert into final ( cd_uf, cd_mun, mun, pop1, pop2 ) select a.cd_uf,a.cd_mun,b.mun,a.pop1,a.pop2 from "
+            "original as a, def_mun as b where a.cd_uf  = b.cd_uf and a.cd_mun = b.cd_mun;");
+    Executa("insert into final ( cd_uf, cd_mun, uf, pop1, pop2 ) select a.cd_uf,a.cd_mun,b.sg_uf,a.pop1,a.pop2 from "
+            "original as a, def_uf as b where a.cd_uf  = b.cd_uf;");
+    Executa("insert into final ( cd_uf, cd_mun , pop1, pop2) select * from original;");
+    Executa("update final set UF=\"??\" where UF is null;");
+    Executa("update final set MUN = \"<nome inexistente>\" where MUN is null;");
+    EXPECT_EQ(LinhasFinal(),
+              (std::vector<std::string>{"35|30|??|Trinta|300|310", "35|30|??|Trinta bis|300|310", "11|8|??|Oito|80|81",
+                                        "35|10|??|Dez|100|110", "35|30|SP|<nome inexistente>|300|310",
+                                        "11|8|RO|<nome inexistente>|80|81", "35|10|SP|<nome inexistente>|100|110",
+                                        "35|30|??|<nome inexistente>|300|310", "11|8|??|<nome inexistente>|80|81",
+                                        "35|10|??|<nome inexistente>|100|110", "12|40|??|<nome inexistente>|400|410"}));
+}
+
+TEST_F(TesteConsulta, ContagemPorNumeroEPorTexto) {
+    Executa("insert into final ( cd_uf, cd_mun , pop1, pop2) select * from original;");
+    Executa("update final set UF=\"??\" where UF is null;");
+    Consulta& geral = dados.QGeral;
+    geral.DefinePasta(modelos.Caminho());
+    for (const auto& [sql, esperado] :
+         std::vector<std::pair<std::string, double>>{{"select count(*) as Zerados from Final where CD_UF = 0;", 0},
+                                                     {"select count(*) as Zerados from Final where UF = \"??\";", 4},
+                                                     {"select count(*) as Zerados from Final where POP1 = 80;", 1}}) {
+        geral.LimpaSql();
+        geral.AcrescentaSql(sql);
+        geral.Abre();
+        EXPECT_EQ(geral.Numero("Zerados"), esperado) << sql;
+        geral.Fecha();
+    }
+}
+
+TEST_F(TesteConsulta, LeituraOrdenadaEEstavelComNulosPrimeiro) {
+    Tabela& traducao = Abre(dados.T_BT_DESC, "Morvisan.dbf");
+    Acrescenta(traducao, {"CD_UF", "DATA", "SIT_DOA", "SIT_REC", "POP"},
+               {{"35", "20130101", "B", "_", "1"},
+                {"11", "20130101", "A", "_", "2"},
+                {"35", "20120101", "B", "_", "3"},
+                {"35", "20130101", "", "_", "4"},
+                {"35", "20130101", "B", "_", "5"},
+                {"35", "20130101", "A", "_", "6"}});
+    Consulta& ordem = dados.Q_BT_DESC;
+    ordem.DefinePasta(modelos.Caminho());
+    ordem.LimpaSql();
+    ordem.AcrescentaSql("select * from morvisan order by CD_UF,DATA,SIT_DOA,SIT_REC;");
+    ordem.Abre();
+    std::vector<int> pops;
+    for (ordem.Primeiro(); !ordem.Fim(); ordem.Proximo())
+        pops.push_back(ordem.Inteiro("POP"));
+    EXPECT_EQ(pops, (std::vector<int>{2, 3, 4, 6, 1, 5}));
+    EXPECT_EQ(ordem.Registros(), 6);
+}
+
+TEST_F(TesteConsulta, TabelaQueNenhumObjetoAbriuEAbertaParaOComandoEGravada) {
+    dados.T_BF_DESC.Fecha();
+    Executa("insert into FINAL ( cd_uf, cd_mun , pop1, pop2) select * from ORIGINAL;");
+    dados.T_BO_DESC.Fecha();
+    Motor outro;
+    Tabela releitura(outro);
+    releitura.DefinePasta(modelos.Caminho());
+    releitura.DefineNome("FINAL.DBF");
+    releitura.Abre();
+    EXPECT_EQ(releitura.Registros(), 4);
+}
+
+TEST_F(TesteConsulta, ComandosRecusadosFalhamComMensagemENadaMudam) {
+    for (const std::string sql : {"select * from inexistente;", "insert into final selec lixo;", "",
+                                  "update final set UF=\"?? where UF is null;", "select nada from final;"}) {
+        dados.Q_BF_DESC.DefinePasta(modelos.Caminho());
+        dados.Q_BF_DESC.LimpaSql();
+        dados.Q_BF_DESC.AcrescentaSql(sql);
+        EXPECT_THROW(sql.rfind("select", 0) == 0 ? dados.Q_BF_DESC.Abre() : dados.Q_BF_DESC.Executa(), Falha) << sql;
+    }
+    EXPECT_EQ(dados.T_BF_DESC.Registros(), 0);
+}
+
+} // namespace
