@@ -3,6 +3,7 @@
 // ";" para as cópias em Bases1.
 #include "Ajustes.h"
 #include "Dados.h"
+#include "Falha.h"
 
 #include <string>
 
@@ -13,11 +14,22 @@ struct ResultadoImportacao {
 
 enum class BaseExtra { Municipios, Ufs };
 
+// O modelo de Bases0 não pôde ser copiado: a janela mostra "Falha ao copiar." na caixa "Erro!".
+class FalhaAoCopiar : public Falha {
+public:
+    FalhaAoCopiar() : Falha("Falha ao copiar.") {}
+};
+
 // Importa o arquivo para a cópia da base em Bases1, montada ao lado e posta no lugar só quando tudo
-// deu certo: uma falha deixa a cópia anterior como estava. Levanta Falha("Falha ao copiar.") quando
-// o modelo não pode ser copiado e Falha com a mensagem do erro nos demais casos. Em sucesso marca a
-// base como ativa nos ajustes.
+// deu certo: uma falha deixa a cópia anterior e a marca de ativa como estavam. Levanta FalhaAoCopiar
+// quando o modelo não pode ser copiado e Falha com a mensagem do erro nos demais casos. Em sucesso
+// marca a base como ativa nos ajustes (base1 ou base2).
 ResultadoImportacao ImportaBaseExtra(BaseExtra base, const std::string& arquivo, Ajustes& ajustes, Dados& dados);
+
+// Ganchos de antes de incluir de T_DEF_MUN e T_DEF_UF: o código do rascunho que não passa no teste
+// de inteiro vira "0" antes de o registro existir.
+void T_DEF_MUNBeforeInsert(Rascunho& rascunho);
+void T_DEF_UFBeforeInsert(Rascunho& rascunho);
 
 // Texto de conclusão: "Processo concluído.\r\rLinhas lidas: N\rRegistros incluídos: M\r".
 std::string TextoConclusao(const ResultadoImportacao& resultado);

@@ -4,7 +4,6 @@
 #include "Texto.h"
 
 #include <cerrno>
-#include <cstring>
 
 namespace {
 
@@ -13,27 +12,12 @@ constexpr char LF = '\n';
 constexpr char CtrlZ = 26;
 constexpr std::size_t TamanhoBloco = 1 << 16;
 
-// Motivo em português para os erros comuns; os demais no texto da biblioteca C.
-std::string Motivo(int erro) {
-    switch (erro) {
-    case ENOENT:
-        return "arquivo n\xE3o encontrado";
-    case EACCES:
-    case EPERM:
-        return "permiss\xE3o negada";
-    case EISDIR:
-        return "\xE9 uma pasta";
-    default:
-        return std::strerror(erro);
-    }
-}
-
 } // namespace
 
 LeitorTexto::LeitorTexto(const std::string& caminho) : caminho_(caminho), buffer_(TamanhoBloco) {
     arquivo_ = std::fopen(caminho.c_str(), "rb");
     if (arquivo_ == nullptr)
-        throw Falha("N\xE3o foi poss\xEDvel abrir o arquivo \"" + caminho + "\": " + Motivo(errno) + ".");
+        throw Falha("N\xE3o foi poss\xEDvel abrir o arquivo \"" + caminho + "\": " + MotivoDoErro(errno) + ".");
 }
 
 LeitorTexto::~LeitorTexto() {
@@ -49,7 +33,7 @@ bool LeitorTexto::Enche() {
     tamanho_ = std::fread(buffer_.data(), 1, buffer_.size(), arquivo_);
     if (tamanho_ == 0) {
         if (std::ferror(arquivo_))
-            throw Falha("Erro ao ler o arquivo \"" + caminho_ + "\": " + Motivo(errno) + ".");
+            throw Falha("Erro ao ler o arquivo \"" + caminho_ + "\": " + MotivoDoErro(errno) + ".");
         acabou_ = true;
         return false;
     }

@@ -2,10 +2,12 @@
 
 #include "Falha.h"
 
+#include <cerrno>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -198,4 +200,24 @@ std::string FormatoGeral(double valor, char separadorDecimal) {
         }
     }
     return texto;
+}
+
+std::string MotivoDoErro(int erro) {
+    switch (erro) {
+    case ENOENT:
+        return "arquivo ou pasta n\xE3o encontrado";
+    case EACCES:
+    case EPERM:
+        return "permiss\xE3o negada";
+    case EISDIR:
+        return "\xE9 uma pasta";
+    case ENOTDIR:
+        return "o caminho passa por algo que n\xE3o \xE9 uma pasta";
+    case ENOSPC:
+        return "disco cheio";
+    case EROFS:
+        return "disco somente para leitura";
+    default:
+        return std::strerror(erro);
+    }
 }

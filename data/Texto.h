@@ -30,3 +30,6 @@ std::string TextoInteiro(std::int64_t valor);
 // sem zeros finais, separador do usuário só quando sobra fração, expoente abaixo de 0,0001 e a
 // partir de 10^15.
 std::string FormatoGeral(double valor, char separadorDecimal);
+
+// Motivo em português de um código de erro do sistema (errno), para as mensagens de arquivo.
+std::string MotivoDoErro(int erro);

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,9 @@ struct CasoLinhas {
     std::string bytes;
     std::vector<std::string> linhas;
 };
+void PrintTo(const CasoLinhas& caso, std::ostream* saida) {
+    *saida << caso.nome;
+}
 
 class TesteLeitorLinhas : public testing::TestWithParam<CasoLinhas> {};
 

@@ -6,6 +6,7 @@
 
 #include <clocale>
 #include <cmath>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -15,6 +16,9 @@ struct CasoInteiro {
     std::string texto;
     std::optional<std::int32_t> valor;
 };
+void PrintTo(const CasoInteiro& caso, std::ostream* saida) {
+    *saida << caso.nome;
+}
 
 class TesteInteiro : public testing::TestWithParam<CasoInteiro> {};
 
@@ -96,6 +100,9 @@ struct CasoSeparador {
     const char* nome;
     char separador;
 };
+void PrintTo(const CasoSeparador& caso, std::ostream* saida) {
+    *saida << caso.nome;
+}
 const CasoSeparador separadores[] = {{"ponto", '.'}, {"virgula", ','}};
 
 std::string ComSeparador(std::string texto, char separador) {
@@ -110,6 +117,9 @@ struct CasoDecimal {
     std::string texto;
     bool decimal;
 };
+void PrintTo(const CasoDecimal& caso, std::ostream* saida) {
+    *saida << caso.nome;
+}
 const CasoDecimal casosDecimal[] = {
     {"inteiro", "5000", true},
     {"fracao", "7000#5", true},
@@ -151,6 +161,9 @@ struct CasoGeral {
     double valor;
     std::string texto;
 };
+void PrintTo(const CasoGeral& caso, std::ostream* saida) {
+    *saida << caso.nome;
+}
 const CasoGeral casosGeral[] = {
     {"zero", 0.0, "0"},
     {"zero_negativo", -0.0, "0"},

@@ -1,0 +1,113 @@
+// morvisan-lote importar: o executável de verdade numa pasta de programa temporária.
+#include "PastaTemporaria.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <ostream>
+#include <string>
+#include <sys/wait.h>
+
+namespace {
+
+struct Saida {
+    int codigo = -1;
+    std::string normal;
+    std::string erros;
+};
+
+// Roda o comando com os argumentos dados (já entre aspas simples) sob a localidade C.UTF-8.
+Saida Roda(const PastaTemporaria& pasta, const std::string& argumentos) {
+    const std::string comando = "LC_ALL=C.UTF-8 '" + std::string(MORVISAN_LOTE) + "' " + argumentos + " >'" +
+                                (pasta / "saida.txt") + "' 2>'" + (pasta / "erros.txt") + "'";
+    const int estado = std::system(comando.c_str());
+    Saida saida;
+    saida.codigo = WIFEXITED(estado) ? WEXITSTATUS(estado) : -1;
+    saida.normal = pasta.Le("saida.txt");
+    saida.erros = pasta.Le("erros.txt");
+    return saida;
+}
+
+std::string Aspas(const std::string& texto) {
+    return "'" + texto + "'";
+}
+
+TEST(TesteLoteImportar, ImportaMunicipiosEImprimeAsContagensEmUtf8) {
+    PastaTemporaria pasta;
+    const std::string sistema = pasta.MontaSistema();
+    pasta.Escreve("mun.csv", "35;5030;S\xE3o Paulo\r\nsem separador\r\n33;4557;Rio de Janeiro\r\n");
+    const Saida saida = Roda(pasta, "--sistema " + Aspas(sistema) + " importar municipios " + Aspas(pasta / "mun.csv"));
+    EXPECT_EQ(saida.codigo, 0) << saida.erros;
+    EXPECT_EQ(saida.normal, "Processo conclu\xC3\xAD"
+                            "do.\nLinhas lidas: 3\nRegistros inclu\xC3\xAD"
+                            "dos: 2\n");
+    EXPECT_EQ(saida.erros, "");
+    EXPECT_TRUE(LeArquivo(sistema + "Bases1/DEF_MUN.dbf").size() > 0);
+}
+
+TEST(TesteLoteImportar, PastaDoSistemaSemBarraFinalEUfs) {
+    PastaTemporaria pasta;
+    std::string sistema = pasta.MontaSistema();
+    sistema.pop_back();
+    pasta.Escreve("ufs.csv", "35;SP\r\n33;RJ\r\n");
+    const Saida saida = Roda(pasta, "--sistema " + Aspas(sistema) + " importar ufs " + Aspas(pasta / "ufs.csv"));
+    EXPECT_EQ(saida.codigo, 0) << saida.erros;
+    EXPECT_NE(saida.normal.find("Registros inclu\xC3\xAD"
+                                "dos: 2\n"),
+              std::string::npos);
+    EXPECT_TRUE(LeArquivo(sistema + "/Bases1/DEF_UF.dbf").size() > 0);
+}
+
+TEST(TesteLoteImportar, FalhaVaiParaErrosComCodigoUm) {
+    PastaTemporaria pasta;
+    const std::string sistema = pasta.MontaSistema();
+    const Saida saida =
+        Roda(pasta, "--sistema " + Aspas(sistema) + " importar municipios " + Aspas(pasta / "falta.csv"));
+    EXPECT_EQ(saida.codigo, 1);
+    EXPECT_EQ(saida.normal, "");
+    EXPECT_EQ(saida.erros, "N\xC3\xA3o foi poss\xC3\xADvel abrir o arquivo \"" + (pasta / "falta.csv") +
+                               "\": arquivo ou pasta n\xC3\xA3o encontrado.\n");
+}
+
+TEST(TesteLoteImportar, SemModeloFalhaAoCopiar) {
+    PastaTemporaria pasta;
+    pasta.Escreve("vazio/Bases0/LEIA", "");
+    pasta.Escreve("ufs.csv", "35;SP\r\n");
+    const Saida saida =
+        Roda(pasta, "--sistema " + Aspas(pasta / "vazio") + " importar ufs " + Aspas(pasta / "ufs.csv"));
+    EXPECT_EQ(saida.codigo, 1);
+    EXPECT_EQ(saida.erros, "Falha ao copiar.\n");
+}
+
+struct CasoUso {
+    const char* nome;
+    std::string argumentos;
+};
+void PrintTo(const CasoUso& caso, std::ostream* saida) {
+    *saida << caso.nome;
+}
+
+class TesteLoteUso : public testing::TestWithParam<CasoUso> {};
+
+TEST_P(TesteLoteUso, ArgumentosErradosMostramOUsoComCodigoDois) {
+    PastaTemporaria pasta;
+    const Saida saida = Roda(pasta, GetParam().argumentos);
+    EXPECT_EQ(saida.codigo, 2);
+    EXPECT_EQ(saida.normal, "");
+    EXPECT_EQ(saida.erros.rfind("Uso:\n", 0), 0u) << saida.erros;
+    EXPECT_NE(saida.erros.find("importar municipios ARQUIVO"), std::string::npos);
+}
+
+const CasoUso casosUso[] = {
+    {"sem_argumentos", ""},
+    {"comando_desconhecido", "exportar municipios x.csv"},
+    {"base_desconhecida", "importar estados x.csv"},
+    {"sem_arquivo", "importar municipios"},
+    {"argumento_a_mais", "importar ufs a.csv b.csv"},
+    {"sistema_sem_pasta", "--sistema"},
+    {"sistema_sem_comando", "--sistema /tmp"},
+};
+INSTANTIATE_TEST_SUITE_P(Casos, TesteLoteUso, testing::ValuesIn(casosUso),
+                         [](const auto& caso) { return std::string(caso.param.nome); });
+
+} // namespace
