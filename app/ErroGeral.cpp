@@ -9,5 +9,5 @@ std::string MensagemComPonto(const std::string& mensagem) {
 }
 
 void MostraErroGeral(Dialogos& dialogos, QWidget* pai, const std::exception& falha) {
-    dialogos.Erro(pai, ParaTela(MensagemComPonto(falha.what())));
+    dialogos.Erro(pai, ParaCaixa(MensagemComPonto(falha.what())));
 }

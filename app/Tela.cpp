@@ -36,3 +36,10 @@ std::string DaTela(const QString& texto) {
     const QByteArray latin1 = texto.toLatin1();
     return std::string(latin1.constData(), static_cast<std::size_t>(latin1.size()));
 }
+
+QString ParaCaixa(const std::string& bytes) {
+    QString tela = ParaTela(bytes);
+    tela.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    tela.replace(u'\r', u'\n');
+    return tela;
+}

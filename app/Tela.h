@@ -7,3 +7,5 @@
 QString ParaTela(const std::string& bytes);
 // Texto da tela para Latin-1 (o que não cabe vira "?").
 std::string DaTela(const QString& texto);
+// Texto de caixa de mensagem: como ParaTela, com os "\r" do sistema como quebras de linha.
+QString ParaCaixa(const std::string& bytes);

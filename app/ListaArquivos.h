@@ -1,0 +1,24 @@
+#pragma once
+// Arquivo: os arquivos da pasta que casam com a máscara, sem olhar maiúsculas e minúsculas.
+#include <QListWidget>
+
+class ListaArquivos : public QListWidget {
+    Q_OBJECT
+public:
+    explicit ListaArquivos(QWidget* pai = nullptr);
+    void DefinePasta(const QString& pasta);
+    void DefineMascara(const QString& mascara);
+    const QString& Pasta() const { return pasta_; }
+    // Nome do arquivo selecionado; vazio quando nada está selecionado.
+    QString Selecionado() const;
+
+signals:
+    // O usuário escolheu um arquivo (clique ou teclado); relistar a pasta não avisa.
+    void Escolhido();
+
+private:
+    void AvisaEscolha();
+    void Relista();
+    QString pasta_;
+    QString mascara_ = QStringLiteral("*.*");
+};

@@ -1,0 +1,66 @@
+#include "ModeloGrade.h"
+
+#include "Tabela.h"
+#include "Tela.h"
+
+#include <QFont>
+
+ModeloGrade::ModeloGrade(Tabela& tabela, QObject* pai) : QAbstractTableModel(pai), tabela_(tabela) {}
+
+// As contagens ficam guardadas: o modelo só muda entre Liga e Desliga, e a tabela fica parada
+// enquanto a grade a mostra (somente leitura).
+void ModeloGrade::Liga() {
+    beginResetModel();
+    ligado_ = tabela_.Aberta();
+    registros_ = ligado_ ? tabela_.Registros() : 0;
+    campos_ = ligado_ ? tabela_.NumeroCampos() : 0;
+    endResetModel();
+}
+
+void ModeloGrade::Desliga() {
+    beginResetModel();
+    ligado_ = false;
+    registros_ = 0;
+    campos_ = 0;
+    endResetModel();
+}
+
+int ModeloGrade::rowCount(const QModelIndex& pai) const {
+    return pai.isValid() ? 0 : registros_;
+}
+
+int ModeloGrade::columnCount(const QModelIndex& pai) const {
+    return pai.isValid() ? 0 : campos_;
+}
+
+QVariant ModeloGrade::data(const QModelIndex& indice, int papel) const {
+    if (!indice.isValid() || indice.row() >= registros_ || indice.column() >= campos_)
+        return {};
+    if (papel == Qt::DisplayRole)
+        return ParaTela(tabela_.TextoCampoEm(indice.row() + 1, indice.column()));
+    return {};
+}
+
+QVariant ModeloGrade::headerData(int secao, Qt::Orientation orientacao, int papel) const {
+    if (orientacao == Qt::Vertical) {
+        if (papel == Qt::DisplayRole && secao >= 0 && secao < registros_)
+            return secao + 1;
+        return {};
+    }
+    if (secao < 0 || secao >= campos_)
+        return {};
+    if (papel == Qt::DisplayRole)
+        return ParaTela(tabela_.NomeCampo(secao));
+    if (papel == Qt::FontRole) {
+        QFont negrito;
+        negrito.setBold(true);
+        return negrito;
+    }
+    return {};
+}
+
+Qt::ItemFlags ModeloGrade::flags(const QModelIndex& indice) const {
+    if (!indice.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsSelectable | Qt::ItemIsEnabled;
+}

@@ -1,0 +1,28 @@
+#pragma once
+// O modelo da grade Resultado: a tabela final só para leitura, campos na ordem da tabela, nomes dos
+// campos como títulos (em negrito). Desligado, não mostra nada.
+#include <QAbstractTableModel>
+
+class Tabela;
+
+class ModeloGrade : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit ModeloGrade(Tabela& tabela, QObject* pai = nullptr);
+
+    void Liga();
+    void Desliga();
+    bool Ligado() const { return ligado_; }
+
+    int rowCount(const QModelIndex& pai = QModelIndex()) const override;
+    int columnCount(const QModelIndex& pai = QModelIndex()) const override;
+    QVariant data(const QModelIndex& indice, int papel = Qt::DisplayRole) const override;
+    QVariant headerData(int secao, Qt::Orientation orientacao, int papel = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& indice) const override;
+
+private:
+    Tabela& tabela_;
+    bool ligado_ = false;
+    int registros_ = 0;
+    int campos_ = 0;
+};

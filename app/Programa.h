@@ -1,0 +1,14 @@
+#pragma once
+// As três janelas do programa, criadas uma vez na ordem TTrad, TProc, TSobre e vivas até o fim.
+#include "Proc_.h"
+#include "Sobre_.h"
+#include "Trad_.h"
+
+#include <string>
+
+struct Programa {
+    Programa(const std::string& dirSistema, Dialogos& dialogos);
+    TTrad Trad;
+    TProc Proc;
+    TSobre Sobre;
+};

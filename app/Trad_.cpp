@@ -1,0 +1,89 @@
+#include "Trad_.h"
+
+#include "AreaTrabalho.h"
+#include "Centro.h"
+#include "ErroGeral.h"
+#include "FixaCfg.h"
+#include "ListaArquivos.h"
+#include "ListaPastas.h"
+#include "SeletorUnidade.h"
+#include "Tela.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+TTrad::TTrad(const std::string& dirSistema, Dialogos& dialogos, QWidget* pai)
+    : QMainWindow(pai, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint), dialogos_(dialogos) {
+    setWindowTitle(QStringLiteral("Morvisan 1.1"));
+    MontaControles();
+    MontaMenus();
+    NovoArquivo->installEventFilter(this);
+    Linhas->installEventFilter(this);
+    connect(Proximo, &QPushButton::clicked, this, &TTrad::ProximoClick);
+    connect(Anterior, &QPushButton::clicked, this, &TTrad::AnteriorClick);
+    connect(Fechar, &QPushButton::clicked, this, &TTrad::FecharClick);
+    connect(Arquivo, &ListaArquivos::Escolhido, this, &TTrad::ArquivoClick);
+    connect(Unidade, &QComboBox::activated, this, &TTrad::UnidadeChange);
+    connect(Pasta, &ListaPastas::PastaMudou, this, &TTrad::PastaChange);
+    connect(Tipo, &QComboBox::currentIndexChanged, this, &TTrad::TipoChange);
+    connect(NovoArquivo, &QLineEdit::textChanged, this, &TTrad::NovoArquivoChange);
+    connect(Linhas, &QLineEdit::textChanged, this, [this] { ajustes_.Linhas = DaTela(Linhas->text()); });
+    Pasta->DefinePasta(QDir::currentPath());
+    Unidade->DefineUnidade(Pasta->Pasta());
+    PastaChange();
+    FormCreate(dirSistema);
+    adjustSize();
+    CentraNaTela(this);
+}
+
+TTrad::~TTrad() = default;
+
+void TTrad::LigaJanelas(QDialog& proc, QDialog& sobre) {
+    proc_ = &proc;
+    sobre_ = &sobre;
+}
+
+void TTrad::FormCreate(const std::string& dirSistema) {
+    Passo_ = 1;
+    ajustes_.DirSistema = dirSistema;
+    ajustes_.Arquivos = {"a definir", "a definir", "a definir"};
+    // Uma cópia ou um Fixa.CFG ilegível interrompe só a leitura dos arquivos; a janela fica inteira.
+    ComCaixaDeErro(dialogos_, this, [this] {
+        MostraBaseExtra(BaseExtra::Municipios, AreaTrabalho::BaseExtraAtiva(ajustes_.DirSistema, AreaTrabalho::DefMun));
+        MostraBaseExtra(BaseExtra::Ufs, AreaTrabalho::BaseExtraAtiva(ajustes_.DirSistema, AreaTrabalho::DefUf));
+        const std::string fixada = LeFixa(ajustes_.DirSistema);
+        if (!fixada.empty()) {
+            ajustes_.Arquivos[1] = fixada;
+            BT->setText(QStringLiteral("OK"));
+        }
+    });
+    MostraDicas();
+    BC->setToolTip(ParaTela(ajustes_.Arquivos[2]));
+    TipoChange();
+    MostraPasso(1);
+}
+
+void TTrad::MostraDicas() {
+    BO->setToolTip(ParaTela(ajustes_.Arquivos[0]));
+    BT->setToolTip(ParaTela(ajustes_.Arquivos[1]));
+}
+
+bool TTrad::eventFilter(QObject* objeto, QEvent* evento) {
+    if (objeto != NovoArquivo && objeto != Linhas)
+        return QMainWindow::eventFilter(objeto, evento);
+    auto* tecla = static_cast<QKeyEvent*>(evento);
+    // Ctrl+X é "Sair" também com o foco numa caixa de texto (lá seria "recortar").
+    if (evento->type() == QEvent::ShortcutOverride && tecla->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_X)) {
+        evento->ignore();
+        return true;
+    }
+    if (evento->type() != QEvent::KeyPress || tecla->text().isEmpty())
+        return false;
+    return objeto == NovoArquivo ? NovoArquivoKeyPress(tecla) : LinhasKeyPress(tecla);
+}

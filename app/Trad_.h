@@ -1,0 +1,97 @@
+#pragma once
+// TTrad: a janela principal. Guia o usuário pelos três passos (base original, base de tradução, nome
+// do resultado), guarda os ajustes e os objetos de dados da rodada e leva os menus de serviços e ajuda.
+#include "Ajustes.h"
+#include "Dados.h"
+#include "Dialogos.h"
+#include "ImportacaoExtras.h"
+
+#include <QMainWindow>
+#include <string>
+
+class ListaArquivos;
+class ListaPastas;
+class QAction;
+class QComboBox;
+class QDialog;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class SeletorUnidade;
+
+class TTrad : public QMainWindow {
+    Q_OBJECT
+public:
+    // dirSistema: a pasta do programa, terminada em "/". A criação roda FormCreate.
+    TTrad(const std::string& dirSistema, Dialogos& dialogos, QWidget* pai = nullptr);
+    ~TTrad() override;
+
+    // A janela de processamento e a caixa "Sobre", criadas depois desta.
+    void LigaJanelas(QDialog& proc, QDialog& sobre);
+
+    Ajustes& ajustes() { return ajustes_; }
+    Dados& dados() { return dados_; }
+    int Passo() const { return Passo_; }
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+private:
+    void MontaControles();
+    void MontaMenus();
+    void FormCreate(const std::string& dirSistema);
+
+    void ProximoClick();
+    void AnteriorClick();
+    void MostraPasso(int passo);
+    void NovoArq();
+    void ArquivoClick();
+    void UnidadeChange();
+    void PastaChange();
+    void TipoChange();
+    bool NovoArquivoKeyPress(QKeyEvent* tecla);
+    void NovoArquivoChange();
+    bool LinhasKeyPress(QKeyEvent* tecla);
+    void FixarBTClick();
+    void IgnoraExClick();
+    void Sair1Click();
+    void FecharClick();
+    void Sobre1Click();
+    void Definir1Click();
+    void Definir2Click();
+    void Morvisan1Click();
+    void mi_aju_atalhoClick();
+
+    void ImportaBase(BaseExtra base);
+    void MostraBaseExtra(BaseExtra base, bool ativa);
+    void MostraDicas();
+    std::string CaminhoEscolhido() const;
+
+    Ajustes ajustes_;
+    Dados dados_;
+    Dialogos& dialogos_;
+    QDialog* proc_ = nullptr;
+    QDialog* sobre_ = nullptr;
+    int Passo_ = 1;
+
+    QLabel* Titulo = nullptr;
+    SeletorUnidade* Unidade = nullptr;
+    QComboBox* Tipo = nullptr;
+    ListaPastas* Pasta = nullptr;
+    ListaArquivos* Arquivo = nullptr;
+    QLabel* NA = nullptr;
+    QLineEdit* NovoArquivo = nullptr;
+    QLabel* ate8 = nullptr;
+    QLabel* BO = nullptr;
+    QLabel* BT = nullptr;
+    QLabel* BC = nullptr;
+    QLineEdit* Linhas = nullptr;
+    QPushButton* Anterior = nullptr;
+    QPushButton* Proximo = nullptr;
+    QPushButton* Fechar = nullptr;
+    QAction* FixarBT = nullptr;
+    QAction* base1 = nullptr;
+    QAction* base2 = nullptr;
+    QAction* IgnoraEx = nullptr;
+};

@@ -1,0 +1,52 @@
+// TTrad: as bases extras no menu "&Serviços", "Base extras": importação e estado "Ativo."/"<vazio>".
+#include "ErroGeral.h"
+#include "Falha.h"
+#include "Tela.h"
+#include "Trad_.h"
+
+#include <QAction>
+#include <QFile>
+
+namespace {
+
+// O filtro único do diálogo de abrir, na forma do Qt.
+const QString filtroCsv = QStringLiteral("CSV (Texto separado por ;) (*.CSV *.csv)");
+
+} // namespace
+
+void TTrad::Definir1Click() {
+    ImportaBase(BaseExtra::Municipios);
+}
+
+void TTrad::Definir2Click() {
+    ImportaBase(BaseExtra::Ufs);
+}
+
+void TTrad::ImportaBase(BaseExtra base) {
+    const QString arquivo = dialogos_.AbreArquivo(this, filtroCsv);
+    if (arquivo.isEmpty())
+        return;
+    dialogos_.CursorEspera();
+    ResultadoImportacao resultado;
+    try {
+        resultado = ImportaBaseExtra(base, QFile::encodeName(arquivo).toStdString(), ajustes_, dados_);
+    } catch (const std::exception& falha) {
+        dialogos_.CursorNormal();
+        if (std::string(falha.what()) == "Falha ao copiar.")
+            dialogos_.Mensagem(this, QStringLiteral("Erro!"), QStringLiteral("Falha ao copiar."));
+        else
+            MostraErroGeral(dialogos_, this, falha);
+        return;
+    }
+    dialogos_.CursorNormal();
+    MostraBaseExtra(base, true);
+    dialogos_.Mensagem(this, QStringLiteral("Morvisan"), ParaCaixa(TextoConclusao(resultado)));
+}
+
+// O item abaixo de "Definir" mostra o estado; estar habilitado é o que a rodada lê como "ativa".
+void TTrad::MostraBaseExtra(BaseExtra base, bool ativa) {
+    QAction* item = base == BaseExtra::Municipios ? base1 : base2;
+    item->setText(ativa ? QStringLiteral("Ativo.") : QStringLiteral("<vazio>"));
+    item->setEnabled(ativa);
+    (base == BaseExtra::Municipios ? ajustes_.base1 : ajustes_.base2) = ativa;
+}

@@ -1,0 +1,105 @@
+// TTrad: o menu "&Serviços" e o menu "&Ajuda".
+#include "Ajuda.h"
+#include "Atalho.h"
+#include "ErroGeral.h"
+#include "FixaCfg.h"
+#include "Tela.h"
+#include "Trad_.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QFile>
+#include <QMenuBar>
+
+namespace {
+
+QAction* Item(QMenu* menu, const QString& nome, const QString& texto) {
+    QAction* item = menu->addAction(texto);
+    item->setObjectName(nome);
+    return item;
+}
+
+QMenu* Submenu(QMenu* menu, const QString& nome, const QString& texto) {
+    QMenu* sub = menu->addMenu(texto);
+    sub->setObjectName(nome);
+    sub->menuAction()->setObjectName(nome);
+    return sub;
+}
+
+} // namespace
+
+void TTrad::MontaMenus() {
+    QMenu* servicos = menuBar()->addMenu(QStringLiteral("&Serviços"));
+    servicos->setObjectName(QStringLiteral("Servios1"));
+    FixarBT = Item(servicos, QStringLiteral("FixarBT"), QStringLiteral("Fixar base de transformação"));
+    FixarBT->setEnabled(false);
+    QMenu* extras = Submenu(servicos, QStringLiteral("BasesExtras"), QStringLiteral("Base extras"));
+    QMenu* municipios = Submenu(extras, QStringLiteral("Municpios1"), QStringLiteral("Municípios"));
+    QAction* definir1 = Item(municipios, QStringLiteral("Definir1"), QStringLiteral("Definir"));
+    municipios->addSeparator();
+    base1 = Item(municipios, QStringLiteral("base1"), QStringLiteral("<vazio>"));
+    QMenu* ufs = Submenu(extras, QStringLiteral("UFs1"), QStringLiteral("UFs"));
+    QAction* definir2 = Item(ufs, QStringLiteral("Definir2"), QStringLiteral("Definir"));
+    ufs->addSeparator();
+    base2 = Item(ufs, QStringLiteral("base2"), QStringLiteral("<vazio>"));
+    base1->setEnabled(false);
+    base2->setEnabled(false);
+    IgnoraEx = Item(servicos, QStringLiteral("IgnoraEx"), QStringLiteral("Ignorar exceções"));
+    IgnoraEx->setCheckable(true);
+    IgnoraEx->setChecked(true);
+    servicos->addSeparator();
+    QAction* sair = Item(servicos, QStringLiteral("Sair1"), QStringLiteral("Sair"));
+    sair->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    sair->setShortcutContext(Qt::ApplicationShortcut);
+
+    QMenu* ajuda = menuBar()->addMenu(QStringLiteral("&Ajuda"));
+    ajuda->setObjectName(QStringLiteral("Ajuda1"));
+    QAction* morvisan = Item(ajuda, QStringLiteral("Morvisan1"), QStringLiteral("Morvisan"));
+    ajuda->addSeparator();
+    QAction* sobre = Item(ajuda, QStringLiteral("Sobre1"), QStringLiteral("Sobre o sistema"));
+    ajuda->addSeparator();
+    QAction* atalho = Item(ajuda, QStringLiteral("mi_aju_atalho"), QStringLiteral("Criar atalho na área de trabalho"));
+
+    connect(FixarBT, &QAction::triggered, this, &TTrad::FixarBTClick);
+    connect(definir1, &QAction::triggered, this, &TTrad::Definir1Click);
+    connect(definir2, &QAction::triggered, this, &TTrad::Definir2Click);
+    connect(IgnoraEx, &QAction::triggered, this, &TTrad::IgnoraExClick);
+    connect(sair, &QAction::triggered, this, &TTrad::Sair1Click);
+    connect(morvisan, &QAction::triggered, this, &TTrad::Morvisan1Click);
+    connect(sobre, &QAction::triggered, this, &TTrad::Sobre1Click);
+    connect(atalho, &QAction::triggered, this, &TTrad::mi_aju_atalhoClick);
+}
+
+void TTrad::FixarBTClick() {
+    ComCaixaDeErro(dialogos_, this, [this] { GravaFixa(ajustes_.DirSistema, ajustes_.Arquivos[1]); });
+}
+
+// A marca já foi trocada pelo próprio item; os ajustes acompanham.
+void TTrad::IgnoraExClick() {
+    ajustes_.IgnoraEx = IgnoraEx->isChecked();
+}
+
+void TTrad::Sair1Click() {
+    QCoreApplication::quit();
+}
+
+void TTrad::FecharClick() {
+    Sair1Click();
+}
+
+void TTrad::Sobre1Click() {
+    if (sobre_ != nullptr)
+        sobre_->exec();
+}
+
+void TTrad::Morvisan1Click() {
+    ComCaixaDeErro(dialogos_, this, [this] { AbreAjuda(ajustes_.DirSistema, "Principal", this); });
+}
+
+void TTrad::mi_aju_atalhoClick() {
+    ComCaixaDeErro(dialogos_, this, [this] {
+        const std::string alvo = QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
+        CriaAtalho(alvo, "", ajustes_.DirSistema, "Olum (Morvisan)", "Desktop", dialogos_, this);
+    });
+}

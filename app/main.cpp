@@ -1,0 +1,40 @@
+// Partida do programa: a aplicação, o título, as três janelas e o laço de eventos.
+#include "DialogosReais.h"
+#include "Programa.h"
+#include "Regional.h"
+#include "Titulos.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLocale>
+
+namespace {
+
+// Os formatos do usuário vêm do sistema; o programa nunca os define.
+Regional RegionalDoSistema() {
+    const QLocale local = QLocale::system();
+    Regional regional;
+    regional.separadorDecimal = local.decimalPoint().at(0).toLatin1();
+    // Um separador fora do Latin-1 (o espaço estreito de alguns idiomas) vira um espaço.
+    const char milhar = local.groupSeparator().isEmpty() ? ' ' : local.groupSeparator().at(0).toLatin1();
+    regional.separadorMilhar = milhar == 0 ? ' ' : milhar;
+    regional.formatoDataCurta = local.dateFormat(QLocale::ShortFormat).toStdString();
+    // O formato longo do Qt traz o fuso ("t"), que a hora do relatório não mostra.
+    regional.formatoHoraLonga = local.timeFormat(QLocale::LongFormat).remove(u't').trimmed().toStdString();
+    return regional;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication aplicacao(argc, argv);
+    QApplication::setApplicationName(TituloAplicacao());
+    // Só "Sair" e "&Fechar" encerram: esconder a janela principal durante a rodada não pode.
+    QApplication::setQuitOnLastWindowClosed(false);
+    DialogosReais dialogos;
+    const std::string dirSistema = QFile::encodeName(QApplication::applicationDirPath()).toStdString() + "/";
+    Programa programa(dirSistema, dialogos);
+    programa.Trad.ajustes().regional = RegionalDoSistema();
+    programa.Trad.show();
+    return QApplication::exec();
+}
