@@ -34,7 +34,9 @@ public:
 
     std::string situacao;
     Cor corSituacao = Cor::FaceBotao;
-    std::map<Contador, std::string> contadores;
+    // Como os rótulos de uma janela recém-criada que já rodou: "?" até alguém contar.
+    std::map<Contador, std::string> contadores{
+        {Contador::BO_desc, "?"}, {Contador::BT_DESC, "?"}, {Contador::BF_DESC, "?"}};
     // Cada texto que o contador mostrou, em ordem.
     std::map<Contador, std::vector<std::string>> historicoContadores;
     int minimo = 0;
