@@ -6,6 +6,7 @@
 #include "Motor.h"
 #include "ValorSql.h"
 
+#include <exception>
 #include <sqlite3.h>
 #include <strings.h>
 
@@ -26,8 +27,19 @@ public:
         }
     }
     ~TabelasDoComando() noexcept(false) {
-        for (auto* tabela : usadas_)
-            motor_.Larga(*tabela);
+        // Saindo por causa de outra falha, a de gravar não pode subir por cima dela.
+        const bool desfazendo = std::uncaught_exceptions() > excecoes_;
+        std::exception_ptr primeira;
+        for (auto* tabela : usadas_) {
+            try {
+                motor_.Larga(*tabela);
+            } catch (...) {
+                if (!primeira)
+                    primeira = std::current_exception();
+            }
+        }
+        if (primeira && !desfazendo)
+            std::rethrow_exception(primeira);
     }
     TabelasDoComando(const TabelasDoComando&) = delete;
     TabelasDoComando& operator=(const TabelasDoComando&) = delete;
@@ -36,6 +48,7 @@ public:
 
 private:
     Motor& motor_;
+    const int excecoes_ = std::uncaught_exceptions();
     std::vector<Motor::Carregada*> usadas_;
     std::vector<std::string> nomes_;
 };
