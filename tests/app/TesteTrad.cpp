@@ -1,0 +1,361 @@
+// A janela principal guiada como um usuário: assistente, caixas de texto, Fixa.CFG, menus.
+#include "SistemaTeste.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+using Tipo = DialogosFalsos::Tipo;
+
+namespace {
+
+const QString ok = QStringLiteral("OK");
+const QString falta = QStringLiteral("Falta");
+
+QLabel* Rotulo(SistemaTeste& s, const char* nome) {
+    return Acha<QLabel>(&s.Trad(), QString::fromLatin1(nome));
+}
+
+void Clica(SistemaTeste& s, const char* botao) {
+    QTest::mouseClick(Acha<QPushButton>(&s.Trad(), QString::fromLatin1(botao)), Qt::LeftButton);
+}
+
+void Aciona(SistemaTeste& s, const char* item) {
+    Acha<QAction>(&s.Trad(), QString::fromLatin1(item))->trigger();
+}
+
+void Mostra(SistemaTeste& s) {
+    s.Trad().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&s.Trad()));
+}
+
+// Escolhe o arquivo da pasta corrente no passo em que o assistente está.
+void Escolhe(SistemaTeste& s, const QString& nome) {
+    auto* lista = Acha<QListWidget>(&s.Trad(), QStringLiteral("Arquivo"));
+    ClicaItem(lista, nome);
+}
+
+} // namespace
+
+class TesteTrad : public QObject {
+    Q_OBJECT
+private slots:
+    void janelaAbreNoPasso1ComTudoEmFalta();
+    void filtroDoNomeDoResultado();
+    void BCSegueONome();
+    void filtroDasLinhas();
+    void passosDoAssistente();
+    void passo3IncompletoSoBipa();
+    void mesmoArquivoDuasVezes();
+    void respostaNaoNaoMudaNada();
+    void nomeEscolhidoNoPasso3_data();
+    void nomeEscolhidoNoPasso3();
+    void fixaPresente();
+    void fixaVencido();
+    void fixarGravaFixa();
+    void baseExtraNaPartida_data();
+    void baseExtraNaPartida();
+    void copiaIlegivelNaPartida();
+    void ignorarExcecoes();
+    void sairPeloAtalho();
+};
+
+void TesteTrad::janelaAbreNoPasso1ComTudoEmFalta() {
+    SistemaTeste s;
+    Mostra(s);
+    QCOMPARE(s.Trad().windowTitle(), QStringLiteral("Morvisan 1.1"));
+    QCOMPARE(s.Trad().centralWidget()->size(), QSize(324, 331));
+    QCOMPARE(s.Trad().Passo(), 1);
+    QCOMPARE(Rotulo(s, "Titulo")->text(), QStringLiteral("Informe a base a ser traduzida"));
+    for (const char* nome : {"BO", "BT", "BC"}) {
+        QCOMPARE(Rotulo(s, nome)->text(), falta);
+        QCOMPARE(Rotulo(s, nome)->toolTip(), QStringLiteral("a definir"));
+    }
+    QVERIFY(!Acha<QLineEdit>(&s.Trad(), QStringLiteral("NovoArquivo"))->isVisible());
+    QCOMPARE(Acha<QLineEdit>(&s.Trad(), QStringLiteral("Linhas"))->text(), QStringLiteral("50"));
+    auto* tipo = Acha<QComboBox>(&s.Trad(), QStringLiteral("Tipo"));
+    QVERIFY(!tipo->isEnabled());
+    QCOMPARE(tipo->count(), 2);
+    QCOMPARE(tipo->currentText(), QStringLiteral("CSV (Excel)"));
+    QVERIFY(!Acha<QAction>(&s.Trad(), QStringLiteral("FixarBT"))->isEnabled());
+    QVERIFY(Acha<QAction>(&s.Trad(), QStringLiteral("IgnoraEx"))->isChecked());
+    for (const char* base : {"base1", "base2"}) {
+        auto* item = Acha<QAction>(&s.Trad(), QString::fromLatin1(base));
+        QCOMPARE(item->text(), QStringLiteral("<vazio>"));
+        QVERIFY(!item->isEnabled());
+    }
+    QCOMPARE(Acha<QAction>(&s.Trad(), QStringLiteral("Sair1"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+X")));
+    QVERIFY(s.dialogos.Chamadas().empty());
+}
+
+void TesteTrad::filtroDoNomeDoResultado() {
+    SistemaTeste s;
+    Mostra(s);
+    Clica(s, "Proximo");
+    Clica(s, "Proximo");
+    auto* nome = Acha<QLineEdit>(&s.Trad(), QStringLiteral("NovoArquivo"));
+    QVERIFY(nome->isVisible());
+    Digita(nome, QStringLiteral("abc-1é"));
+    QCOMPARE(nome->text(), QStringLiteral("ABC1"));
+    Digita(nome, QStringLiteral("x y.z9012"));
+    QCOMPARE(nome->text(), QStringLiteral("ABC1XYZ9"));
+    QCOMPARE(s.Trad().ajustes().Arquivos[2], std::string("a definir"));
+}
+
+void TesteTrad::BCSegueONome() {
+    SistemaTeste s;
+    Mostra(s);
+    Clica(s, "Proximo");
+    Clica(s, "Proximo");
+    auto* nome = Acha<QLineEdit>(&s.Trad(), QStringLiteral("NovoArquivo"));
+    Digita(nome, QStringLiteral("r"));
+    QCOMPARE(Rotulo(s, "BC")->text(), ok);
+    QCOMPARE(Rotulo(s, "BC")->toolTip(), s.Caminho(QStringLiteral("dados/R.CSV")));
+    QTest::keyClick(nome, Qt::Key_Backspace);
+    QCOMPARE(nome->text(), QString());
+    QCOMPARE(Rotulo(s, "BC")->text(), falta);
+    QCOMPARE(Rotulo(s, "BC")->toolTip(), QStringLiteral("a definir"));
+}
+
+void TesteTrad::filtroDasLinhas() {
+    SistemaTeste s;
+    Mostra(s);
+    auto* linhas = Acha<QLineEdit>(&s.Trad(), QStringLiteral("Linhas"));
+    linhas->clear();
+    Digita(linhas, QStringLiteral("a7-é 123"));
+    QCOMPARE(linhas->text(), QStringLiteral("71"));
+    QCOMPARE(s.Trad().ajustes().Linhas, std::string("71"));
+}
+
+void TesteTrad::passosDoAssistente() {
+    SistemaTeste s;
+    Mostra(s);
+    auto* titulo = Rotulo(s, "Titulo");
+    auto* nome = Acha<QLineEdit>(&s.Trad(), QStringLiteral("NovoArquivo"));
+    Clica(s, "Anterior");
+    QCOMPARE(s.Trad().Passo(), 1);
+    Clica(s, "Proximo");
+    QCOMPARE(titulo->text(), QStringLiteral("Informe a base que informa as mudanças."));
+    QVERIFY(!nome->isVisible());
+    Clica(s, "Proximo");
+    QCOMPARE(titulo->text(), QStringLiteral("Informe a base resultante do processo."));
+    QVERIFY(nome->isVisible());
+    Digita(nome, QStringLiteral("X"));
+    Clica(s, "Anterior");
+    QCOMPARE(s.Trad().Passo(), 2);
+    QVERIFY(!nome->isVisible());
+    Clica(s, "Proximo");
+    QCOMPARE(nome->text(), QStringLiteral("X"));
+    QCOMPARE(Rotulo(s, "BC")->text(), ok);
+}
+
+void TesteTrad::passo3IncompletoSoBipa() {
+    SistemaTeste s(
+        [](SistemaTeste& t) { t.CopiaDado(QStringLiteral("original.csv"), QStringLiteral("dados/original.csv")); });
+    Mostra(s);
+    Escolhe(s, QStringLiteral("original.csv"));
+    Clica(s, "Proximo");
+    Clica(s, "Proximo");
+    Digita(Acha<QLineEdit>(&s.Trad(), QStringLiteral("NovoArquivo")), QStringLiteral("R"));
+    Clica(s, "Proximo");
+    QCOMPARE(s.dialogos.bipes, 1);
+    QVERIFY(s.dialogos.Chamadas().empty());
+    QCOMPARE(s.Trad().Passo(), 3);
+}
+
+void TesteTrad::mesmoArquivoDuasVezes() {
+    SistemaTeste s(
+        [](SistemaTeste& t) { t.CopiaDado(QStringLiteral("original.csv"), QStringLiteral("dados/original.csv")); });
+    Mostra(s);
+    Escolhe(s, QStringLiteral("original.csv"));
+    QCOMPARE(Rotulo(s, "BO")->text(), ok);
+    QCOMPARE(Rotulo(s, "BO")->toolTip(), s.Caminho(QStringLiteral("dados/original.csv")));
+    Clica(s, "Proximo");
+    Escolhe(s, QStringLiteral("original.csv"));
+    QCOMPARE(Rotulo(s, "BT")->text(), ok);
+    QVERIFY(Acha<QAction>(&s.Trad(), QStringLiteral("FixarBT"))->isEnabled());
+    Clica(s, "Proximo");
+    Digita(Acha<QLineEdit>(&s.Trad(), QStringLiteral("NovoArquivo")), QStringLiteral("R"));
+    Clica(s, "Proximo");
+    QCOMPARE(s.dialogos.bipes, 0);
+    const auto caixas = s.dialogos.ChamadasDo(Tipo::Mensagem);
+    QCOMPARE(caixas.size(), std::size_t(1));
+    QCOMPARE(caixas[0].titulo, QStringLiteral("Erro!"));
+    QCOMPARE(caixas[0].texto, QStringLiteral("Você especificou o mesmo nome mais de uma vez."));
+    QVERIFY(s.dialogos.ChamadasDo(Tipo::Pergunta).empty());
+}
+
+void TesteTrad::respostaNaoNaoMudaNada() {
+    SistemaTeste s([](SistemaTeste& t) {
+        t.CopiaDado(QStringLiteral("original.csv"), QStringLiteral("dados/original.csv"));
+        t.CopiaDado(QStringLiteral("traducao.csv"), QStringLiteral("dados/traducao.csv"));
+    });
+    Mostra(s);
+    Escolhe(s, QStringLiteral("original.csv"));
+    Clica(s, "Proximo");
+    Escolhe(s, QStringLiteral("traducao.csv"));
+    Clica(s, "Proximo");
+    Digita(Acha<QLineEdit>(&s.Trad(), QStringLiteral("NovoArquivo")), QStringLiteral("R"));
+    s.dialogos.ProximaResposta(false);
+    Clica(s, "Proximo");
+    const auto perguntas = s.dialogos.ChamadasDo(Tipo::Pergunta);
+    QCOMPARE(perguntas.size(), std::size_t(1));
+    QCOMPARE(perguntas[0].titulo, QStringLiteral("Morvisan"));
+    QCOMPARE(perguntas[0].texto, QStringLiteral("Continuar com a tradução?"));
+    QVERIFY(!s.Proc().isVisible());
+    QCOMPARE(s.Trad().Passo(), 3);
+    QVERIFY(s.Trad().isVisible());
+    QVERIFY(!QFile::exists(s.Caminho(QStringLiteral("sistema/Trabalho"))));
+}
+
+void TesteTrad::nomeEscolhidoNoPasso3_data() {
+    QTest::addColumn<QString>("arquivo");
+    QTest::addColumn<QString>("nome");
+    QTest::newRow("corta no primeiro ponto") << QStringLiteral("dados.2000.csv") << QStringLiteral("dados");
+    QTest::newRow("no máximo 8, minúsculas mantidas") << QStringLiteral("abcdefghij.csv") << QStringLiteral("abcdefgh");
+    QTest::newRow("máscara sem olhar a caixa") << QStringLiteral("Resumo.CSV") << QStringLiteral("Resumo");
+}
+
+void TesteTrad::nomeEscolhidoNoPasso3() {
+    QFETCH(QString, arquivo);
+    QFETCH(QString, nome);
+    SistemaTeste s([&](SistemaTeste& t) {
+        t.Escreve(QStringLiteral("dados/") + arquivo, "1;2;3;4\r\n");
+        t.Escreve(QStringLiteral("dados/fora.txt"), "x");
+    });
+    Mostra(s);
+    auto* lista = Acha<QListWidget>(&s.Trad(), QStringLiteral("Arquivo"));
+    QCOMPARE(lista->count(), 1);
+    Clica(s, "Proximo");
+    Clica(s, "Proximo");
+    Escolhe(s, arquivo);
+    QCOMPARE(Acha<QLineEdit>(&s.Trad(), QStringLiteral("NovoArquivo"))->text(), nome);
+    QCOMPARE(QString::fromStdString(s.Trad().ajustes().Arquivos[2]), nome);
+    QCOMPARE(Rotulo(s, "BC")->text(), ok);
+    QCOMPARE(Rotulo(s, "BO")->text(), falta);
+}
+
+void TesteTrad::fixaPresente() {
+    SistemaTeste s([](SistemaTeste& t) {
+        t.CopiaDado(QStringLiteral("traducao.csv"), QStringLiteral("fixa/traducao.csv"));
+        t.CopiaDado(QStringLiteral("original.csv"), QStringLiteral("dados/original.csv"));
+        t.Escreve(QStringLiteral("sistema/Fixa.CFG"),
+                  QFile::encodeName(t.Caminho(QStringLiteral("fixa/traducao.csv"))).toStdString() +
+                      "\r\nlinha ignorada\r\n");
+    });
+    Mostra(s);
+    QCOMPARE(Rotulo(s, "BT")->text(), ok);
+    QCOMPARE(Rotulo(s, "BT")->toolTip(), s.Caminho(QStringLiteral("fixa/traducao.csv")));
+    // Só a base original é escolhida: o passo 3 chega à pergunta.
+    Escolhe(s, QStringLiteral("original.csv"));
+    Clica(s, "Proximo");
+    Clica(s, "Proximo");
+    Digita(Acha<QLineEdit>(&s.Trad(), QStringLiteral("NovoArquivo")), QStringLiteral("R"));
+    s.dialogos.ProximaResposta(false);
+    Clica(s, "Proximo");
+    QCOMPARE(s.dialogos.ChamadasDo(Tipo::Pergunta).size(), std::size_t(1));
+}
+
+void TesteTrad::fixaVencido() {
+    SistemaTeste s([](SistemaTeste& t) { t.Escreve(QStringLiteral("sistema/Fixa.CFG"), "/nao/existe/mais.csv\r\n"); });
+    QCOMPARE(Rotulo(s, "BT")->text(), falta);
+    QCOMPARE(Rotulo(s, "BT")->toolTip(), QStringLiteral("a definir"));
+    QVERIFY(!QFile::exists(s.Caminho(QStringLiteral("sistema/Fixa.CFG"))));
+    QVERIFY(s.dialogos.Chamadas().empty());
+}
+
+void TesteTrad::fixarGravaFixa() {
+    SistemaTeste s(
+        [](SistemaTeste& t) { t.CopiaDado(QStringLiteral("traducao.csv"), QStringLiteral("dados/traducao.csv")); });
+    Mostra(s);
+    Clica(s, "Proximo");
+    Escolhe(s, QStringLiteral("traducao.csv"));
+    Aciona(s, "FixarBT");
+    const std::string caminho = QFile::encodeName(s.Caminho(QStringLiteral("dados/traducao.csv"))).toStdString();
+    QCOMPARE(s.Le(QStringLiteral("sistema/Fixa.CFG")), caminho + "\r\n");
+    s.CriaJanelas();
+    QCOMPARE(Rotulo(s, "BT")->text(), ok);
+    QCOMPARE(s.Trad().ajustes().Arquivos[1], caminho);
+}
+
+void TesteTrad::baseExtraNaPartida_data() {
+    QTest::addColumn<bool>("comRegistro");
+    QTest::addColumn<QString>("texto");
+    QTest::newRow("cópia sem registro") << false << QStringLiteral("<vazio>");
+    QTest::newRow("cópia com registro") << true << QStringLiteral("Ativo.");
+}
+
+void TesteTrad::baseExtraNaPartida() {
+    QFETCH(bool, comRegistro);
+    QFETCH(QString, texto);
+    SistemaTeste s([&](SistemaTeste& t) {
+        QDir().mkpath(t.Caminho(QStringLiteral("sistema/Bases1")));
+        QFile::copy(t.Caminho(QStringLiteral("sistema/Bases0/DEF_MUN.dbf")),
+                    t.Caminho(QStringLiteral("sistema/Bases1/DEF_MUN.dbf")));
+        if (comRegistro) {
+            t.CopiaDado(QStringLiteral("municipios.csv"), QStringLiteral("municipios.csv"));
+        }
+    });
+    if (comRegistro) {
+        s.dialogos.ProximoArquivo(s.Caminho(QStringLiteral("municipios.csv")));
+        Aciona(s, "Definir1");
+        s.CriaJanelas();
+    }
+    auto* base1 = Acha<QAction>(&s.Trad(), QStringLiteral("base1"));
+    QCOMPARE(base1->text(), texto);
+    QCOMPARE(base1->isEnabled(), comRegistro);
+    QCOMPARE(s.Trad().ajustes().base1, comRegistro);
+    QCOMPARE(Acha<QAction>(&s.Trad(), QStringLiteral("base2"))->text(), QStringLiteral("<vazio>"));
+}
+
+void TesteTrad::copiaIlegivelNaPartida() {
+    SistemaTeste s(
+        [](SistemaTeste& t) { t.Escreve(QStringLiteral("sistema/Bases1/DEF_MUN.dbf"), "isto não é dBase"); });
+    const auto erros = s.dialogos.ChamadasDo(Tipo::Erro);
+    QCOMPARE(erros.size(), std::size_t(1));
+    QVERIFY(erros[0].texto.endsWith(u'.'));
+    Mostra(s);
+    QCOMPARE(Acha<QAction>(&s.Trad(), QStringLiteral("base1"))->text(), QStringLiteral("<vazio>"));
+    QVERIFY(!Acha<QLineEdit>(&s.Trad(), QStringLiteral("NovoArquivo"))->isVisible());
+    QCOMPARE(Rotulo(s, "BO")->toolTip(), QStringLiteral("a definir"));
+}
+
+void TesteTrad::ignorarExcecoes() {
+    SistemaTeste s;
+    Aciona(s, "IgnoraEx");
+    QVERIFY(!Acha<QAction>(&s.Trad(), QStringLiteral("IgnoraEx"))->isChecked());
+    QVERIFY(!s.Trad().ajustes().IgnoraEx);
+    Aciona(s, "IgnoraEx");
+    QVERIFY(s.Trad().ajustes().IgnoraEx);
+}
+
+// Ctrl+X encerra o laço de eventos, também com o foco na caixa do nome (onde seria "recortar").
+void TesteTrad::sairPeloAtalho() {
+    SistemaTeste s;
+    Mostra(s);
+    Clica(s, "Proximo");
+    Clica(s, "Proximo");
+    auto* nome = Acha<QLineEdit>(&s.Trad(), QStringLiteral("NovoArquivo"));
+    nome->setFocus();
+    Digita(nome, QStringLiteral("AB"));
+    nome->selectAll();
+    bool parouSozinho = true;
+    QTimer::singleShot(0, [&] { QTest::keyClick(nome, Qt::Key_X, Qt::ControlModifier); });
+    QTimer::singleShot(10000, [&] {
+        parouSozinho = false;
+        QCoreApplication::exit(1);
+    });
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QVERIFY(parouSozinho);
+    QCOMPARE(nome->text(), QStringLiteral("AB"));
+}
+
+QTEST_MAIN(TesteTrad)
+#include "TesteTrad.moc"
