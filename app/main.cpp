@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLocale>
+#include <clocale>
 
 namespace {
 
@@ -28,6 +29,9 @@ Regional RegionalDoSistema() {
 
 int main(int argc, char* argv[]) {
     QApplication aplicacao(argc, argv);
+    // O Qt põe a biblioteca C na localidade do usuário; os números internos (e os dos arquivos)
+    // precisam do ponto decimal, e a vírgula do usuário vem só pelos ajustes regionais.
+    std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(TituloAplicacao());
     // Só "Sair" e "&Fechar" encerram: esconder a janela principal durante a rodada não pode.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -1,0 +1,232 @@
+// A rodada pela janela: do "Sim" ao "&Fechar", comparada com o comando em lote; rodada que falha;
+// segunda rodada na mesma sessão.
+#include "SistemaTeste.h"
+
+#include <QAbstractItemModelTester>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTest>
+#include <QToolButton>
+
+using Tipo = DialogosFalsos::Tipo;
+
+namespace {
+
+// O que se vê na janela de processamento quando a rodada termina, antes de "&Fechar".
+struct Retrato {
+    bool principalVisivel = true;
+    QString situacao;
+    QColor corSituacao;
+    QStringList contadores;
+    QString obs;
+    QColor corObs;
+    int linhasGrade = -1;
+    int colunasGrade = -1;
+    QString tituloColuna;
+    bool tituloNegrito = false;
+    int linhaAtual = -1;
+    int registroDepoisDoUltimo = -1;
+    bool emEspera = false;
+    bool imprimeHabilitado = false;
+};
+
+void Clica(SistemaTeste& s, const char* botao) {
+    QTest::mouseClick(Acha<QPushButton>(&s.Trad(), QString::fromLatin1(botao)), Qt::LeftButton);
+}
+
+// Assistente até o passo 3 com as duas bases da pasta corrente e o nome digitado.
+void PreparaRodada(SistemaTeste& s, const QString& nome) {
+    s.Trad().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&s.Trad()));
+    ClicaItem(Acha<QListWidget>(&s.Trad(), QStringLiteral("Arquivo")), QStringLiteral("original.csv"));
+    Clica(s, "Proximo");
+    ClicaItem(Acha<QListWidget>(&s.Trad(), QStringLiteral("Arquivo")), QStringLiteral("traducao.csv"));
+    Clica(s, "Proximo");
+    auto* caixa = Acha<QLineEdit>(&s.Trad(), QStringLiteral("NovoArquivo"));
+    caixa->clear();
+    Digita(caixa, nome);
+}
+
+// Responde Sim, espera a rodada acabar (ou a caixa geral de erro), fotografa a janela e fecha.
+Retrato Roda(SistemaTeste& s) {
+    Retrato retrato;
+    const int esperas = s.dialogos.esperas;
+    const auto erros = s.dialogos.ChamadasDo(Tipo::Erro).size();
+    TProc& proc = s.Proc();
+    s.dialogos.ProximaResposta(true);
+    QuandoPronto(
+        [&] {
+            return (s.dialogos.esperas > esperas && !s.dialogos.emEspera) ||
+                   s.dialogos.ChamadasDo(Tipo::Erro).size() > erros;
+        },
+        [&] {
+            retrato.principalVisivel = s.Trad().isVisible();
+            auto* barra = Acha<QStatusBar>(&proc, QStringLiteral("SitAtual"));
+            retrato.situacao = barra->currentMessage();
+            retrato.corSituacao = barra->palette().color(QPalette::Window);
+            for (const char* nome : {"BO_desc", "BT_DESC", "BF_DESC"})
+                retrato.contadores << Acha<QLabel>(&proc, QString::fromLatin1(nome))->text();
+            auto* obs = Acha<QPlainTextEdit>(&proc, QStringLiteral("Obs"));
+            retrato.obs = obs->toPlainText();
+            retrato.corObs = obs->palette().color(QPalette::Text);
+            auto* grade = Acha<QTableView>(&proc, QStringLiteral("Resultado"));
+            QAbstractItemModelTester verificador(grade->model(),
+                                                 QAbstractItemModelTester::FailureReportingMode::QtTest);
+            retrato.linhasGrade = grade->model()->rowCount();
+            retrato.colunasGrade = grade->model()->columnCount();
+            retrato.tituloColuna = grade->model()->headerData(0, Qt::Horizontal).toString();
+            retrato.tituloNegrito = grade->model()->headerData(0, Qt::Horizontal, Qt::FontRole).value<QFont>().bold();
+            retrato.linhaAtual = grade->currentIndex().row();
+            retrato.emEspera = s.dialogos.emEspera;
+            retrato.imprimeHabilitado = Acha<QToolButton>(&proc, QStringLiteral("Imprime"))->isEnabled();
+            auto* ultimo = Acha<QToolButton>(&proc, QStringLiteral("Ultimo"));
+            if (ultimo->isEnabled()) {
+                QTest::mouseClick(ultimo, Qt::LeftButton);
+                retrato.registroDepoisDoUltimo = grade->currentIndex().row();
+            }
+            QTest::mouseClick(Acha<QPushButton>(&proc, QStringLiteral("Fechar")), Qt::LeftButton);
+        });
+    Clica(s, "Proximo");
+    return retrato;
+}
+
+SistemaTeste ComBases() {
+    return SistemaTeste([](SistemaTeste& t) {
+        t.CopiaDado(QStringLiteral("original.csv"), QStringLiteral("dados/original.csv"));
+        t.CopiaDado(QStringLiteral("traducao.csv"), QStringLiteral("dados/traducao.csv"));
+    });
+}
+
+} // namespace
+
+class TesteProc : public QObject {
+    Q_OBJECT
+private slots:
+    void rodadaIgualAoLote();
+    void segundaRodada();
+    void rodadaQueFalha();
+    void controlesDaJanela();
+};
+
+void TesteProc::controlesDaJanela() {
+    SistemaTeste s;
+    TProc& proc = s.Proc();
+    QCOMPARE(proc.windowTitle(), QStringLiteral("Tradução"));
+    QCOMPARE(proc.size(), QSize(313, 343));
+    QCOMPARE(Acha<QStatusBar>(&proc, QStringLiteral("SitAtual"))->currentMessage(),
+             QStringLiteral("Tradução em andamento..."));
+    QCOMPARE(Acha<QToolButton>(&proc, QStringLiteral("Imprime"))->toolTip(), QStringLiteral("Imprimir resultado"));
+    auto* fechar = Acha<QPushButton>(&proc, QStringLiteral("Fechar"));
+    QCOMPARE(fechar->text(), QStringLiteral("&Fechar"));
+    QVERIFY(fechar->font().bold());
+    const std::pair<const char*, QString> dicas[] = {{"Primeiro", QStringLiteral("Primeiro registro")},
+                                                     {"Anterior", QStringLiteral("Registro anterior")},
+                                                     {"Proximo", QStringLiteral("Próximo registro")},
+                                                     {"Ultimo", QStringLiteral("Último registro")}};
+    for (const auto& [nome, dica] : dicas)
+        QCOMPARE(Acha<QToolButton>(&proc, QString::fromLatin1(nome))->toolTip(), dica);
+    QCOMPARE(Acha<QPlainTextEdit>(&proc, QStringLiteral("Obs"))->toPlainText(), QStringLiteral("Obs"));
+    QCOMPARE(Acha<QPlainTextEdit>(&proc, QStringLiteral("Obs"))->palette().color(QPalette::Text), QColor(255, 0, 0));
+}
+
+void TesteProc::rodadaIgualAoLote() {
+    SistemaTeste s = ComBases();
+    s.Trad().ajustes().regional.separadorDecimal = '.';
+    s.Trad().ajustes().regional.separadorMilhar = ',';
+    PreparaRodada(s, QStringLiteral("RES"));
+    const Retrato r = Roda(s);
+
+    QVERIFY(!r.principalVisivel);
+    QCOMPARE(r.situacao, QStringLiteral("Fim - São 5 registros."));
+    QCOMPARE(r.corSituacao, QApplication::palette().color(QPalette::Button));
+    QCOMPARE(r.contadores, QStringList({QStringLiteral("4"), QStringLiteral("2"), QStringLiteral("+1")}));
+    QCOMPARE(r.corObs, QColor(255, 0, 0));
+    QVERIFY(r.obs.contains(QStringLiteral("UF(s) nao encontrada(s).")));
+    QCOMPARE(r.linhasGrade, 5);
+    QCOMPARE(r.colunasGrade, 6);
+    QCOMPARE(r.tituloColuna, QStringLiteral("CD_UF"));
+    QVERIFY(r.tituloNegrito);
+    QCOMPARE(r.linhaAtual, 0);
+    QCOMPARE(r.registroDepoisDoUltimo, 4);
+    QVERIFY(!r.emEspera);
+    QVERIFY(r.imprimeHabilitado);
+    QVERIFY(s.dialogos.ChamadasDo(Tipo::Erro).empty());
+    QVERIFY(s.dialogos.ChamadasDo(Tipo::Mensagem).empty());
+
+    // Fechada a janela, a principal volta no passo 3 com tudo o que foi escolhido.
+    QVERIFY(!s.Proc().isVisible());
+    QVERIFY(s.Trad().isVisible());
+    QCOMPARE(s.Trad().Passo(), 3);
+    QCOMPARE(Acha<QLineEdit>(&s.Trad(), QStringLiteral("NovoArquivo"))->text(), QStringLiteral("RES"));
+    QCOMPARE(Acha<QLabel>(&s.Trad(), QStringLiteral("BO"))->text(), QStringLiteral("OK"));
+
+    const QString sistemaLote = s.Caminho(QStringLiteral("lote"));
+    QDir().mkpath(sistemaLote + QStringLiteral("/Bases0"));
+    QDir().mkpath(s.Caminho(QStringLiteral("saida-lote")));
+    const QDir modelos(s.Caminho(QStringLiteral("sistema/Bases0")));
+    for (const QString& modelo : modelos.entryList(QDir::Files))
+        QFile::copy(modelos.filePath(modelo), sistemaLote + QStringLiteral("/Bases0/") + modelo);
+    QProcess lote;
+    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+    ambiente.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+    lote.setProcessEnvironment(ambiente);
+    lote.start(QStringLiteral(MORVISAN_LOTE),
+               {QStringLiteral("--sistema"), sistemaLote, QStringLiteral("traduzir"),
+                s.Caminho(QStringLiteral("dados/original.csv")), s.Caminho(QStringLiteral("dados/traducao.csv")),
+                s.Caminho(QStringLiteral("saida-lote")), QStringLiteral("RES")});
+    QVERIFY(lote.waitForFinished(60000));
+    QCOMPARE(lote.exitCode(), 0);
+    for (const char* arquivo : {"RES.CSV", "comp.CSV", "Morvisan.Log"}) {
+        const std::string janela = s.Le(QStringLiteral("dados/") + QString::fromLatin1(arquivo));
+        QVERIFY2(janela != "<não existe>", arquivo);
+        QCOMPARE(janela, s.Le(QStringLiteral("saida-lote/") + QString::fromLatin1(arquivo)));
+    }
+}
+
+// A segunda rodada parte de cópias novas: mesmo resultado, e o memo volta do estado da anterior.
+void TesteProc::segundaRodada() {
+    SistemaTeste s = ComBases();
+    PreparaRodada(s, QStringLiteral("PRIMEIRA"));
+    const Retrato primeira = Roda(s);
+    auto* caixa = Acha<QLineEdit>(&s.Trad(), QStringLiteral("NovoArquivo"));
+    caixa->clear();
+    Digita(caixa, QStringLiteral("SEGUNDA"));
+    const Retrato segunda = Roda(s);
+    QCOMPARE(segunda.situacao, primeira.situacao);
+    QCOMPARE(segunda.contadores, primeira.contadores);
+    QCOMPARE(segunda.linhasGrade, 5);
+    QCOMPARE(s.Le(QStringLiteral("dados/SEGUNDA.CSV")), s.Le(QStringLiteral("dados/PRIMEIRA.CSV")));
+    QCOMPARE(s.dialogos.ChamadasDo(Tipo::Pergunta).size(), std::size_t(2));
+    QVERIFY(s.dialogos.ChamadasDo(Tipo::Erro).empty());
+    QVERIFY(s.Trad().isVisible());
+}
+
+// A base original some depois de escolhida: a carga falha, a caixa geral de erro aparece, a janela
+// fica com o texto do passo e a ampulheta; "&Fechar" ainda traz a principal de volta, cursor normal.
+void TesteProc::rodadaQueFalha() {
+    SistemaTeste s = ComBases();
+    PreparaRodada(s, QStringLiteral("RES"));
+    QVERIFY(QFile::remove(s.Caminho(QStringLiteral("dados/original.csv"))));
+    const Retrato r = Roda(s);
+    const auto erros = s.dialogos.ChamadasDo(Tipo::Erro);
+    QCOMPARE(erros.size(), std::size_t(1));
+    QVERIFY2(erros[0].texto.contains(QStringLiteral("original.csv")), qPrintable(erros[0].texto));
+    QCOMPARE(r.situacao, QStringLiteral("Transferindo dados do arquivo a ser traduzido..."));
+    QCOMPARE(r.linhasGrade, 0);
+    QVERIFY(r.emEspera);
+    QVERIFY(!s.dialogos.emEspera);
+    QVERIFY(!s.Proc().isVisible());
+    QVERIFY(s.Trad().isVisible());
+    QCOMPARE(s.Trad().Passo(), 3);
+    QVERIFY(s.dialogos.ChamadasDo(Tipo::Mensagem).empty());
+}
+
+QTEST_MAIN(TesteProc)
+#include "TesteProc.moc"
