@@ -297,7 +297,7 @@ void TesteTrad::baseExtraNaPartida() {
     QFETCH(QString, texto);
     SistemaTeste s([&](SistemaTeste& t) {
         QDir().mkpath(t.Caminho(QStringLiteral("sistema/Bases1")));
-        QFile::copy(t.Caminho(QStringLiteral("sistema/Bases0/DEF_MUN.dbf")),
+        QFile::copy(t.Caminho(QStringLiteral("sistema/Bases0/DEF_MUN.DBF")),
                     t.Caminho(QStringLiteral("sistema/Bases1/DEF_MUN.dbf")));
         if (comRegistro) {
             t.CopiaDado(QStringLiteral("municipios.csv"), QStringLiteral("municipios.csv"));
