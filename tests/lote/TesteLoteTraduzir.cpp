@@ -1,0 +1,169 @@
+// morvisan-lote traduzir: o executável de verdade, do exemplo pequeno aos erros de uso.
+#include "PastaTemporaria.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <sys/wait.h>
+
+namespace {
+
+struct Execucao {
+    int codigo = -1;
+    std::string normal;
+    std::string erros;
+};
+
+std::string Aspas(const std::string& texto) {
+    return "'" + texto + "'";
+}
+
+// Uma pasta de programa com as bases extras do exemplo pequeno importadas e uma pasta de saída.
+struct Lote {
+    Lote() : sistema(pasta.MontaSistema()), saida(pasta / "saida") {
+        std::filesystem::create_directories(saida);
+        for (const char* nome : {"original.csv", "traducao.csv", "municipios.csv", "ufs.csv"})
+            pasta.CopiaDado(std::string("rodada/") + nome);
+    }
+
+    Execucao Roda(const std::string& argumentos) const {
+        const std::string comando = "LC_ALL=C.UTF-8 " + Aspas(MORVISAN_LOTE) + " --sistema " + Aspas(sistema) + " " +
+                                    argumentos + " >" + Aspas(pasta / "normal.txt") + " 2>" +
+                                    Aspas(pasta / "erros.txt");
+        const int estado = std::system(comando.c_str());
+        return {WIFEXITED(estado) ? WEXITSTATUS(estado) : -1, pasta.Le("normal.txt"), pasta.Le("erros.txt")};
+    }
+
+    void ImportaExtras() const {
+        ASSERT_EQ(Roda("importar municipios " + Aspas(pasta / "municipios.csv")).codigo, 0);
+        ASSERT_EQ(Roda("importar ufs " + Aspas(pasta / "ufs.csv")).codigo, 0);
+    }
+
+    Execucao Traduz(const std::string& original, const std::string& traducao, const std::string& nome,
+                    const std::string& opcoes = "") const {
+        return Roda("traduzir " + Aspas(pasta / original) + " " + Aspas(pasta / traducao) + " " + Aspas(saida) + " " +
+                    Aspas(nome) + opcoes);
+    }
+
+    PastaTemporaria pasta;
+    std::string sistema;
+    std::string saida;
+};
+
+std::string Esperado(const std::string& nome) {
+    return LeArquivo(std::string(MORVISAN_DADOS_TESTE) + "/rodada/esperado/" + nome);
+}
+
+TEST(LoteTraduzir, ExemploPequenoBateByteAByte) {
+    Lote lote;
+    lote.ImportaExtras();
+    const Execucao execucao = lote.Traduz("original.csv", "traducao.csv", "RES");
+    EXPECT_EQ(execucao.codigo, 0) << execucao.erros;
+    EXPECT_EQ(LeArquivo(lote.saida + "/RES.CSV"), Esperado("RES.CSV"));
+    EXPECT_EQ(LeArquivo(lote.saida + "/comp.CSV"), Esperado("comp.CSV"));
+    EXPECT_EQ(LeArquivo(lote.saida + "/Morvisan.Log"), Esperado("Morvisan.Log"));
+    EXPECT_EQ(execucao.normal, "Copiando bases de trabalho...\n"
+                               "Abrindo bases de trabalho...\n"
+                               "Transferindo dados do arquivo a ser traduzido...\n"
+                               "Base original - Registros: 6\n"
+                               "Transferindo dados do arquivo morvisan...\n"
+                               "Base de tradu\xc3\xa7\xc3\xa3o - Registros: 5\n"
+                               "Preparando arquivo final...\n"
+                               "Base traduzida - Registros: +5\n"
+                               "Traduzindo...\n"
+                               "Incluindo nomes de municipios e/ou UFs...\n"
+                               "Gravando...\n"
+                               "Verificando estado do resultado...\n"
+                               "Fim - S\xc3\xa3o 11 registros.\n"
+                               "Sucesso total!\n");
+    EXPECT_EQ(execucao.erros, "");
+}
+
+TEST(LoteTraduzir, PularExcecoesDeixaAMudancaMarcadaForaDoLog) {
+    Lote lote;
+    lote.ImportaExtras();
+    const Execucao execucao = lote.Traduz("original.csv", "traducao.csv", "RES", " --pular-excecoes");
+    EXPECT_EQ(execucao.codigo, 0) << execucao.erros;
+    const std::string log = LeArquivo(lote.saida + "/Morvisan.Log");
+    EXPECT_EQ(log.find("15;680;"), std::string::npos) << log;
+    EXPECT_NE(log.find("15;475;0;250;0;0;0;0;476;0"), std::string::npos) << log;
+}
+
+TEST(LoteTraduzir, SemBasesExtrasTerminaComOsAvisosDoMemo) {
+    Lote lote;
+    const Execucao execucao = lote.Traduz("original.csv", "traducao.csv", "RES");
+    EXPECT_EQ(execucao.codigo, 0) << execucao.erros;
+    EXPECT_NE(execucao.normal.find("Fim - S\xc3\xa3o 11 registros.\n11 UF(s) nao encontrada(s).\n-> falta definir o "
+                                   "arquivo com as siglas das UFs\n"),
+              std::string::npos)
+        << execucao.normal;
+}
+
+TEST(LoteTraduzir, ContagemQueNaoFechaSaiComTres) {
+    Lote lote;
+    lote.ImportaExtras();
+    lote.pasta.Escreve("com-intruso.csv", lote.pasta.Le("original.csv") + "11;7777;5;5\r\n");
+    const Execucao execucao = lote.Traduz("com-intruso.csv", "traducao.csv", "RES");
+    EXPECT_EQ(execucao.codigo, 3) << execucao.erros;
+    EXPECT_NE(execucao.normal.find("Fim - S\xc3\xa3o 11 registros. (erro)\n"), std::string::npos) << execucao.normal;
+}
+
+TEST(LoteTraduzir, FalhaDaRodadaSaiComUmEAMensagemComPonto) {
+    Lote lote;
+    lote.pasta.Escreve("ruim.csv", "35;10;5000 ;7000\r\n");
+    const Execucao execucao = lote.Traduz("ruim.csv", "traducao.csv", "RES");
+    EXPECT_EQ(execucao.codigo, 1);
+    EXPECT_EQ(execucao.erros, "'5000 ' is not a valid integer value.\n");
+    EXPECT_EQ(execucao.normal.substr(execucao.normal.rfind("Transferindo")),
+              "Transferindo dados do arquivo a ser traduzido...\n");
+}
+
+TEST(LoteTraduzir, ResultadoChamadoCompPara) {
+    Lote lote;
+    const Execucao execucao = lote.Traduz("original.csv", "traducao.csv", "Comp");
+    EXPECT_EQ(execucao.codigo, 1);
+    EXPECT_NE(execucao.erros.find("aberto para grava\xc3\xa7\xc3\xa3o."), std::string::npos) << execucao.erros;
+}
+
+TEST(LoteTraduzir, ModeloFaltandoViraLinhasNaSaidaDeErros) {
+    Lote lote;
+    std::filesystem::remove(lote.sistema + "Bases0/FINAL.DBF");
+    const Execucao execucao = lote.Traduz("original.csv", "traducao.csv", "RES");
+    EXPECT_EQ(execucao.codigo, 1);
+    EXPECT_EQ(execucao.erros.substr(0, execucao.erros.find('\n', 60) + 1),
+              "Erro!: Falha ao copiar.\nErro: Erro ao abrir algum banco de dados.\n");
+    EXPECT_NE(execucao.erros.find("Erro: Erro ao fechar algum banco de dados.\n"), std::string::npos) << execucao.erros;
+}
+
+struct CasoUso {
+    const char* nome;
+    const char* argumentos;
+    const char* mensagem;
+};
+
+class LoteTraduzirUso : public testing::TestWithParam<CasoUso> {};
+
+TEST_P(LoteTraduzirUso, SaiComDoisSemTocarNaSaida) {
+    Lote lote;
+    lote.pasta.Escreve("saida/RES.CSV", "guardado");
+    const Execucao execucao = lote.Roda(std::string("traduzir ") + GetParam().argumentos);
+    EXPECT_EQ(execucao.codigo, 2);
+    EXPECT_NE(execucao.erros.find(GetParam().mensagem), std::string::npos) << execucao.erros;
+    EXPECT_EQ(lote.pasta.Le("saida/RES.CSV"), "guardado");
+}
+
+const CasoUso casosUso[] = {
+    {"faltam_argumentos", "a b c", "Uso:"},
+    {"argumentos_demais", "a b c d e", "Uso:"},
+    {"nome_de_nove", "a b c NOVELETRA", "Uso:"},
+    {"nome_com_barra", "a b c x/y", "Uso:"},
+    {"nome_vazio", "a b c ''", "Uso:"},
+    {"mesmo_arquivo", "a a c RES", "Voc\xc3\xaa especificou o mesmo nome mais de uma vez."},
+};
+
+INSTANTIATE_TEST_SUITE_P(Casos, LoteTraduzirUso, testing::ValuesIn(casosUso),
+                         [](const testing::TestParamInfo<CasoUso>& caso) { return std::string(caso.param.nome); });
+
+} // namespace
