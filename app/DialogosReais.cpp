@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPushButton>
 
 void DialogosReais::Mensagem(QWidget* pai, const QString& titulo, const QString& texto) {
     QMessageBox caixa(QMessageBox::NoIcon, titulo, texto, QMessageBox::Ok, pai);
@@ -23,6 +24,9 @@ void DialogosReais::Aviso(QWidget* pai, const QString& titulo, const QString& te
 
 bool DialogosReais::Pergunta(QWidget* pai, const QString& titulo, const QString& texto) {
     QMessageBox caixa(QMessageBox::NoIcon, titulo, texto, QMessageBox::Yes | QMessageBox::No, pai);
+    // Sem as traduções do Qt instaladas os botões sairiam em inglês.
+    caixa.button(QMessageBox::Yes)->setText(QStringLiteral("&Sim"));
+    caixa.button(QMessageBox::No)->setText(QStringLiteral("&Não"));
     return caixa.exec() == QMessageBox::Yes;
 }
 

@@ -1,5 +1,6 @@
 // TProc: os controles da janela de processamento, nas posições fixas da janela de 313 por 343.
 #include "Cores.h"
+#include "Fonte.h"
 #include "ModeloGrade.h"
 #include "Navegador.h"
 #include "Proc_.h"
@@ -27,9 +28,7 @@ QLabel* Rotulo(QWidget* pai, const QString& texto, int x, int y, int largura) {
 
 void TProc::MontaControles() {
     setFixedSize(313, 343);
-    QFont fonte = font();
-    fonte.setPointSize(8);
-    setFont(fonte);
+    setFont(FonteDasJanelas());
 
     SitAtual = new QStatusBar(this);
     SitAtual->setObjectName(QStringLiteral("SitAtual"));

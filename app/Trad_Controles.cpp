@@ -1,5 +1,6 @@
 // TTrad: os controles da janela, cada um com o nome que os passos e os testes usam.
 #include "Cores.h"
+#include "Fonte.h"
 #include "ListaArquivos.h"
 #include "ListaPastas.h"
 #include "SeletorUnidade.h"
@@ -48,9 +49,7 @@ QLabel* Situacao(QWidget* pai, const QString& nome, int y, const QString& legend
 void TTrad::MontaControles() {
     auto* area = new QWidget(this);
     area->setFixedSize(324, 331);
-    QFont fonte = area->font();
-    fonte.setPointSize(8);
-    area->setFont(fonte);
+    area->setFont(FonteDasJanelas());
     Pinta(area, corVioleta, corBranco);
     setCentralWidget(area);
 
@@ -108,6 +107,9 @@ void TTrad::MontaControles() {
     Anterior->setText(QStringLiteral("&Anterior"));
     Fechar = Cria<QPushButton>(botoes, QStringLiteral("Fechar"), 220, 2, 96, 22);
     Fechar->setText(QStringLiteral("&Fechar"));
+    // As caixas de texto não herdam o violeta da janela.
+    for (QWidget* caixa : {static_cast<QWidget*>(NovoArquivo), static_cast<QWidget*>(Linhas)})
+        Pinta(caixa, corBranco, Qt::black);
     for (QPushButton* botao : {Proximo, Anterior, Fechar}) {
         botao->setAutoDefault(false);
         Pinta(botao, QColor(), Qt::black);
