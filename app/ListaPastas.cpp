@@ -7,7 +7,12 @@
 
 namespace {
 constexpr int papelCaminho = Qt::UserRole;
+
+// Cada nível da árvore entra dois espaços.
+QString Recuo(int nivel) {
+    return QString(2 * nivel, QLatin1Char(' '));
 }
+} // namespace
 
 ListaPastas::ListaPastas(QWidget* pai) : QListWidget(pai) {
     connect(this, &QListWidget::itemActivated, this, &ListaPastas::Abre);
@@ -31,14 +36,14 @@ bool ListaPastas::DefinePasta(const QString& pasta) {
     int nivel = 0;
     for (const QString& caminho : ancestrais) {
         const QString nome = nivel == 0 ? caminho : QFileInfo(caminho).fileName();
-        auto* item = new QListWidgetItem(aberta, QString(nivel, QLatin1Char(' ')) + nome, this);
+        auto* item = new QListWidgetItem(aberta, Recuo(nivel) + nome, this);
         item->setData(papelCaminho, caminho);
         ++nivel;
     }
     setCurrentRow(count() - 1);
     const auto subpastas = QDir(pasta_).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     for (const QFileInfo& sub : subpastas) {
-        auto* item = new QListWidgetItem(fechada, QString(nivel, QLatin1Char(' ')) + sub.fileName(), this);
+        auto* item = new QListWidgetItem(fechada, Recuo(nivel) + sub.fileName(), this);
         item->setData(papelCaminho, sub.absoluteFilePath());
     }
     return true;
