@@ -36,6 +36,13 @@ void Mostra(SistemaTeste& s) {
     QVERIFY(QTest::qWaitForWindowExposed(&s.Trad()));
 }
 
+// Do passo 1 ao 3 pelo "&Próximo"; devolve a caixa do nome do resultado.
+QLineEdit* AoPasso3(SistemaTeste& s) {
+    Clica(s, "Proximo");
+    Clica(s, "Proximo");
+    return Acha<QLineEdit>(&s.Trad(), QStringLiteral("NovoArquivo"));
+}
+
 // Escolhe o arquivo da pasta corrente no passo em que o assistente está.
 void Escolhe(SistemaTeste& s, const QString& nome) {
     auto* lista = Acha<QListWidget>(&s.Trad(), QStringLiteral("Arquivo"));
@@ -98,9 +105,7 @@ void TesteTrad::janelaAbreNoPasso1ComTudoEmFalta() {
 void TesteTrad::filtroDoNomeDoResultado() {
     SistemaTeste s;
     Mostra(s);
-    Clica(s, "Proximo");
-    Clica(s, "Proximo");
-    auto* nome = Acha<QLineEdit>(&s.Trad(), QStringLiteral("NovoArquivo"));
+    auto* nome = AoPasso3(s);
     QVERIFY(nome->isVisible());
     Digita(nome, QStringLiteral("abc-1é"));
     QCOMPARE(nome->text(), QStringLiteral("ABC1"));
@@ -112,9 +117,7 @@ void TesteTrad::filtroDoNomeDoResultado() {
 void TesteTrad::BCSegueONome() {
     SistemaTeste s;
     Mostra(s);
-    Clica(s, "Proximo");
-    Clica(s, "Proximo");
-    auto* nome = Acha<QLineEdit>(&s.Trad(), QStringLiteral("NovoArquivo"));
+    auto* nome = AoPasso3(s);
     Digita(nome, QStringLiteral("r"));
     QCOMPARE(Rotulo(s, "BC")->text(), ok);
     QCOMPARE(Rotulo(s, "BC")->toolTip(), s.Caminho(QStringLiteral("dados/R.CSV")));
@@ -161,9 +164,7 @@ void TesteTrad::passo3IncompletoSoBipa() {
         [](SistemaTeste& t) { t.CopiaDado(QStringLiteral("original.csv"), QStringLiteral("dados/original.csv")); });
     Mostra(s);
     Escolhe(s, QStringLiteral("original.csv"));
-    Clica(s, "Proximo");
-    Clica(s, "Proximo");
-    Digita(Acha<QLineEdit>(&s.Trad(), QStringLiteral("NovoArquivo")), QStringLiteral("R"));
+    Digita(AoPasso3(s), QStringLiteral("R"));
     Clica(s, "Proximo");
     QCOMPARE(s.dialogos.bipes, 1);
     QVERIFY(s.dialogos.Chamadas().empty());
@@ -233,8 +234,7 @@ void TesteTrad::nomeEscolhidoNoPasso3() {
     Mostra(s);
     auto* lista = Acha<QListWidget>(&s.Trad(), QStringLiteral("Arquivo"));
     QCOMPARE(lista->count(), 1);
-    Clica(s, "Proximo");
-    Clica(s, "Proximo");
+    AoPasso3(s);
     Escolhe(s, arquivo);
     QCOMPARE(Acha<QLineEdit>(&s.Trad(), QStringLiteral("NovoArquivo"))->text(), nome);
     QCOMPARE(QString::fromStdString(s.Trad().ajustes().Arquivos[2]), nome);
@@ -255,9 +255,7 @@ void TesteTrad::fixaPresente() {
     QCOMPARE(Rotulo(s, "BT")->toolTip(), s.Caminho(QStringLiteral("fixa/traducao.csv")));
     // Só a base original é escolhida: o passo 3 chega à pergunta.
     Escolhe(s, QStringLiteral("original.csv"));
-    Clica(s, "Proximo");
-    Clica(s, "Proximo");
-    Digita(Acha<QLineEdit>(&s.Trad(), QStringLiteral("NovoArquivo")), QStringLiteral("R"));
+    Digita(AoPasso3(s), QStringLiteral("R"));
     s.dialogos.ProximaResposta(false);
     Clica(s, "Proximo");
     QCOMPARE(s.dialogos.ChamadasDo(Tipo::Pergunta).size(), std::size_t(1));
@@ -340,9 +338,7 @@ void TesteTrad::ignorarExcecoes() {
 void TesteTrad::sairPeloAtalho() {
     SistemaTeste s;
     Mostra(s);
-    Clica(s, "Proximo");
-    Clica(s, "Proximo");
-    auto* nome = Acha<QLineEdit>(&s.Trad(), QStringLiteral("NovoArquivo"));
+    auto* nome = AoPasso3(s);
     nome->setFocus();
     Digita(nome, QStringLiteral("AB"));
     nome->selectAll();
