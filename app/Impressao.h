@@ -8,4 +8,6 @@
 
 class QWidget;
 
+// Cancelar o diálogo não muda nada. Uma falha depois dele (Linhas vazio ou zero, impressora que
+// recusa o trabalho) para a impressão e vai para a caixa geral de erro, com o cursor já normal.
 void ImprimeResultado(QWidget* pai, Dialogos& dialogos, Tabela& T_BF_DESC, const Ajustes& ajustes, const QDate& hoje);

@@ -15,6 +15,8 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -91,6 +93,19 @@ private:
             final->DefineInteiro("POP2", 2000 + i);
             final->Posta();
         }
+    }
+
+    // A camada de impressão sozinha, em Courier 8 num PDF.
+    void EscreveNoPdf(const std::vector<std::string>& linhas) const {
+        QPrinter impressora(QPrinter::HighResolution);
+        impressora.setOutputFormat(QPrinter::PdfFormat);
+        impressora.setOutputFileName(Pdf());
+        ImpressoraLinhas saida(impressora);
+        saida.Inicia();
+        saida.DefineFonte(QStringLiteral("Courier"), 8);
+        for (const std::string& linha : linhas)
+            saida.Escreve(linha);
+        saida.Termina();
     }
 
     void ImprimeEmPdf() {
@@ -202,16 +217,7 @@ private slots:
 
     // A camada de impressão sozinha: salto de página, página cheia e linha mais larga que a folha.
     void SaltoDePaginaDeixaUmaLinhaEmBrancoNoTopo() {
-        QPrinter impressora(QPrinter::HighResolution);
-        impressora.setOutputFormat(QPrinter::PdfFormat);
-        impressora.setOutputFileName(Pdf());
-        ImpressoraLinhas saida(impressora);
-        saida.Inicia();
-        saida.DefineFonte(QStringLiteral("Courier"), 8);
-        saida.Escreve("primeira");
-        saida.Escreve("rodape\f");
-        saida.Escreve("segunda");
-        saida.Termina();
+        EscreveNoPdf({"primeira", "rodape\f", "segunda"});
         const QStringList paginas = TextoDoPdf(Pdf()).split(u'\f');
         QCOMPARE(paginas.size(), 3);
         QCOMPARE(paginas[0], QStringLiteral("primeira\nrodape\n"));
@@ -226,15 +232,10 @@ private slots:
     }
 
     void PaginaCheiaComecaOutraSozinha() {
-        QPrinter impressora(QPrinter::HighResolution);
-        impressora.setOutputFormat(QPrinter::PdfFormat);
-        impressora.setOutputFileName(Pdf());
-        ImpressoraLinhas saida(impressora);
-        saida.Inicia();
-        saida.DefineFonte(QStringLiteral("Courier"), 8);
+        std::vector<std::string> linhas;
         for (int i = 1; i <= 200; ++i)
-            saida.Escreve("linha " + std::to_string(i));
-        saida.Termina();
+            linhas.push_back("linha " + std::to_string(i));
+        EscreveNoPdf(linhas);
         const QString texto = TextoDoPdf(Pdf());
         QVERIFY(Paginas(texto) >= 2);
         for (int i = 1; i <= 200; ++i)
@@ -242,17 +243,10 @@ private slots:
     }
 
     void LinhaLargaContinuaNaDeBaixo() {
-        QPrinter impressora(QPrinter::HighResolution);
-        impressora.setOutputFormat(QPrinter::PdfFormat);
-        impressora.setOutputFileName(Pdf());
-        ImpressoraLinhas saida(impressora);
-        saida.Inicia();
-        saida.DefineFonte(QStringLiteral("Courier"), 8);
         std::string larga;
         for (int i = 0; i < 30; ++i)
             larga += "bloco" + std::to_string(i % 10) + "xyz ";
-        saida.Escreve(larga);
-        saida.Termina();
+        EscreveNoPdf({larga});
         const QStringList linhas = TextoDoPdf(Pdf()).split(u'\n', Qt::SkipEmptyParts);
         QVERIFY2(linhas.size() >= 3, qPrintable(linhas.join(u'|')));
         // O corte cai onde a largura acaba, então juntar as linhas devolve a linha inteira.
