@@ -3,6 +3,7 @@
 #include "SistemaTeste.h"
 
 #include <QAbstractItemModelTester>
+#include <QAction>
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
@@ -30,6 +31,7 @@ struct Retrato {
     int linhasGrade = -1;
     int colunasGrade = -1;
     QString tituloColuna;
+    QString primeiroNome;
     bool tituloNegrito = false;
     int linhaAtual = -1;
     int registroDepoisDoUltimo = -1;
@@ -82,6 +84,9 @@ Retrato Roda(SistemaTeste& s) {
             retrato.linhasGrade = grade->model()->rowCount();
             retrato.colunasGrade = grade->model()->columnCount();
             retrato.tituloColuna = grade->model()->headerData(0, Qt::Horizontal).toString();
+            for (int coluna = 0; coluna < retrato.colunasGrade; ++coluna)
+                if (grade->model()->headerData(coluna, Qt::Horizontal).toString() == QStringLiteral("MUN"))
+                    retrato.primeiroNome = grade->model()->index(0, coluna).data().toString();
             retrato.tituloNegrito = grade->model()->headerData(0, Qt::Horizontal, Qt::FontRole).value<QFont>().bold();
             retrato.linhaAtual = grade->currentIndex().row();
             retrato.emEspera = s.dialogos.emEspera;
@@ -113,6 +118,8 @@ private slots:
     void segundaRodada();
     void rodadaQueFalha();
     void controlesDaJanela();
+    void comBasesExtras_data();
+    void comBasesExtras();
 };
 
 void TesteProc::controlesDaJanela() {
@@ -226,6 +233,51 @@ void TesteProc::rodadaQueFalha() {
     QVERIFY(s.Trad().isVisible());
     QCOMPARE(s.Trad().Passo(), 3);
     QVERIFY(s.dialogos.ChamadasDo(Tipo::Mensagem).empty());
+}
+
+void TesteProc::comBasesExtras_data() {
+    QTest::addColumn<QString>("municipios");
+    QTest::addColumn<QString>("situacao");
+    QTest::addColumn<QColor>("corSituacao");
+    QTest::addColumn<QString>("obs");
+    QTest::addColumn<QColor>("corObs");
+    QTest::addColumn<QString>("nomeNaGrade");
+    const QString todos = QStringLiteral("35;100;S\u00e3o Jos\u00e9|35;200;B|35;300;C|35;400;Nova|43;10;E");
+    QTest::newRow("todos os nomes: sucesso total em azul")
+        << todos << QStringLiteral("Fim - São 5 registros.") << QApplication::palette().color(QPalette::Button)
+        << QStringLiteral("Sucesso total!") << QColor(0, 0, 255) << QStringLiteral("São José");
+    // O município 43;10 não tem nome: a junção o deixa de fora e a conta final não fecha, embora o
+    // que ficou esteja todo certo.
+    QTest::newRow("nome faltando: erro em vermelho")
+        << QStringLiteral("35;100;S\u00e3o Jos\u00e9|35;200;B|35;300;C|35;400;Nova")
+        << QStringLiteral("Fim - São 4 registros. (erro)") << QColor(255, 0, 0) << QStringLiteral("Sucesso total!")
+        << QColor(0, 0, 255) << QStringLiteral("São José");
+}
+
+// Nomes e siglas importados pelo menu entram na rodada; o nome Latin-1 aparece certo na grade.
+void TesteProc::comBasesExtras() {
+    QFETCH(QString, municipios);
+    QFETCH(QString, situacao);
+    QFETCH(QColor, corSituacao);
+    QFETCH(QString, obs);
+    QFETCH(QColor, corObs);
+    QFETCH(QString, nomeNaGrade);
+    SistemaTeste s = ComBases();
+    s.Escreve(QStringLiteral("municipios.csv"),
+              municipios.replace(u'|', QStringLiteral("\r\n")).toLatin1().toStdString());
+    s.Escreve(QStringLiteral("ufs.csv"), "35;SP\r\n43;RS\r\n");
+    s.dialogos.ProximoArquivo(s.Caminho(QStringLiteral("municipios.csv")));
+    Acha<QAction>(&s.Trad(), QStringLiteral("Definir1"))->trigger();
+    s.dialogos.ProximoArquivo(s.Caminho(QStringLiteral("ufs.csv")));
+    Acha<QAction>(&s.Trad(), QStringLiteral("Definir2"))->trigger();
+    PreparaRodada(s, QStringLiteral("RES"));
+    const Retrato r = Roda(s);
+    QCOMPARE(r.situacao, situacao);
+    QCOMPARE(r.corSituacao, corSituacao);
+    QCOMPARE(r.obs, obs);
+    QCOMPARE(r.corObs, corObs);
+    QCOMPARE(r.primeiroNome, nomeNaGrade);
+    QVERIFY(s.dialogos.ChamadasDo(Tipo::Erro).empty());
 }
 
 QTEST_MAIN(TesteProc)
