@@ -41,6 +41,16 @@ void RodadaTeste::Ufs(const std::vector<std::string>& linhas) {
     ImportaBaseExtra(BaseExtra::Ufs, pasta / "ufs.csv", ajustes, dados);
 }
 
+void RodadaTeste::Prepara(const std::vector<std::string>& municipios, const std::vector<std::string>& ufs,
+                          const std::vector<std::string>& original, const std::vector<std::string>& traducao) {
+    if (!municipios.empty())
+        Municipios(municipios);
+    if (!ufs.empty())
+        Ufs(ufs);
+    Original(Linhas(original));
+    Traducao(Linhas(traducao));
+}
+
 void RodadaTeste::Carrega() {
     std::filesystem::create_directories(ajustes.PastaTrabalho());
     processamento.Copiando();

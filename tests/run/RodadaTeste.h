@@ -21,6 +21,9 @@ struct RodadaTeste {
     // Importa as bases extras para Bases1 (ficam ativas).
     void Municipios(const std::vector<std::string>& linhas);
     void Ufs(const std::vector<std::string>& linhas);
+    // Bases extras (lista vazia: base inativa) e as duas entradas, linha a linha.
+    void Prepara(const std::vector<std::string>& municipios, const std::vector<std::string>& ufs,
+                 const std::vector<std::string>& original, const std::vector<std::string>& traducao);
 
     // Os passos até a base de tradução carregada, até a base final montada, até a transferência.
     void Carrega();

@@ -14,15 +14,22 @@ struct CasoCarga {
     const char* contador;
 };
 
+// Carrega o arquivo do caso como base original ou de tradução e confere a tabela e o contador.
+void ConfereCarga(const CasoCarga& caso, bool traducao) {
+    RodadaTeste rodada(caso.separador);
+    if (traducao)
+        rodada.Traducao(caso.bytes);
+    else
+        rodada.Original(caso.bytes);
+    rodada.Carrega();
+    EXPECT_EQ(RodadaTeste::Registros(traducao ? rodada.dados.T_BT_DESC : rodada.dados.T_BO_DESC), caso.registros);
+    EXPECT_EQ(rodada.painel.TextoContador(traducao ? Contador::BT_DESC : Contador::BO_desc), caso.contador);
+}
+
 class CargaOriginal : public testing::TestWithParam<CasoCarga> {};
 
 TEST_P(CargaOriginal, LinhaViraRegistro) {
-    const CasoCarga& caso = GetParam();
-    RodadaTeste rodada(caso.separador);
-    rodada.Original(caso.bytes);
-    rodada.Carrega();
-    EXPECT_EQ(RodadaTeste::Registros(rodada.dados.T_BO_DESC), caso.registros);
-    EXPECT_EQ(rodada.painel.TextoContador(Contador::BO_desc), caso.contador);
+    ConfereCarga(GetParam(), false);
 }
 
 const CasoCarga casosOriginal[] = {
@@ -58,12 +65,7 @@ INSTANTIATE_TEST_SUITE_P(Linhas, CargaOriginal, testing::ValuesIn(casosOriginal)
 class CargaTraducao : public testing::TestWithParam<CasoCarga> {};
 
 TEST_P(CargaTraducao, LinhaViraRegistro) {
-    const CasoCarga& caso = GetParam();
-    RodadaTeste rodada(caso.separador);
-    rodada.Traducao(caso.bytes);
-    rodada.Carrega();
-    EXPECT_EQ(RodadaTeste::Registros(rodada.dados.T_BT_DESC), caso.registros);
-    EXPECT_EQ(rodada.painel.TextoContador(Contador::BT_DESC), caso.contador);
+    ConfereCarga(GetParam(), true);
 }
 
 // Campos: CD_UF|SIT_DOA|CD_MUND|SIT_REC|CD_MUNR|POP|DATA|EXCECAO; o branco da marca é guardado nulo.

@@ -26,12 +26,7 @@ class MontagemFinal : public testing::TestWithParam<CasoFinal> {};
 TEST_P(MontagemFinal, CopiaEIncluiReceptores) {
     const CasoFinal& caso = GetParam();
     RodadaTeste rodada;
-    if (!caso.municipios.empty())
-        rodada.Municipios(caso.municipios);
-    if (!caso.ufs.empty())
-        rodada.Ufs(caso.ufs);
-    rodada.Original(RodadaTeste::Linhas(caso.original));
-    rodada.Traducao(RodadaTeste::Linhas(caso.traducao));
+    rodada.Prepara(caso.municipios, caso.ufs, caso.original, caso.traducao);
     rodada.MontaFinal();
     EXPECT_TRUE(rodada.painel.Mensagens().empty());
     EXPECT_EQ(RodadaTeste::Registros(rodada.dados.T_BF_DESC), caso.final);

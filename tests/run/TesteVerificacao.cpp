@@ -24,12 +24,7 @@ class Verificacao : public testing::TestWithParam<CasoVerificacao> {};
 TEST_P(Verificacao, RelataCadaContagem) {
     const CasoVerificacao& caso = GetParam();
     RodadaTeste rodada;
-    if (!caso.municipios.empty())
-        rodada.Municipios(caso.municipios);
-    if (!caso.ufs.empty())
-        rodada.Ufs(caso.ufs);
-    rodada.Original(RodadaTeste::Linhas(caso.original));
-    rodada.Traducao(RodadaTeste::Linhas(caso.traducao));
+    rodada.Prepara(caso.municipios, caso.ufs, caso.original, caso.traducao);
     rodada.Traduz();
     rodada.processamento.Grava();
     const bool sucesso = caso.obs == std::vector<std::string>{"Sucesso total!"};
