@@ -75,7 +75,6 @@ void PainelTerminal::Conclui() {
     linhaViva_ = false;
     for (const std::string& linha : obs_)
         saida_ << ParaTerminal(SemControlesFinais(linha)) << '\n';
-    obs_.clear();
     saida_ << std::flush;
 }
 

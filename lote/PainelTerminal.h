@@ -33,7 +33,7 @@ public:
     void CursorNormal() override {}
     void EscondePrincipal() override {}
 
-    // Fim da rodada (terminada ou não): escreve os contadores pendentes e o memo Obs.
+    // Fim da rodada (terminada ou não), uma vez só: escreve os contadores pendentes e o memo Obs.
     void Conclui();
     // Uma linha na saída de erros (a caixa geral de erro), depois dos contadores pendentes.
     void Erro(const std::string& texto);
