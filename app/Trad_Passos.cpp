@@ -1,4 +1,6 @@
 // TTrad: os três passos do assistente, as listas de unidade, pasta e arquivo e a partida da rodada.
+#include "AreaTrabalho.h"
+#include "Arquivos.h"
 #include "ListaArquivos.h"
 #include "ListaPastas.h"
 #include "SeletorUnidade.h"
@@ -11,6 +13,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <filesystem>
 
 namespace {
 
@@ -23,6 +26,20 @@ const QString titulos[3] = {
 // Caminhos vão como os bytes do sistema de arquivos.
 std::string Caminho(const QString& caminho) {
     return QFile::encodeName(caminho).toStdString();
+}
+
+// Algum dos três arquivos que a rodada grava na pasta (o resultado, o extrato, o log) é uma das
+// duas bases de entrada? Os nomes valem sem olhar a caixa, como na gravação.
+bool SaidaSobreEntrada(const std::string& pasta, const std::string& nome, const std::array<std::string, 3>& arquivos) {
+    for (const std::string& saida : {nome + ".CSV", AreaTrabalho::ArquivoComp, AreaTrabalho::ArquivoLog}) {
+        const std::string caminho = ResolveCaminho(pasta + "/" + saida);
+        for (int entrada = 0; entrada < 2; ++entrada) {
+            std::error_code erro;
+            if (std::filesystem::equivalent(caminho, arquivos[entrada], erro))
+                return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -55,7 +72,9 @@ void TTrad::ProximoClick() {
         return;
     }
     const auto& arquivos = ajustes_.Arquivos;
-    if (arquivos[0] == arquivos[1] || arquivos[0] == arquivos[2] || arquivos[1] == arquivos[2]) {
+    // Além dos nomes repetidos, a rodada não pode gravar por cima de uma das bases que lê.
+    if (arquivos[0] == arquivos[1] || arquivos[0] == arquivos[2] || arquivos[1] == arquivos[2] ||
+        SaidaSobreEntrada(Caminho(Pasta->Pasta()), Caminho(NovoArquivo->text()), arquivos)) {
         dialogos_.Mensagem(this, QStringLiteral("Erro!"),
                            QStringLiteral("Você especificou o mesmo nome mais de uma vez."));
         return;

@@ -62,6 +62,8 @@ private slots:
     void passo3IncompletoSoBipa();
     void mesmoArquivoDuasVezes();
     void respostaNaoNaoMudaNada();
+    void saidaPorCimaDaEntrada_data();
+    void saidaPorCimaDaEntrada();
     void nomeEscolhidoNoPasso3_data();
     void nomeEscolhidoNoPasso3();
     void fixaPresente();
@@ -214,6 +216,44 @@ void TesteTrad::respostaNaoNaoMudaNada() {
     QCOMPARE(s.Trad().Passo(), 3);
     QVERIFY(s.Trad().isVisible());
     QVERIFY(!QFile::exists(s.Caminho(QStringLiteral("sistema/Trabalho"))));
+}
+
+void TesteTrad::saidaPorCimaDaEntrada_data() {
+    QTest::addColumn<QString>("original");
+    QTest::addColumn<QString>("traducao");
+    QTest::addColumn<QString>("nome");
+    QTest::addColumn<bool>("recusa");
+    QTest::newRow("resultado com o nome da original, outra caixa")
+        << QStringLiteral("base.csv") << QStringLiteral("mudancas.csv") << QStringLiteral("BASE") << true;
+    QTest::newRow("extrato comp.CSV por cima da tradução")
+        << QStringLiteral("base.csv") << QStringLiteral("Comp.csv") << QStringLiteral("RES") << true;
+    QTest::newRow("nomes distintos") << QStringLiteral("base.csv") << QStringLiteral("mudancas.csv")
+                                     << QStringLiteral("RES") << false;
+}
+
+// A rodada gravaria o resultado, comp.CSV ou o log sobre uma base de entrada: é o mesmo nome duas vezes.
+void TesteTrad::saidaPorCimaDaEntrada() {
+    QFETCH(QString, original);
+    QFETCH(QString, traducao);
+    QFETCH(QString, nome);
+    QFETCH(bool, recusa);
+    SistemaTeste s([&](SistemaTeste& t) {
+        t.CopiaDado(QStringLiteral("original.csv"), QStringLiteral("dados/") + original);
+        t.CopiaDado(QStringLiteral("traducao.csv"), QStringLiteral("dados/") + traducao);
+    });
+    Mostra(s);
+    Escolhe(s, original);
+    Clica(s, "Proximo");
+    Escolhe(s, traducao);
+    Clica(s, "Proximo");
+    Digita(Acha<QLineEdit>(&s.Trad(), QStringLiteral("NovoArquivo")), nome);
+    s.dialogos.ProximaResposta(false);
+    Clica(s, "Proximo");
+    QCOMPARE(s.dialogos.Textos(Tipo::Mensagem).size(), recusa ? 1 : 0);
+    if (recusa)
+        QCOMPARE(s.dialogos.Textos(Tipo::Mensagem).first(),
+                 QStringLiteral("Você especificou o mesmo nome mais de uma vez."));
+    QCOMPARE(s.dialogos.ChamadasDo(Tipo::Pergunta).size(), std::size_t(recusa ? 0 : 1));
 }
 
 void TesteTrad::nomeEscolhidoNoPasso3_data() {
