@@ -23,8 +23,12 @@ TTrad::TTrad(const std::string& dirSistema, Dialogos& dialogos, QWidget* pai)
     setWindowTitle(QStringLiteral("Morvisan 1.1"));
     MontaControles();
     MontaMenus();
-    NovoArquivo->installEventFilter(this);
-    Linhas->installEventFilter(this);
+    // Só o teclado passa pelos filtros: sem colar pelo menu de contexto nem soltar texto arrastado.
+    for (QLineEdit* caixa : {NovoArquivo, Linhas}) {
+        caixa->installEventFilter(this);
+        caixa->setContextMenuPolicy(Qt::NoContextMenu);
+        caixa->setAcceptDrops(false);
+    }
     connect(Proximo, &QPushButton::clicked, this, &TTrad::ProximoClick);
     connect(Anterior, &QPushButton::clicked, this, &TTrad::AnteriorClick);
     connect(Fechar, &QPushButton::clicked, this, &TTrad::FecharClick);
@@ -83,7 +87,12 @@ bool TTrad::eventFilter(QObject* objeto, QEvent* evento) {
         evento->ignore();
         return true;
     }
-    if (evento->type() != QEvent::KeyPress || tecla->text().isEmpty())
+    if (evento->type() != QEvent::KeyPress)
+        return false;
+    // Colar traria caracteres que o filtro não viu (Shift+Insert não digita caractere nenhum).
+    if (tecla->matches(QKeySequence::Paste))
+        return true;
+    if (tecla->text().isEmpty())
         return false;
     return objeto == NovoArquivo ? NovoArquivoKeyPress(tecla) : LinhasKeyPress(tecla);
 }

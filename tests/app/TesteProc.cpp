@@ -90,7 +90,10 @@ Retrato Roda(SistemaTeste& s) {
             retrato.tituloNegrito = grade->model()->headerData(0, Qt::Horizontal, Qt::FontRole).value<QFont>().bold();
             retrato.linhaAtual = grade->currentIndex().row();
             retrato.emEspera = s.dialogos.emEspera;
-            retrato.imprimeHabilitado = Acha<QToolButton>(&proc, QStringLiteral("Imprime"))->isEnabled();
+            auto* imprime = Acha<QToolButton>(&proc, QStringLiteral("Imprime"));
+            retrato.imprimeHabilitado = imprime->isEnabled();
+            s.dialogos.ProximaImpressao(false);
+            QTest::mouseClick(imprime, Qt::LeftButton);
             auto* ultimo = Acha<QToolButton>(&proc, QStringLiteral("Ultimo"));
             if (ultimo->isEnabled()) {
                 QTest::mouseClick(ultimo, Qt::LeftButton);
@@ -164,6 +167,7 @@ void TesteProc::rodadaIgualAoLote() {
     QCOMPARE(r.registroDepoisDoUltimo, 4);
     QVERIFY(!r.emEspera);
     QVERIFY(r.imprimeHabilitado);
+    QCOMPARE(s.dialogos.ChamadasDo(Tipo::EscolheImpressora).size(), std::size_t(1));
     QVERIFY(s.dialogos.ChamadasDo(Tipo::Erro).empty());
     QVERIFY(s.dialogos.ChamadasDo(Tipo::Mensagem).empty());
 

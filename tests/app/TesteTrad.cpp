@@ -2,8 +2,10 @@
 #include "SistemaTeste.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -110,6 +112,10 @@ void TesteTrad::filtroDoNomeDoResultado() {
     auto* nome = AoPasso3(s);
     QVERIFY(nome->isVisible());
     Digita(nome, QStringLiteral("abc-1é"));
+    QCOMPARE(nome->text(), QStringLiteral("ABC1"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("../x"));
+    QTest::keyClick(nome, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(nome, Qt::Key_Insert, Qt::ShiftModifier);
     QCOMPARE(nome->text(), QStringLiteral("ABC1"));
     Digita(nome, QStringLiteral("x y.z9012"));
     QCOMPARE(nome->text(), QStringLiteral("ABC1XYZ9"));
