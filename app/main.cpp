@@ -1,4 +1,5 @@
 // Partida do programa: a aplicação, o título, as três janelas e o laço de eventos.
+#include "Aplicacao.h"
 #include "DialogosReais.h"
 #include "Programa.h"
 #include "Regional.h"
@@ -28,14 +29,14 @@ Regional RegionalDoSistema() {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QApplication aplicacao(argc, argv);
+    DialogosReais dialogos;
+    Aplicacao aplicacao(argc, argv, dialogos);
     // O Qt põe a biblioteca C na localidade do usuário; os números internos (e os dos arquivos)
     // precisam do ponto decimal, e a vírgula do usuário vem só pelos ajustes regionais.
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(TituloAplicacao());
     // Só "Sair" e "&Fechar" encerram: esconder a janela principal durante a rodada não pode.
     QApplication::setQuitOnLastWindowClosed(false);
-    DialogosReais dialogos;
     const std::string dirSistema = QFile::encodeName(QApplication::applicationDirPath()).toStdString() + "/";
     Programa programa(dirSistema, dialogos);
     programa.Trad.ajustes().regional = RegionalDoSistema();
