@@ -78,20 +78,23 @@ void Processamento::Copiando() {
         const std::string& pasta;
         const std::string& arquivo;
         bool faz;
+        const Tabela& tabela;
     };
     const Copia copias[] = {
-        {AreaTrabalho::Bases0, AreaTrabalho::Original, true},
-        {AreaTrabalho::Bases0, AreaTrabalho::Morvisan, true},
-        {AreaTrabalho::Bases0, AreaTrabalho::Final, true},
-        {AreaTrabalho::Bases1, AreaTrabalho::DefMun, ajustes_.base1},
-        {AreaTrabalho::Bases1, AreaTrabalho::DefUf, ajustes_.base2},
+        {AreaTrabalho::Bases0, AreaTrabalho::Original, true, dados_.T_BO_DESC},
+        {AreaTrabalho::Bases0, AreaTrabalho::Morvisan, true, dados_.T_BT_DESC},
+        {AreaTrabalho::Bases0, AreaTrabalho::Final, true, dados_.T_BF_DESC},
+        {AreaTrabalho::Bases1, AreaTrabalho::DefMun, ajustes_.base1, dados_.T_DEF_MUN},
+        {AreaTrabalho::Bases1, AreaTrabalho::DefUf, ajustes_.base2, dados_.T_DEF_UF},
     };
     try {
         for (const Copia& copia : copias) {
             if (!copia.faz)
                 continue;
             const std::string destino = ajustes_.PastaTrabalho() + copia.arquivo;
-            if (ArquivoExiste(destino) && !ApagaArquivo(destino)) {
+            // Uma tabela que ficou aberta (um fechamento que falhou) prende sua cópia: apagar o arquivo
+            // por baixo dela deixaria a rodada nova sobre os registros da velha.
+            if (ArquivoExiste(destino) && (copia.tabela.Aberta() || !ApagaArquivo(destino))) {
                 painel_.Mensagem("Falha ao apagar c\xf3pia anterior.", "Erro!");
                 return;
             }

@@ -102,6 +102,15 @@ TEST(Processamento, CopiaImpedidaMostraFalhaAoCopiar) {
     EXPECT_FALSE(std::filesystem::exists(rodada.ajustes.PastaTrabalho() + "Morvisan.dbf"));
 }
 
+TEST(Processamento, CopiaPresaPorTabelaAbertaNaoEApagada) {
+    RodadaTeste rodada;
+    rodada.Original(RodadaTeste::Linhas({"35;10;100;110"}));
+    rodada.Carrega();
+    rodada.processamento.Copiando();
+    EXPECT_EQ(rodada.painel.Mensagens(), std::vector<std::string>{"Erro! | Falha ao apagar c\xf3pia anterior."});
+    EXPECT_EQ(RodadaTeste::Registros(rodada.dados.T_BO_DESC), std::vector<std::string>{"35|10|100|110"});
+}
+
 TEST(Processamento, FalhaDeLeituraTerminaARodadaNoPasso) {
     RodadaTeste rodada;
     rodada.ajustes.Arquivos[0] = rodada.pasta / "sumiu.csv";
@@ -118,8 +127,10 @@ TEST(Processamento, SegundaRodadaComecaDeCopiasNovas) {
     RodadaTeste rodada;
     rodada.Municipios({"35;10;Dez", "35;20;Vinte"});
     rodada.Original(RodadaTeste::Linhas({"35;10;100;110", "35;20;200;210"}));
+    rodada.Traducao(RodadaTeste::Linhas({"35;A;10;B;20;5;1;"}));
     rodada.processamento.FormActivate();
     rodada.processamento.Fechando();
+    rodada.Traducao("");
     // A base de nomes deixa de estar ativa: a cópia velha fica em Trabalho, mas não entra.
     rodada.ajustes.base1 = false;
     rodada.Original(RodadaTeste::Linhas({"35;20;7;8"}));
@@ -127,6 +138,8 @@ TEST(Processamento, SegundaRodadaComecaDeCopiasNovas) {
     EXPECT_EQ(RodadaTeste::Registros(rodada.dados.T_BF_DESC),
               std::vector<std::string>{"35|20|??|<nome inexistente>|7|8"});
     EXPECT_EQ(rodada.painel.situacao, "Fim - S\xe3o 1 registros.");
+    EXPECT_EQ(rodada.dados.T_BT_DESC.Registros(), 0);
+    EXPECT_EQ(rodada.Saida("Morvisan.Log").find("35;10"), std::string::npos);
     rodada.processamento.Fechando();
     EXPECT_TRUE(rodada.painel.Mensagens().empty());
     EXPECT_TRUE(std::filesystem::exists(rodada.ajustes.PastaTrabalho() + "DEF_MUN.dbf"));
