@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
@@ -71,6 +72,7 @@ private slots:
     void fixaPresente();
     void fixaVencido();
     void fixarGravaFixa();
+    void fixarSemPoderGravar();
     void baseExtraNaPartida_data();
     void baseExtraNaPartida();
     void copiaIlegivelNaPartida();
@@ -327,6 +329,22 @@ void TesteTrad::fixarGravaFixa() {
     s.CriaJanelas();
     QCOMPARE(Rotulo(s, "BT")->text(), ok);
     QCOMPARE(s.Trad().ajustes().Arquivos[1], caminho);
+}
+
+// Fixa.CFG não pode ser gravado (no lugar dele há uma pasta): caixa geral de erro, com o nome.
+void TesteTrad::fixarSemPoderGravar() {
+    SistemaTeste s(
+        [](SistemaTeste& t) { t.CopiaDado(QStringLiteral("traducao.csv"), QStringLiteral("dados/traducao.csv")); });
+    Mostra(s);
+    Clica(s, "Proximo");
+    Escolhe(s, QStringLiteral("traducao.csv"));
+    QVERIFY(QDir().mkpath(s.Caminho(QStringLiteral("sistema/Fixa.CFG"))));
+    Aciona(s, "FixarBT");
+    const QStringList erros = s.dialogos.Textos(Tipo::Erro);
+    QCOMPARE(erros.size(), 1);
+    QVERIFY2(erros[0].contains(QStringLiteral("Fixa.CFG")), qPrintable(erros[0]));
+    QVERIFY(erros[0].endsWith(u'.'));
+    QCOMPARE(s.Trad().Passo(), 2);
 }
 
 void TesteTrad::baseExtraNaPartida_data() {
