@@ -12,7 +12,6 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
-#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>

@@ -3,7 +3,6 @@
 #include "Atalho.h"
 #include "ErroGeral.h"
 #include "FixaCfg.h"
-#include "Tela.h"
 #include "Trad_.h"
 
 #include <QAction>

@@ -4,7 +4,6 @@
 #include "ListaArquivos.h"
 #include "ListaPastas.h"
 #include "SeletorUnidade.h"
-#include "Tela.h"
 #include "Trad_.h"
 
 #include <QAction>
