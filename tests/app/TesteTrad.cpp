@@ -2,8 +2,10 @@
 #include "SistemaTeste.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -78,6 +80,7 @@ private slots:
     void copiaIlegivelNaPartida();
     void ignorarExcecoes();
     void sairPeloAtalho();
+    void menuAjuda();
 };
 
 void TesteTrad::janelaAbreNoPasso1ComTudoEmFalta() {
@@ -415,6 +418,38 @@ void TesteTrad::sairPeloAtalho() {
     QCOMPARE(QCoreApplication::exec(), 0);
     QVERIFY(parouSozinho);
     QCOMPARE(nome->text(), QStringLiteral("AB"));
+}
+
+// "Sobre o sistema" abre a caixa criada na partida, modal; o atalho vai para a área de trabalho do
+// usuário (aqui, uma pasta pessoal de teste) apontando para o executável, na pasta do programa.
+void TesteTrad::menuAjuda() {
+    SistemaTeste s;
+    Mostra(s);
+    bool modal = false;
+    QuandoPronto([] { return QApplication::activeModalWidget() != nullptr; },
+                 [&] {
+                     modal = QApplication::activeModalWidget() != nullptr;
+                     if (auto* caixa = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                         caixa->reject();
+                 });
+    Aciona(s, "Sobre1");
+    QVERIFY(modal);
+
+    const QByteArray casa = qgetenv("HOME");
+    const bool tinhaConfiguracao = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
+    const QByteArray configuracao = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", QFile::encodeName(s.Caminho(QStringLiteral("casa"))));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(s.Caminho(QStringLiteral("casa/.config"))));
+    Aciona(s, "mi_aju_atalho");
+    qputenv("HOME", casa);
+    if (tinhaConfiguracao)
+        qputenv("XDG_CONFIG_HOME", configuracao);
+    else
+        qunsetenv("XDG_CONFIG_HOME");
+    const std::string atalho = s.Le(QStringLiteral("casa/Desktop/Olum (Morvisan).desktop"));
+    QVERIFY2(atalho.find("Path=" + s.DirSistema()) != std::string::npos, atalho.c_str());
+    QVERIFY(atalho.find(QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString()) != std::string::npos);
+    QVERIFY(s.dialogos.ChamadasDo(Tipo::Aviso).empty());
 }
 
 QTEST_MAIN(TesteTrad)
