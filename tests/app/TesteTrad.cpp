@@ -406,6 +406,9 @@ void TesteTrad::sairPeloAtalho() {
     SistemaTeste s;
     Mostra(s);
     auto* nome = AoPasso3(s);
+    // Atalhos só valem na janela ativa (sob Xvfb sem gerenciador de janelas, só se pedida).
+    s.Trad().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&s.Trad()));
     nome->setFocus();
     Digita(nome, QStringLiteral("AB"));
     nome->selectAll();
