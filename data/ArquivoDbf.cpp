@@ -1,5 +1,7 @@
 #include "ArquivoDbf.h"
 
+#include "ArquivoComBuffer.h"
+
 #include "Arquivos.h"
 #include "Falha.h"
 
@@ -20,8 +22,7 @@ void GuardaErro(const char* mensagem) {
 }
 
 SAHooks GanchosShapelib() {
-    SAHooks ganchos;
-    SASetupDefaultHooks(&ganchos);
+    SAHooks ganchos = GanchosComBuffer();
     ganchos.Error = GuardaErro;
     return ganchos;
 }
