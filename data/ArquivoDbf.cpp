@@ -1,7 +1,6 @@
 #include "ArquivoDbf.h"
 
 #include "ArquivoComBuffer.h"
-
 #include "Arquivos.h"
 #include "Falha.h"
 

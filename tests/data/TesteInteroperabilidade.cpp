@@ -1,10 +1,12 @@
 // As tabelas que o motor grava são lidas igual por outro leitor dBase (dbfread do Debian), e uma
 // tabela gravada por outra ferramenta (ogr2ogr, do GDAL) abre no motor com os mesmos valores.
+#include "ArquivoDbf.h"
 #include "ImportacaoExtras.h"
 #include "PastaTemporaria.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <unistd.h>
@@ -94,6 +96,33 @@ TEST(TesteInteroperabilidade, MotorAbreODbfDoOgr2ogr) {
     EXPECT_TRUE(tabela.Localiza("CD_UF;CD_MUN", {41, 1}));
     EXPECT_EQ(tabela.RegistroAtual(), 2);
     tabela.Fecha();
+}
+
+TEST(TesteInteroperabilidade, TabelaGrandeAtravessaOsBlocosDeEscrita) {
+    // 40.000 registros de 73 bytes passam várias vezes do bloco de escrita acumulada.
+    PastaTemporaria pasta;
+    ConteudoDbf conteudo{{{"CD_UF", 'N', 11, 0}, {"CD_MUN", 'N', 11, 0}, {"MUN", 'C', 50, 0}}, {}, 3};
+    for (int i = 1; i <= 40000; ++i)
+        conteudo.registros.push_back({Valor{Valor::Tipo::Inteiro, i % 53, 0, {}}, Valor{Valor::Tipo::Inteiro, i, 0, {}},
+                                      Valor{Valor::Tipo::Texto, 0, 0, "Munic\xEDpio " + std::to_string(i)}});
+    GravaDbf(pasta / "GRANDE.dbf", conteudo);
+    const ConteudoDbf lido = LeDbf(pasta / "GRANDE.dbf");
+    ASSERT_EQ(lido.registros.size(), 40000u);
+    for (std::size_t i = 0; i < lido.registros.size(); i += 7919) {
+        EXPECT_EQ(lido.registros[i][1].inteiro, static_cast<std::int64_t>(i + 1));
+        EXPECT_EQ(lido.registros[i][2].texto, "Munic\xEDpio " + std::to_string(i + 1));
+    }
+    EXPECT_EQ(lido.registros.back()[2].texto, "Munic\xEDpio 40000");
+    if (!Executavel(python))
+        return;
+    pasta.Escreve("le.py", scriptDbfread);
+    ASSERT_EQ(
+        std::system(
+            (python + " " + (pasta / "le.py") + " " + (pasta / "GRANDE.dbf") + " >" + (pasta / "saida.txt")).c_str()),
+        0);
+    const std::string saida = pasta.Le("saida.txt");
+    EXPECT_EQ(std::count(saida.begin(), saida.end(), '\n'), 4 + 40000);
+    EXPECT_NE(saida.find("\n38|40000|Munic\xEDpio 40000\n"), std::string::npos);
 }
 
 } // namespace
