@@ -37,12 +37,25 @@ void EscreveTruncada(const std::string& caminho) {
     fs::resize_file(caminho, fs::file_size(caminho) - 20);
 }
 
+Ajustes AjustesDe(const std::string& sistema) {
+    Ajustes ajustes;
+    ajustes.DirSistema = sistema;
+    return ajustes;
+}
+
 struct Cenario {
     PastaTemporaria pasta;
     std::string sistema = pasta.MontaSistema();
     std::string entrada = pasta / "entrada.csv";
     std::string modelo = sistema + "Bases0/DEF_MUN.DBF";
     std::string bases1 = sistema + "Bases1/";
+    Ajustes ajustes = AjustesDe(sistema);
+    Dados dados;
+
+    ResultadoImportacao Importa(BaseExtra base, const std::string& conteudo) {
+        pasta.Escreve("entrada.csv", conteudo);
+        return ImportaBaseExtra(base, entrada, ajustes, dados);
+    }
 };
 
 struct CasoFalha {
@@ -62,18 +75,15 @@ class TesteImportacaoFalha : public testing::TestWithParam<CasoFalha> {};
 TEST_P(TesteImportacaoFalha, NadaGuardadoSePerde) {
     const CasoFalha& caso = GetParam();
     Cenario cenario;
-    Ajustes ajustes;
-    ajustes.DirSistema = cenario.sistema;
-    Dados dados;
-    cenario.pasta.Escreve("entrada.csv", "35;1;Anterior\r\n");
-    ImportaBaseExtra(BaseExtra::Municipios, cenario.entrada, ajustes, dados);
+    Ajustes& ajustes = cenario.ajustes;
+    cenario.Importa(BaseExtra::Municipios, "35;1;Anterior\r\n");
     const std::string anterior = LeArquivo(cenario.bases1 + "DEF_MUN.dbf");
     // A marca de ativa é a da partida: a falha não pode ligá-la.
     ajustes.base1 = false;
 
     caso.prepara(cenario);
     try {
-        ImportaBaseExtra(BaseExtra::Municipios, cenario.entrada, ajustes, dados);
+        ImportaBaseExtra(BaseExtra::Municipios, cenario.entrada, ajustes, cenario.dados);
         FAIL() << "a importação não falhou";
     } catch (const FalhaAoCopiar& falha) {
         EXPECT_TRUE(caso.deCopia);
@@ -90,8 +100,7 @@ TEST_P(TesteImportacaoFalha, NadaGuardadoSePerde) {
     // Consertada a causa, a mesma importação passa: nada ficou preso no motor nem na tabela.
     if (caso.culpaDaEntrada) {
         fs::remove_all(cenario.entrada);
-        cenario.pasta.Escreve("entrada.csv", "35;2;Novo\r\n");
-        EXPECT_EQ(ImportaBaseExtra(BaseExtra::Municipios, cenario.entrada, ajustes, dados).registrosIncluidos, 1);
+        EXPECT_EQ(cenario.Importa(BaseExtra::Municipios, "35;2;Novo\r\n").registrosIncluidos, 1);
         EXPECT_TRUE(ajustes.base1);
     }
 }
@@ -134,18 +143,14 @@ INSTANTIATE_TEST_SUITE_P(Casos, TesteImportacaoFalha, testing::ValuesIn(casosFal
 TEST(TesteImportacaoFalhaPasta, Bases1QueEhArquivoNaoEhTocada) {
     Cenario cenario;
     cenario.pasta.Escreve("sistema/Bases1", "guardado");
-    cenario.pasta.Escreve("entrada.csv", "35;SP\r\n");
-    Ajustes ajustes;
-    ajustes.DirSistema = cenario.sistema;
-    Dados dados;
     try {
-        ImportaBaseExtra(BaseExtra::Ufs, cenario.entrada, ajustes, dados);
+        cenario.Importa(BaseExtra::Ufs, "35;SP\r\n");
         FAIL();
     } catch (const Falha& falha) {
         EXPECT_NE(std::string(falha.what()).find("gravar na pasta \"" + cenario.bases1 + "\""), std::string::npos)
             << falha.what();
     }
-    EXPECT_FALSE(ajustes.base2);
+    EXPECT_FALSE(cenario.ajustes.base2);
     EXPECT_EQ(cenario.pasta.Le("sistema/Bases1"), "guardado");
 }
 
@@ -153,15 +158,10 @@ TEST(TesteImportacaoFalhaPasta, Bases1SomenteLeituraGuardaACopia) {
     if (::geteuid() == 0)
         GTEST_SKIP() << "o superusuário grava em pasta somente leitura";
     Cenario cenario;
-    Ajustes ajustes;
-    ajustes.DirSistema = cenario.sistema;
-    Dados dados;
-    cenario.pasta.Escreve("entrada.csv", "35;SP\r\n");
-    ImportaBaseExtra(BaseExtra::Ufs, cenario.entrada, ajustes, dados);
+    cenario.Importa(BaseExtra::Ufs, "35;SP\r\n");
     const std::string anterior = LeArquivo(cenario.bases1 + "DEF_UF.dbf");
     fs::permissions(cenario.bases1, fs::perms::owner_read | fs::perms::owner_exec);
-    cenario.pasta.Escreve("entrada.csv", "33;RJ\r\n");
-    EXPECT_THROW(ImportaBaseExtra(BaseExtra::Ufs, cenario.entrada, ajustes, dados), Falha);
+    EXPECT_THROW(cenario.Importa(BaseExtra::Ufs, "33;RJ\r\n"), Falha);
     EXPECT_EQ(LeArquivo(cenario.bases1 + "DEF_UF.dbf"), anterior);
 }
 
