@@ -1,6 +1,7 @@
 #include "ImportacaoExtras.h"
 
 #include "AreaTrabalho.h"
+#include "ArquivoDbf.h"
 #include "Arquivos.h"
 #include "LeitorTexto.h"
 #include "Texto.h"
@@ -130,6 +131,8 @@ ResultadoImportacao ImportaBaseExtra(BaseExtra base, const std::string& arquivo,
     CriaPasta(pastaBases1);
     if (!ArquivoExiste(modelo))
         throw FalhaAoCopiar();
+    // O modelo é conferido antes da cópia, para a mensagem nomear o arquivo culpado e não o temporário.
+    LeitorDbf{ResolveCaminho(modelo)};
     ExigePastaGravavel(pastaBases1);
     ApagaArquivo(nova);
     if (!CopiaArquivo(modelo, nova))

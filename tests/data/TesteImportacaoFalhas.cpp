@@ -126,9 +126,9 @@ const CasoFalha casosFalha[] = {
      "n\xE3o \xE9 um arquivo texto (byte nulo na linha 1)", false, true},
     {"modelo_que_falta", [](Cenario& c) { fs::remove(c.modelo); }, "", true, false},
     {"modelo_que_nao_eh_dbase",
-     [](Cenario& c) { c.pasta.Escreve("sistema/Bases0/DEF_MUN.DBF", "isto n\xE3o \xE9 dBase\r\n"); }, "dBase", false,
-     false},
-    {"modelo_truncado", [](Cenario& c) { EscreveTruncada(c.modelo); }, "truncada", false, false},
+     [](Cenario& c) { c.pasta.Escreve("sistema/Bases0/DEF_MUN.DBF", "isto n\xE3o \xE9 dBase\r\n"); },
+     "Bases0/DEF_MUN.DBF", false, false},
+    {"modelo_truncado", [](Cenario& c) { EscreveTruncada(c.modelo); }, "Bases0/DEF_MUN.DBF", false, false},
     {"registro_recusado_pelo_motor",
      [](Cenario& c) {
          // Um modelo de CD_UF estreito: o motor recusa o terceiro registro, já com dois postados.
