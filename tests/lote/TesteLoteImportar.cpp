@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <ostream>
 #include <string>
 #include <sys/wait.h>
@@ -16,9 +17,10 @@ struct Saida {
     std::string erros;
 };
 
-// Roda o comando com os argumentos dados (já entre aspas simples) sob a localidade C.UTF-8.
-Saida Roda(const PastaTemporaria& pasta, const std::string& argumentos) {
-    const std::string comando = "LC_ALL=C.UTF-8 '" + std::string(MORVISAN_LOTE) + "' " + argumentos + " >'" +
+// Roda o executável com os argumentos dados (já entre aspas simples) sob a localidade dada.
+Saida Roda(const PastaTemporaria& pasta, const std::string& argumentos, const std::string& localidade = "C.UTF-8",
+           const std::string& executavel = MORVISAN_LOTE) {
+    const std::string comando = "LC_ALL=" + localidade + " '" + executavel + "' " + argumentos + " >'" +
                                 (pasta / "saida.txt") + "' 2>'" + (pasta / "erros.txt") + "'";
     const int estado = std::system(comando.c_str());
     Saida saida;
@@ -77,6 +79,27 @@ TEST(TesteLoteImportar, SemModeloFalhaAoCopiar) {
         Roda(pasta, "--sistema " + Aspas(pasta / "vazio") + " importar ufs " + Aspas(pasta / "ufs.csv"));
     EXPECT_EQ(saida.codigo, 1);
     EXPECT_EQ(saida.erros, "Falha ao copiar.\n");
+}
+
+TEST(TesteLoteImportar, TerminalSemUtf8RecebeOsBytesLatin1) {
+    PastaTemporaria pasta;
+    const std::string sistema = pasta.MontaSistema();
+    pasta.Escreve("ufs.csv", "35;SP\r\n");
+    const Saida saida = Roda(pasta, "--sistema " + Aspas(sistema) + " importar ufs " + Aspas(pasta / "ufs.csv"), "C");
+    EXPECT_EQ(saida.codigo, 0) << saida.erros;
+    EXPECT_EQ(saida.normal, "Processo conclu\xED"
+                            "do.\nLinhas lidas: 1\nRegistros inclu\xED"
+                            "dos: 1\n");
+}
+
+TEST(TesteLoteImportar, SemSistemaUsaAPastaDoExecutavel) {
+    PastaTemporaria pasta;
+    const std::string sistema = pasta.MontaSistema();
+    std::filesystem::copy_file(MORVISAN_LOTE, sistema + "morvisan-lote");
+    pasta.Escreve("ufs.csv", "35;SP\r\n");
+    const Saida saida = Roda(pasta, "importar ufs " + Aspas(pasta / "ufs.csv"), "C.UTF-8", sistema + "morvisan-lote");
+    EXPECT_EQ(saida.codigo, 0) << saida.erros;
+    EXPECT_TRUE(std::filesystem::exists(sistema + "Bases1/DEF_UF.dbf"));
 }
 
 struct CasoUso {
