@@ -3,6 +3,7 @@
 #include "ArquivoComBuffer.h"
 #include "Arquivos.h"
 #include "Falha.h"
+#include "Texto.h"
 
 #include <charconv>
 #include <cstdio>
@@ -65,7 +66,7 @@ Valor LeCampo(const Campo& campo, std::string_view bruto, const std::string& cam
         valor.real = real;
         return valor;
     }
-    throw Falha("O campo " + campo.nome + " da tabela " + caminho + " guarda um valor que não é número: '" +
+    throw Falha("O campo " + campo.nome + " da tabela " + caminho + " guarda um valor que n\xe3o \xe9 n\xfamero: '" +
                 std::string(numero) + "'");
 }
 
@@ -96,8 +97,8 @@ LeitorDbf::LeitorDbf(const std::string& caminho) : dados_(new Dados) {
     if (dados_->arquivo == nullptr) {
         const bool existe = ArquivoExiste(dados_->caminho);
         delete dados_;
-        throw Falha(existe ? "O arquivo " + caminho + " não é uma tabela dBase válida."
-                           : "Tabela não encontrada: " + caminho);
+        throw Falha(existe ? "O arquivo " + caminho + " n\xe3o \xe9 uma tabela dBase v\xe1lida."
+                           : "Tabela n\xe3o encontrada: " + caminho);
     }
     DBFHandle dbf = dados_->arquivo;
     // Um arquivo cortado no meio de um registro é recusado já na abertura, antes de qualquer leitura.
@@ -106,7 +107,7 @@ LeitorDbf::LeitorDbf(const std::string& caminho) : dados_(new Dados) {
     if (dbf->nRecords < 0 || dbf->nRecordLength <= 0 || TamanhoArquivo(dados_->caminho) < esperado) {
         DBFClose(dbf);
         delete dados_;
-        throw Falha("A tabela " + caminho + " está truncada ou danificada.");
+        throw Falha("A tabela " + caminho + " est\xe1 truncada ou danificada.");
     }
     for (int i = 0; i < DBFGetFieldCount(dbf); ++i) {
         char nome[XBASE_FLDNAME_LEN_READ + 1] = {};
@@ -178,14 +179,14 @@ EscritorDbf::EscritorDbf(const std::string& caminho, const std::vector<Campo>& c
     dados_->arquivo = DBFCreateLL(dados_->temporario.c_str(), paginaCodigo.c_str(), &ganchos);
     if (dados_->arquivo == nullptr) {
         delete dados_;
-        throw Falha("Não foi possível gravar a tabela " + caminho + ": " + std::strerror(errno));
+        throw Falha("N\xe3o foi poss\xedvel gravar a tabela " + caminho + ": " + MotivoDoErro(errno));
     }
     for (const Campo& campo : campos)
         if (DBFAddNativeFieldType(dados_->arquivo, campo.nome.c_str(), campo.tipo, campo.largura, campo.decimais) < 0) {
             DBFClose(dados_->arquivo);
             ::unlink(dados_->temporario.c_str());
             delete dados_;
-            throw Falha("Campo inválido na tabela " + caminho + ": " + campo.nome);
+            throw Falha("Campo inv\xe1lido na tabela " + caminho + ": " + campo.nome);
         }
     std::time_t agora = std::time(nullptr);
     std::tm data{};
@@ -216,8 +217,8 @@ void EscritorDbf::Escreve(const std::vector<Valor>& registro) {
         if (campo.tipo == 'N' || campo.tipo == 'F') {
             const std::string texto = FormataNumero(campo, valor);
             if (texto.size() > largura)
-                throw Falha("O valor " + texto + " não cabe no campo " + campo.nome + " da tabela " + dados_->caminho +
-                            ".");
+                throw Falha("O valor " + texto + " n\xe3o cabe no campo " + campo.nome + " da tabela " +
+                            dados_->caminho + ".");
             std::memcpy(destino + largura - texto.size(), texto.data(), texto.size());
         } else {
             const std::string texto = valor.tipo == Valor::Tipo::Texto
@@ -240,7 +241,7 @@ void EscritorDbf::Conclui() {
     try {
         // A shapelib não conta erros de escrita adiada (disco cheio): o tamanho final denuncia.
         if (TamanhoArquivo(dados_->temporario) < esperado)
-            throw Falha("Não foi possível gravar a tabela " + dados_->caminho + " (disco cheio?).");
+            throw Falha("N\xe3o foi poss\xedvel gravar a tabela " + dados_->caminho + " (disco cheio?).");
         Renomeia(dados_->temporario, dados_->caminho);
     } catch (...) {
         ::unlink(dados_->temporario.c_str());

@@ -1,10 +1,10 @@
 #include "Arquivos.h"
 
 #include "Falha.h"
+#include "Texto.h"
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <strings.h>
@@ -89,11 +89,11 @@ bool CriaPasta(const std::string& caminho) {
 std::int64_t TamanhoArquivo(const std::string& caminho) {
     struct stat info {};
     if (::stat(ResolveCaminho(caminho).c_str(), &info) != 0)
-        throw Falha("Não foi possível abrir o arquivo " + caminho + ": " + std::strerror(errno));
+        throw Falha("N\xe3o foi poss\xedvel abrir o arquivo " + caminho + ": " + MotivoDoErro(errno));
     return info.st_size;
 }
 
 void Renomeia(const std::string& origem, const std::string& destino) {
     if (std::rename(origem.c_str(), destino.c_str()) != 0)
-        throw Falha("Não foi possível gravar o arquivo " + destino + ": " + std::strerror(errno));
+        throw Falha("N\xe3o foi poss\xedvel gravar o arquivo " + destino + ": " + MotivoDoErro(errno));
 }

@@ -21,7 +21,7 @@ public:
         for (const std::string& nome : comando.Tabelas()) {
             const std::string caminho = ResolveCaminho(pasta + separador + nome + ".dbf");
             if (!ArquivoExiste(caminho))
-                throw Falha("Tabela não encontrada: " + nome + " (" + pasta + ")");
+                throw Falha("Tabela n\xe3o encontrada: " + nome + " (" + pasta + ")");
             usadas_.push_back(&motor_.Usa(caminho));
             nomes_.push_back(usadas_.back()->nomeSql);
         }
@@ -108,7 +108,7 @@ void Consulta::Abre() {
     Fecha();
     const ComandoLocal comando(sql_);
     if (comando.Alvo() >= 0)
-        throw Falha("O comando não devolve registros: " + sql_);
+        throw Falha("O comando n\xe3o devolve registros: " + sql_);
     TabelasDoComando tabelas(motor_, pasta_, comando);
     Preparado preparado(motor_.Conexao(), comando.Monta(tabelas.Nomes()));
     const int colunas = sqlite3_column_count(*preparado);
@@ -156,14 +156,14 @@ int Consulta::Registros() const {
 
 const Valor& Consulta::ValorCampo(const std::string& campo) const {
     if (!aberta_)
-        throw Falha("A consulta não está aberta.");
+        throw Falha("A consulta n\xe3o est\xe1 aberta.");
     for (std::size_t i = 0; i < colunas_.size(); ++i)
         if (::strcasecmp(colunas_[i].c_str(), campo.c_str()) == 0) {
             if (linhas_.empty())
-                throw Falha("A consulta não tem registros.");
+                throw Falha("A consulta n\xe3o tem registros.");
             return linhas_[atual_][i];
         }
-    throw Falha("Campo não encontrado na consulta: " + campo);
+    throw Falha("Campo n\xe3o encontrado na consulta: " + campo);
 }
 
 std::int32_t Consulta::Inteiro(const std::string& campo) const {

@@ -23,7 +23,7 @@ int Motor::Carregada::Indice(const std::string& nomeCampo) const {
 
 Motor::Motor() {
     if (sqlite3_open(":memory:", &conexao_) != SQLITE_OK)
-        throw Falha("Não foi possível iniciar o motor de tabelas.");
+        throw Falha("N\xe3o foi poss\xedvel iniciar o motor de tabelas.");
     Executa("PRAGMA journal_mode=OFF;");
     Executa("PRAGMA synchronous=OFF;");
 }

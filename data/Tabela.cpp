@@ -40,13 +40,13 @@ Tabela::~Tabela() {
 
 void Tabela::DefinePasta(const std::string& pasta) {
     if (Aberta())
-        throw Falha("Não é possível mudar a pasta da tabela aberta " + nome_ + ".");
+        throw Falha("N\xe3o \xe9 poss\xedvel mudar a pasta da tabela aberta " + nome_ + ".");
     pasta_ = pasta;
 }
 
 void Tabela::DefineNome(const std::string& nome) {
     if (Aberta())
-        throw Falha("Não é possível mudar o nome da tabela aberta " + nome_ + ".");
+        throw Falha("N\xe3o \xe9 poss\xedvel mudar o nome da tabela aberta " + nome_ + ".");
     nome_ = nome;
 }
 
@@ -64,7 +64,7 @@ void Tabela::Abre() {
 
 void Tabela::ExigeAberta() const {
     if (!Aberta())
-        throw Falha("A tabela " + nome_ + " não está aberta.");
+        throw Falha("A tabela " + nome_ + " n\xe3o est\xe1 aberta.");
 }
 
 void Tabela::Fecha() {
@@ -149,7 +149,7 @@ void Tabela::Edita() {
     if (estado_ != Estado::Navegando)
         return;
     if (atual_ == 0)
-        throw Falha("A tabela " + nome_ + " não tem registro para editar.");
+        throw Falha("A tabela " + nome_ + " n\xe3o tem registro para editar.");
     edicao_ = RegistroCorrente();
     estado_ = Estado::Editando;
     mudou_ = false;
@@ -178,7 +178,7 @@ void Tabela::Posta() {
         comando = motor_.Prepara(sql);
         sqlite3_bind_int(comando, static_cast<int>(campos) + 1, atual_);
     } else {
-        throw Falha("A tabela " + nome_ + " não está em edição.");
+        throw Falha("A tabela " + nome_ + " n\xe3o est\xe1 em edi\xe7\xe3o.");
     }
     for (std::size_t i = 0; i < campos; ++i)
         LigaValor(comando, static_cast<int>(i) + (estado_ == Estado::Incluindo ? 2 : 1), edicao_[i]);
@@ -213,7 +213,7 @@ int Tabela::IndiceCampo(const std::string& campo) const {
     ExigeAberta();
     const int indice = tabela_->Indice(campo);
     if (indice < 0)
-        throw Falha("Campo não encontrado na tabela " + nome_ + ": " + campo);
+        throw Falha("Campo n\xe3o encontrado na tabela " + nome_ + ": " + campo);
     return indice;
 }
 
@@ -245,7 +245,7 @@ const std::vector<Valor>& Tabela::RegistroCorrente() const {
 Valor& Tabela::ValorEditavel(const std::string& campo, int& indice) {
     indice = IndiceCampo(campo);
     if (estado_ == Estado::Navegando)
-        throw Falha("A tabela " + nome_ + " não está em edição.");
+        throw Falha("A tabela " + nome_ + " n\xe3o est\xe1 em edi\xe7\xe3o.");
     mudou_ = true;
     return edicao_[static_cast<std::size_t>(indice)];
 }
@@ -259,7 +259,7 @@ void Tabela::DefineInteiro(const std::string& campo, std::int32_t valor) {
         return;
     }
     if (LarguraNumero(definicao, valor) > definicao.largura)
-        throw Falha("O valor " + std::to_string(valor) + " não cabe no campo " + definicao.nome + ".");
+        throw Falha("O valor " + std::to_string(valor) + " n\xe3o cabe no campo " + definicao.nome + ".");
     destino = Valor{Valor::Tipo::Inteiro, valor, 0, {}};
 }
 

@@ -61,7 +61,7 @@ std::int32_t InteiroDoValor(const Valor& valor, const std::string& campo) {
         return StrToInt(valor.texto);
     }
     if (inteiro < std::numeric_limits<std::int32_t>::min() || inteiro > std::numeric_limits<std::int32_t>::max())
-        throw Falha("O valor " + std::to_string(inteiro) + " do campo " + campo + " não cabe num inteiro.");
+        throw Falha("O valor " + std::to_string(inteiro) + " do campo " + campo + " n\xe3o cabe num inteiro.");
     return static_cast<std::int32_t>(inteiro);
 }
 

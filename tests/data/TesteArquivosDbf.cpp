@@ -23,7 +23,7 @@ std::string MensagemAoAbrir(const std::string& pasta, const std::string& nome) {
 
 TEST(TesteArquivosDbf, ArquivoAusenteLixoOuTruncadoFalhaComMensagem) {
     PastaComModelos modelos;
-    modelos.pasta.Escreve("lixo.dbf", std::string("\x01\x02 isto não é uma tabela", 25));
+    modelos.pasta.Escreve("lixo.dbf", std::string("\x01\x02 isto n\xe3o \xe9 uma tabela", 25));
     // Uma tabela com um registro, cortada no meio dele.
     {
         Motor motor;
@@ -38,11 +38,11 @@ TEST(TesteArquivosDbf, ArquivoAusenteLixoOuTruncadoFalhaComMensagem) {
     modelos.pasta.Escreve("cortado.dbf", inteiro.substr(0, inteiro.size() - 30));
 
     EXPECT_EQ(MensagemAoAbrir(modelos.Caminho(), "naoexiste.dbf"),
-              "Tabela não encontrada: " + modelos.Caminho() + "naoexiste.dbf");
+              "Tabela n\xe3o encontrada: " + modelos.Caminho() + "naoexiste.dbf");
     EXPECT_NE(MensagemAoAbrir(modelos.Caminho(), "lixo.dbf"), "");
     EXPECT_EQ(MensagemAoAbrir(modelos.Caminho(), "cortado.dbf"),
-              "A tabela " + modelos.Caminho() + "cortado.dbf está truncada ou danificada.");
-    EXPECT_EQ(MensagemAoAbrir(modelos.Caminho(), "original.DBF"), "") << "nome sem distinção de caixa";
+              "A tabela " + modelos.Caminho() + "cortado.dbf est\xe1 truncada ou danificada.");
+    EXPECT_EQ(MensagemAoAbrir(modelos.Caminho(), "original.DBF"), "") << "nome sem distin\xe7\xe3o de caixa";
 }
 
 TEST(TesteArquivosDbf, GravacaoQueFalhaDeixaOArquivoAnteriorInteiro) {
@@ -52,7 +52,7 @@ TEST(TesteArquivosDbf, GravacaoQueFalhaDeixaOArquivoAnteriorInteiro) {
     EXPECT_THROW(GravaDbf(modelos.Caminho() + "FINAL.DBF", conteudo), Falha);
     EXPECT_EQ(modelos.pasta.Le("FINAL.DBF"), antes);
     for (const auto& item : std::filesystem::directory_iterator(modelos.Caminho()))
-        EXPECT_EQ(item.path().filename().string().rfind(".morvisan-", 0), std::string::npos) << "temporário ficou";
+        EXPECT_EQ(item.path().filename().string().rfind(".morvisan-", 0), std::string::npos) << "tempor\xe1rio ficou";
 }
 
 TEST(TesteArquivosDbf, NomesIguaisSemOlharACaixaSaoUmArquivoSo) {
@@ -60,7 +60,7 @@ TEST(TesteArquivosDbf, NomesIguaisSemOlharACaixaSaoUmArquivoSo) {
     pasta.Escreve("Bases1/DEF_MUN.dbf", "x");
     EXPECT_TRUE(ArquivoExiste(pasta / "Bases1/DEF_MUN.DBF"));
     EXPECT_TRUE(ArquivoExiste(pasta / "Bases1//def_mun.dbf"));
-    EXPECT_FALSE(CopiaArquivo(pasta / "Bases1/DEF_MUN.dbf", pasta / "Bases1/def_mun.DBF")) << "cópia não sobrescreve";
+    EXPECT_FALSE(CopiaArquivo(pasta / "Bases1/DEF_MUN.dbf", pasta / "Bases1/def_mun.DBF")) << "c\xf3pia n\xe3o sobrescreve";
     EXPECT_TRUE(ApagaArquivo(pasta / "Bases1//DEF_MUN.DBF")) << "separador dobrado vale por um";
     EXPECT_FALSE(ArquivoExiste(pasta / "Bases1/DEF_MUN.dbf"));
     EXPECT_FALSE(ApagaArquivo(pasta / "Bases1/DEF_MUN.dbf"));

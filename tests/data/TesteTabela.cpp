@@ -35,7 +35,7 @@ TEST_F(TesteTabela, CursorPercorreNaOrdemDosRegistrosEMarcaOFim) {
     for (final.Primeiro(); !final.Fim(); final.Proximo())
         visitados.push_back(final.Inteiro("CD_MUN"));
     EXPECT_EQ(visitados, (std::vector<int>{8, 40, 260}));
-    EXPECT_EQ(final.RegistroAtual(), 3) << "Proximo no último marca o fim e fica nele";
+    EXPECT_EQ(final.RegistroAtual(), 3) << "Proximo no \xfaltimo marca o fim e fica nele";
     final.Anterior();
     EXPECT_EQ(final.Inteiro("CD_MUN"), 40);
     final.Ultimo();
@@ -56,12 +56,12 @@ TEST_F(TesteTabela, NulosLarguraEBrancos) {
     const std::string nome60(60, 'x');
     Acrescenta(final, {"CD_UF", "UF", "MUN", "POP1"}, {{"35", "", nome60, ""}, {"35", " 1 ", "S\xe3o Paulo  ", "-7"}});
     final.Primeiro();
-    EXPECT_EQ(final.Texto("UF"), "") << "texto vazio é nulo";
+    EXPECT_EQ(final.Texto("UF"), "") << "texto vazio \xe9 nulo";
     EXPECT_EQ(final.Texto("MUN"), std::string(50, 'x')) << "cortado na largura";
     EXPECT_EQ(final.Inteiro("POP1"), 0) << "nulo lido como inteiro";
     EXPECT_EQ(final.Texto("POP1"), "");
     final.Proximo();
-    EXPECT_EQ(final.Texto("UF"), " 1") << "só os brancos finais saem";
+    EXPECT_EQ(final.Texto("UF"), " 1") << "s\xf3 os brancos finais saem";
     EXPECT_EQ(final.Texto("MUN"), "S\xe3o Paulo");
     EXPECT_EQ(final.Texto("POP1"), "-7");
     EXPECT_EQ(final.Numero("POP1"), -7.0);
@@ -82,7 +82,7 @@ TEST_F(TesteTabela, LocalizaOPrimeiroNaOrdemMesmoDepoisDeEdicoes) {
     final.DefineInteiro("CD_MUN", 99);
     final.Posta();
     ASSERT_TRUE(final.Localiza("CD_UF;CD_MUN", {35, 10}));
-    EXPECT_EQ(final.Inteiro("POP1"), 3) << "o índice acompanha a edição";
+    EXPECT_EQ(final.Inteiro("POP1"), 3) << "o \xedndice acompanha a edi\xe7\xe3o";
     Acrescenta(final, {"CD_UF", "CD_MUN", "POP1"}, {{"35", "99", "4"}});
     ASSERT_TRUE(final.Localiza("CD_UF;CD_MUN", {35, 99}));
     EXPECT_EQ(final.Inteiro("POP1"), 1);
@@ -117,18 +117,18 @@ TEST_F(TesteTabela, DuasTabelasNoMesmoArquivoVeemOMesmoRegistroPostado) {
     EXPECT_EQ(outra.Registros(), 1);
     EXPECT_EQ(outra.Inteiro("CD_UF"), 5);
     outra.Fecha();
-    EXPECT_EQ(final.Registros(), 1) << "fechar a outra não descarrega a tabela ainda em uso";
+    EXPECT_EQ(final.Registros(), 1) << "fechar a outra n\xe3o descarrega a tabela ainda em uso";
 }
 
 TEST_F(TesteTabela, OperacoesForaDeHoraFalhamComMensagem) {
     EXPECT_THROW(final.DefinePasta("/tmp"), Falha) << "pasta de tabela aberta";
-    EXPECT_THROW(final.Posta(), Falha) << "nada em edição";
+    EXPECT_THROW(final.Posta(), Falha) << "nada em edi\xe7\xe3o";
     final.Fecha();
     try {
         final.Fecha();
         FAIL();
     } catch (const Falha& falha) {
-        EXPECT_STREQ(falha.what(), "A tabela FINAL.DBF não está aberta.");
+        EXPECT_STREQ(falha.what(), "A tabela FINAL.DBF n\xe3o est\xe1 aberta.");
     }
     EXPECT_THROW(final.Grava(), Falha);
 }
