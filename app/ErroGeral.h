@@ -3,13 +3,8 @@
 #include "Dialogos.h"
 
 #include <exception>
-#include <string>
 
 class QWidget;
-
-// Mensagem da falha como a caixa mostra: com "." no fim quando o último caractere tem código maior
-// que o do ponto (uma letra, um dígito).
-std::string MensagemComPonto(const std::string& mensagem);
 
 // Mostra a falha na caixa geral de erro.
 void MostraErroGeral(Dialogos& dialogos, QWidget* pai, const std::exception& falha);

@@ -221,3 +221,9 @@ std::string MotivoDoErro(int erro) {
         return std::strerror(erro);
     }
 }
+
+std::string MensagemComPonto(const std::string& mensagem) {
+    if (!mensagem.empty() && static_cast<unsigned char>(mensagem.back()) > static_cast<unsigned char>('.'))
+        return mensagem + ".";
+    return mensagem;
+}

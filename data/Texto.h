@@ -33,3 +33,7 @@ std::string FormatoGeral(double valor, char separadorDecimal);
 
 // Motivo em português de um código de erro do sistema (errno), para as mensagens de arquivo.
 std::string MotivoDoErro(int erro);
+
+// Mensagem de falha como a caixa geral de erro a mostra: com "." no fim quando o último caractere tem
+// código maior que o do ponto (uma letra, um dígito).
+std::string MensagemComPonto(const std::string& mensagem);

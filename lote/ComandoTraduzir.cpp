@@ -5,6 +5,7 @@
 #include "PainelTerminal.h"
 #include "Processamento.h"
 #include "Terminal.h"
+#include "Texto.h"
 #include "Uso.h"
 
 #include <exception>
@@ -51,13 +52,6 @@ bool MesmoArquivo(const std::string& a, const std::string& b) {
     return a == b || std::filesystem::equivalent(a, b, erro);
 }
 
-// O texto da caixa geral de erro: um "." no fim quando o último caractere vem depois do ponto.
-std::string ComPonto(const std::string& mensagem) {
-    if (!mensagem.empty() && static_cast<unsigned char>(mensagem.back()) > static_cast<unsigned char>('.'))
-        return mensagem + ".";
-    return mensagem;
-}
-
 } // namespace
 
 int ComandoTraduzir(const std::string& dirSistema, const std::vector<std::string>& argumentos) {
@@ -97,7 +91,7 @@ int ComandoTraduzir(const std::string& dirSistema, const std::vector<std::string
         painel.Conclui();
     } catch (const std::exception& falha) {
         painel.Conclui();
-        painel.Erro(ComPonto(falha.what()));
+        painel.Erro(MensagemComPonto(falha.what()));
         codigo = 1;
     }
     // Como o botão Fechar da janela: grava e fecha as tabelas de trabalho.

@@ -1,6 +1,7 @@
 // Os textos na beira da tela: bytes do sistema para a tela e de volta, e a mensagem da caixa geral.
 #include "ErroGeral.h"
 #include "Tela.h"
+#include "Texto.h"
 
 #include <QTest>
 
