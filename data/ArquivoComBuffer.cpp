@@ -14,8 +14,20 @@ struct ArquivoComBuffer {
     // Bytes ainda não escritos, que começam em inicioPendente no arquivo.
     std::string pendente;
     SAOffset inicioPendente = 0;
+    // Onde o FILE está de fato; o fseek esvazia o buffer de leitura da biblioteca C, então só se
+    // reposiciona quando a posição pedida é outra (leituras seguidas não custam uma chamada cada).
+    SAOffset posicaoReal = 0;
     bool falhou = false;
 };
+
+bool VaiPara(ArquivoComBuffer& a, SAOffset posicao) {
+    if (a.posicaoReal == posicao)
+        return true;
+    if (std::fseek(a.arquivo, static_cast<long>(posicao), SEEK_SET) != 0)
+        return false;
+    a.posicaoReal = posicao;
+    return true;
+}
 
 ArquivoComBuffer* De(SAFile arquivo) {
     return reinterpret_cast<ArquivoComBuffer*>(arquivo);
@@ -24,9 +36,11 @@ ArquivoComBuffer* De(SAFile arquivo) {
 bool Descarrega(ArquivoComBuffer& a) {
     if (a.pendente.empty())
         return !a.falhou;
+    // Entre ler e escrever o C exige um fseek; depois de escrever, a próxima leitura também.
     if (std::fseek(a.arquivo, static_cast<long>(a.inicioPendente), SEEK_SET) != 0 ||
         std::fwrite(a.pendente.data(), 1, a.pendente.size(), a.arquivo) != a.pendente.size())
         a.falhou = true;
+    a.posicaoReal = -1;
     a.pendente.clear();
     return !a.falhou;
 }
@@ -42,10 +56,12 @@ SAFile Abre(const char* nome, const char* modo) {
 
 SAOffset Le(void* destino, SAOffset tamanho, SAOffset quantos, SAFile arquivo) {
     ArquivoComBuffer& a = *De(arquivo);
-    if (!Descarrega(a) || std::fseek(a.arquivo, static_cast<long>(a.posicao), SEEK_SET) != 0)
+    if (!Descarrega(a) || !VaiPara(a, a.posicao))
         return 0;
     const SAOffset lidos = std::fread(destino, tamanho, quantos, a.arquivo);
     a.posicao += lidos * tamanho;
+    // Uma leitura curta deixa o FILE num ponto incerto.
+    a.posicaoReal = lidos == quantos ? a.posicao : -1;
     return lidos;
 }
 
@@ -78,6 +94,7 @@ SAOffset Posiciona(SAFile arquivo, SAOffset deslocamento, int origem) {
         if (!Descarrega(a) || std::fseek(a.arquivo, static_cast<long>(deslocamento), SEEK_END) != 0)
             return -1;
         a.posicao = static_cast<SAOffset>(std::ftell(a.arquivo));
+        a.posicaoReal = -1;
     }
     return 0;
 }

@@ -21,19 +21,30 @@ int Motor::Carregada::Indice(const std::string& nomeCampo) const {
     return -1;
 }
 
+Motor::Carregada::~Carregada() {
+    for (auto* mapa : {&localizadores, &atualizacoes})
+        for (auto& [chave, comando] : *mapa)
+            sqlite3_finalize(comando);
+    sqlite3_finalize(inclusao);
+    sqlite3_finalize(leitura);
+}
+
 Motor::Motor() {
-    if (sqlite3_open(":memory:", &conexao_) != SQLITE_OK)
+    // Uma só linha de execução usa a conexão: sem as travas internas do SQLite.
+    if (sqlite3_open_v2(":memory:", &conexao_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
+                        nullptr) != SQLITE_OK)
         throw Falha("N\xe3o foi poss\xedvel iniciar o motor de tabelas.");
     Executa("PRAGMA journal_mode=OFF;");
     Executa("PRAGMA synchronous=OFF;");
+    // A base vive só na memória e nunca desfaz nada: uma transação aberta o tempo todo poupa abrir
+    // e fechar uma a cada registro postado.
+    Executa("BEGIN;");
 }
 
 Motor::~Motor() {
     for (auto& [sql, comando] : preparados_)
         sqlite3_finalize(comando);
-    for (auto& [caminho, tabela] : carregadas_)
-        for (auto& [chave, comando] : tabela->localizadores)
-            sqlite3_finalize(comando);
+    carregadas_.clear();
     sqlite3_close(conexao_);
 }
 
@@ -62,7 +73,7 @@ void Motor::Executa(const std::string& sql) {
 
 void Motor::Alterou(Carregada& tabela) {
     tabela.alterada = true;
-    ++geracao_;
+    tabela.geracao = ++geracao_;
 }
 
 Motor::Carregada& Motor::Usa(const std::string& caminho) {
@@ -75,6 +86,7 @@ Motor::Carregada& Motor::Usa(const std::string& caminho) {
     auto tabela = std::make_unique<Carregada>();
     tabela->caminho = caminho;
     tabela->nomeSql = "m" + std::to_string(++contador_) + "_";
+    tabela->geracao = ++geracao_;
     tabela->campos = leitor.Campos();
     tabela->driverIdioma = leitor.DriverIdioma();
     std::string criacao = "CREATE TABLE " + tabela->nomeSql + " (";
@@ -89,7 +101,6 @@ Motor::Carregada& Motor::Usa(const std::string& caminho) {
     insercao += ");";
     sqlite3_stmt* inclui = nullptr;
     sqlite3_prepare_v2(conexao_, insercao.c_str(), -1, &inclui, nullptr);
-    Executa("BEGIN;");
     std::vector<Valor> registro;
     try {
         while (leitor.Proximo(registro)) {
@@ -102,12 +113,10 @@ Motor::Carregada& Motor::Usa(const std::string& caminho) {
         }
     } catch (...) {
         sqlite3_finalize(inclui);
-        Executa("ROLLBACK;");
         Executa("DROP TABLE " + tabela->nomeSql + ";");
         throw;
     }
     sqlite3_finalize(inclui);
-    Executa("COMMIT;");
     tabela->usuarios = 1;
     Carregada& referencia = *tabela;
     carregadas_[caminho] = std::move(tabela);
@@ -147,13 +156,11 @@ void Motor::Larga(Carregada& tabela) {
 }
 
 void Motor::Descarrega(Carregada& tabela) {
-    for (auto& [chave, comando] : tabela.localizadores)
-        sqlite3_finalize(comando);
     const std::string nomeSql = tabela.nomeSql;
     // Comandos preparados podem citar a tabela e impedem o DROP; descarregar é raro, refazê-los é barato.
     for (auto& [sql, comando] : preparados_)
         sqlite3_finalize(comando);
     preparados_.clear();
-    carregadas_.erase(tabela.caminho);
+    carregadas_.erase(tabela.caminho); // finaliza os comandos próprios da tabela
     Executa("DROP TABLE " + nomeSql + ";");
 }

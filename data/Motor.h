@@ -32,8 +32,8 @@ public:
     void Grava(Carregada& tabela);
 
     sqlite3* Conexao() const { return conexao_; }
-    // Aumenta a cada escrita; quem guarda uma cópia de registro sabe quando relê-la.
-    std::uint64_t Geracao() const { return geracao_; }
+    // Marca a tabela como mudada: ganha uma geração nova, e quem guarda cópia de registros dela
+    // sabe que precisa relê-los.
     void Alterou(Carregada& tabela);
 
     // Comando preparado guardado; levanta Falha com o texto do SQLite quando não prepara.
@@ -54,9 +54,15 @@ struct Motor::Carregada {
     std::string nomeSql;
     std::vector<Campo> campos;
     int driverIdioma = 3;
+    std::uint64_t geracao = 0; // única entre todas as tabelas carregadas pelo motor
     int usuarios = 0;
     bool alterada = false;
     std::int64_t registros = 0;
+    // Comandos preparados da tabela, feitos no primeiro uso e desfeitos com ela.
     std::map<std::string, sqlite3_stmt*> localizadores;
+    std::map<std::string, sqlite3_stmt*> atualizacoes; // pela lista de campos alterados
+    sqlite3_stmt* inclusao = nullptr;
+    sqlite3_stmt* leitura = nullptr;                // registros a partir de um rowid, em ordem
     int Indice(const std::string& nomeCampo) const; // -1 quando não há
+    ~Carregada();
 };

@@ -24,6 +24,13 @@ int LarguraNumero(const Campo& campo, std::int64_t valor) {
     return largura + (campo.decimais > 0 ? campo.decimais + 1 : 0);
 }
 
+sqlite3_stmt* PreparaProprio(sqlite3* conexao, const std::string& sql) {
+    sqlite3_stmt* comando = nullptr;
+    if (sqlite3_prepare_v2(conexao, sql.c_str(), static_cast<int>(sql.size()), &comando, nullptr) != SQLITE_OK)
+        throw Falha(std::string("Erro do motor de tabelas: ") + sqlite3_errmsg(conexao));
+    return comando;
+}
+
 } // namespace
 
 Tabela::Tabela(Motor& motor) : motor_(motor) {}
@@ -58,7 +65,8 @@ void Tabela::Abre() {
     const std::string separador = !pasta_.empty() && pasta_.back() != '/' ? "/" : "";
     tabela_ = &motor_.Usa(ResolveCaminho(pasta_ + separador + nome_));
     estado_ = Estado::Navegando;
-    cacheRegistro_ = 0;
+    geracaoBloco_ = 0;
+    bloco_.clear();
     Primeiro();
 }
 
@@ -140,6 +148,7 @@ void Tabela::Inclui() {
     if (AntesDeIncluir)
         AntesDeIncluir(*this);
     edicao_.assign(tabela_->campos.size(), Valor{});
+    alterados_.assign(tabela_->campos.size(), false);
     estado_ = Estado::Incluindo;
     mudou_ = false;
 }
@@ -151,49 +160,78 @@ void Tabela::Edita() {
     if (atual_ == 0)
         throw Falha("A tabela " + nome_ + " n\xe3o tem registro para editar.");
     edicao_ = RegistroCorrente();
+    alterados_.assign(tabela_->campos.size(), false);
     estado_ = Estado::Editando;
     mudou_ = false;
 }
 
 void Tabela::Posta() {
     ExigeAberta();
-    const std::string& nomeSql = tabela_->nomeSql;
-    const std::size_t campos = tabela_->campos.size();
+    const std::vector<Campo>& campos = tabela_->campos;
     sqlite3_stmt* comando = nullptr;
+    int posicao = 1;
     if (estado_ == Estado::Incluindo) {
-        std::string sql = "INSERT INTO " + nomeSql + " (rowid";
-        std::string marcas = "?";
-        for (const Campo& campo : tabela_->campos) {
-            sql += ", \"" + campo.nome + "\"";
-            marcas += ", ?";
+        if (tabela_->inclusao == nullptr) {
+            std::string sql = "INSERT INTO " + tabela_->nomeSql + " (rowid";
+            std::string marcas = "?";
+            for (const Campo& campo : campos) {
+                sql += ", \"" + campo.nome + "\"";
+                marcas += ", ?";
+            }
+            tabela_->inclusao = PreparaProprio(motor_.Conexao(), sql + ") VALUES (" + marcas + ");");
         }
-        sql += ") VALUES (" + marcas + ");";
-        comando = motor_.Prepara(sql);
-        sqlite3_bind_int64(comando, 1, tabela_->registros + 1);
+        comando = tabela_->inclusao;
+        sqlite3_bind_int64(comando, posicao++, tabela_->registros + 1);
+        for (const Valor& valor : edicao_)
+            LigaValor(comando, posicao++, valor);
     } else if (estado_ == Estado::Editando) {
-        std::string sql = "UPDATE " + nomeSql + " SET ";
-        for (std::size_t i = 0; i < campos; ++i)
-            sql += (i ? ", \"" : "\"") + tabela_->campos[i].nome + "\" = ?";
-        sql += " WHERE rowid = ?;";
-        comando = motor_.Prepara(sql);
-        sqlite3_bind_int(comando, static_cast<int>(campos) + 1, atual_);
+        // Só os campos mudados entram no UPDATE: assim o índice de uma chave que não mudou fica quieto.
+        std::string chave(campos.size(), '0');
+        for (std::size_t i = 0; i < campos.size(); ++i)
+            if (alterados_[i])
+                chave[i] = '1';
+        sqlite3_stmt*& atualizacao = tabela_->atualizacoes[chave];
+        if (atualizacao == nullptr) {
+            std::string sql;
+            for (std::size_t i = 0; i < campos.size(); ++i)
+                if (alterados_[i])
+                    sql += (sql.empty() ? "\"" : ", \"") + campos[i].nome + "\" = ?";
+            atualizacao =
+                PreparaProprio(motor_.Conexao(), "UPDATE " + tabela_->nomeSql + " SET " + sql + " WHERE rowid = ?;");
+        }
+        comando = atualizacao;
+        for (std::size_t i = 0; i < campos.size(); ++i)
+            if (alterados_[i])
+                LigaValor(comando, posicao++, edicao_[i]);
+        sqlite3_bind_int(comando, posicao, atual_);
     } else {
         throw Falha("A tabela " + nome_ + " n\xe3o est\xe1 em edi\xe7\xe3o.");
     }
-    for (std::size_t i = 0; i < campos; ++i)
-        LigaValor(comando, static_cast<int>(i) + (estado_ == Estado::Incluindo ? 2 : 1), edicao_[i]);
-    if (sqlite3_step(comando) != SQLITE_DONE) {
-        const std::string erro = sqlite3_errmsg(motor_.Conexao());
-        sqlite3_reset(comando);
-        throw Falha("Erro do motor de tabelas: " + erro);
-    }
+    const int passo = sqlite3_step(comando);
     sqlite3_reset(comando);
+    sqlite3_clear_bindings(comando);
+    if (passo != SQLITE_DONE)
+        throw Falha(std::string("Erro do motor de tabelas: ") + sqlite3_errmsg(motor_.Conexao()));
     if (estado_ == Estado::Incluindo) {
         atual_ = static_cast<int>(++tabela_->registros);
         fim_ = inicio_ = false;
     }
     motor_.Alterou(*tabela_);
     estado_ = Estado::Navegando;
+    // O registro gravado é o que está na edição: a próxima leitura não precisa ir ao motor.
+    bloco_.assign(1, std::move(edicao_));
+    inicioBloco_ = atual_;
+    geracaoBloco_ = tabela_->geracao;
+}
+
+void Tabela::GuardaRegistro(int registro, sqlite3_stmt* comando, int primeiraColuna) const {
+    std::vector<Valor> linha;
+    const int colunas = static_cast<int>(tabela_->campos.size());
+    for (int i = 0; i < colunas; ++i)
+        linha.push_back(ValorDaColuna(comando, primeiraColuna + i));
+    bloco_.assign(1, std::move(linha));
+    inicioBloco_ = registro;
+    geracaoBloco_ = tabela_->geracao;
 }
 
 void Tabela::Cancela() {
@@ -217,13 +255,22 @@ int Tabela::IndiceCampo(const std::string& campo) const {
     return indice;
 }
 
-void Tabela::LeRegistro(int registro, std::vector<Valor>& destino) const {
-    sqlite3_stmt* comando = motor_.Prepara("SELECT * FROM " + tabela_->nomeSql + " WHERE rowid = ?;");
-    sqlite3_bind_int(comando, 1, registro);
-    destino.assign(tabela_->campos.size(), Valor{});
-    if (sqlite3_step(comando) == SQLITE_ROW)
-        for (std::size_t i = 0; i < destino.size(); ++i)
-            destino[i] = ValorDaColuna(comando, static_cast<int>(i));
+void Tabela::LeRegistros(int primeiro, int quantos) const {
+    if (tabela_->leitura == nullptr)
+        tabela_->leitura = PreparaProprio(motor_.Conexao(), "SELECT * FROM " + tabela_->nomeSql +
+                                                                " WHERE rowid >= ? ORDER BY rowid LIMIT ?;");
+    sqlite3_stmt* comando = tabela_->leitura;
+    sqlite3_bind_int(comando, 1, primeiro);
+    sqlite3_bind_int(comando, 2, quantos);
+    bloco_.clear();
+    inicioBloco_ = primeiro;
+    geracaoBloco_ = tabela_->geracao;
+    const int colunas = static_cast<int>(tabela_->campos.size());
+    while (sqlite3_step(comando) == SQLITE_ROW) {
+        std::vector<Valor>& linha = bloco_.emplace_back();
+        for (int i = 0; i < colunas; ++i)
+            linha.push_back(ValorDaColuna(comando, i));
+    }
     sqlite3_reset(comando);
 }
 
@@ -231,15 +278,27 @@ const std::vector<Valor>& Tabela::RegistroCorrente() const {
     ExigeAberta();
     if (estado_ != Estado::Navegando)
         return edicao_;
-    if (cacheRegistro_ != atual_ || cacheGeracao_ != motor_.Geracao() || cache_.size() != tabela_->campos.size()) {
-        if (atual_ == 0)
-            cache_.assign(tabela_->campos.size(), Valor{});
-        else
-            LeRegistro(atual_, cache_);
-        cacheRegistro_ = atual_;
-        cacheGeracao_ = motor_.Geracao();
+    if (atual_ == 0) {
+        vazio_.assign(tabela_->campos.size(), Valor{});
+        return vazio_;
     }
-    return cache_;
+    const std::vector<Valor>* linha = NoBloco(atual_);
+    if (linha == nullptr) {
+        // Quem percorre a tabela em ordem lê um bloco de uma vez; um acesso avulso lê só o registro.
+        LeRegistros(atual_, atual_ == ultimoLido_ + 1 ? 256 : 1);
+        linha = NoBloco(atual_);
+        if (linha == nullptr)
+            throw Falha("Registro " + std::to_string(atual_) + " fora da tabela " + nome_ + ".");
+    }
+    ultimoLido_ = atual_;
+    return *linha;
+}
+
+const std::vector<Valor>* Tabela::NoBloco(int registro) const {
+    if (geracaoBloco_ != tabela_->geracao || registro < inicioBloco_ ||
+        registro >= inicioBloco_ + static_cast<int>(bloco_.size()))
+        return nullptr;
+    return &bloco_[static_cast<std::size_t>(registro - inicioBloco_)];
 }
 
 Valor& Tabela::ValorEditavel(const std::string& campo, int& indice) {
@@ -247,6 +306,7 @@ Valor& Tabela::ValorEditavel(const std::string& campo, int& indice) {
     if (estado_ == Estado::Navegando)
         throw Falha("A tabela " + nome_ + " n\xe3o est\xe1 em edi\xe7\xe3o.");
     mudou_ = true;
+    alterados_[static_cast<std::size_t>(indice)] = true;
     return edicao_[static_cast<std::size_t>(indice)];
 }
 
@@ -319,48 +379,52 @@ std::string Tabela::TextoCampoEm(int registro, int posicao) const {
     ExigeAberta();
     if (registro == atual_)
         return TextoCampo(posicao);
-    std::vector<Valor> linha;
-    LeRegistro(registro, linha);
-    return TextoDoValor(linha.at(static_cast<std::size_t>(posicao)));
+    // A grade pede registros vizinhos: um bloco a partir do pedido serve as próximas linhas.
+    const std::vector<Valor>* linha = NoBloco(registro);
+    if (linha == nullptr) {
+        LeRegistros(registro, 64);
+        linha = NoBloco(registro);
+    }
+    if (linha == nullptr)
+        throw Falha("Registro " + std::to_string(registro) + " fora da tabela " + nome_ + ".");
+    return TextoDoValor(linha->at(static_cast<std::size_t>(posicao)));
 }
 
 bool Tabela::Localiza(const std::string& chaves, const std::vector<std::int64_t>& valores) {
     ExigeAberta();
     PostaSeHouver();
-    std::vector<int> indices;
-    for (std::size_t inicio = 0; inicio <= chaves.size();) {
-        const std::size_t fim = std::min(chaves.find(';', inicio), chaves.size());
-        indices.push_back(IndiceCampo(chaves.substr(inicio, fim - inicio)));
-        inicio = fim + 1;
-    }
-    if (indices.size() != valores.size())
-        throw Falha("Localiza: " + std::to_string(indices.size()) + " campos e " + std::to_string(valores.size()) +
-                    " valores.");
-    std::string chave;
-    for (int indice : indices)
-        chave += "_" + std::to_string(indice);
-    sqlite3_stmt*& localizador = tabela_->localizadores[chave];
+    sqlite3_stmt*& localizador = tabela_->localizadores[chaves];
     if (localizador == nullptr) {
-        // O índice nasce no primeiro uso da chave e o SQLite o mantém nas inclusões e edições.
-        std::string colunas, condicao;
-        for (std::size_t i = 0; i < indices.size(); ++i) {
-            const std::string nome = "\"" + tabela_->campos[static_cast<std::size_t>(indices[i])].nome + "\"";
-            colunas += (i ? ", " : "") + nome;
-            condicao += (i ? " AND " : "") + nome + " = ?";
+        std::string colunas, condicao, nomeIndice;
+        std::size_t quantas = 0;
+        for (std::size_t inicio = 0; inicio <= chaves.size(); ++quantas) {
+            const std::size_t fim = std::min(chaves.find(';', inicio), chaves.size());
+            const int indice = IndiceCampo(chaves.substr(inicio, fim - inicio));
+            const std::string nome = "\"" + tabela_->campos[static_cast<std::size_t>(indice)].nome + "\"";
+            colunas += (quantas ? ", " : "") + nome;
+            condicao += (quantas ? " AND " : "") + nome + " = ?";
+            nomeIndice += "_" + std::to_string(indice);
+            inicio = fim + 1;
         }
-        motor_.Executa("CREATE INDEX IF NOT EXISTS " + tabela_->nomeSql + "ix" + chave + " ON " + tabela_->nomeSql +
-                       " (" + colunas + ");");
-        const std::string sql =
-            "SELECT rowid FROM " + tabela_->nomeSql + " WHERE " + condicao + " ORDER BY rowid LIMIT 1;";
-        if (sqlite3_prepare_v2(motor_.Conexao(), sql.c_str(), -1, &localizador, nullptr) != SQLITE_OK)
-            throw Falha(std::string("Erro do motor de tabelas: ") + sqlite3_errmsg(motor_.Conexao()));
+        if (quantas != valores.size()) {
+            tabela_->localizadores.erase(chaves);
+            throw Falha("Localiza: " + std::to_string(quantas) + " campos e " + std::to_string(valores.size()) +
+                        " valores.");
+        }
+        // O índice nasce no primeiro uso da chave e o SQLite o mantém nas inclusões e edições.
+        motor_.Executa("CREATE INDEX IF NOT EXISTS " + tabela_->nomeSql + "ix" + nomeIndice + " ON " +
+                       tabela_->nomeSql + " (" + colunas + ");");
+        localizador = PreparaProprio(motor_.Conexao(), "SELECT rowid, * FROM " + tabela_->nomeSql + " WHERE " +
+                                                           condicao + " ORDER BY rowid LIMIT 1;");
     }
     for (std::size_t i = 0; i < valores.size(); ++i)
         sqlite3_bind_int64(localizador, static_cast<int>(i) + 1, valores[i]);
     const bool achou = sqlite3_step(localizador) == SQLITE_ROW;
     if (achou) {
+        // O registro achado já vem inteiro: fica guardado para as leituras que seguem.
         atual_ = sqlite3_column_int(localizador, 0);
         fim_ = inicio_ = false;
+        GuardaRegistro(atual_, localizador, 1);
     }
     sqlite3_reset(localizador);
     return achou;

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+struct sqlite3_stmt;
+
 class Tabela {
 public:
     explicit Tabela(Motor& motor);
@@ -69,7 +71,9 @@ private:
     void ExigeAberta() const;
     int IndiceCampo(const std::string& campo) const;
     const std::vector<Valor>& RegistroCorrente() const;
-    void LeRegistro(int registro, std::vector<Valor>& destino) const;
+    void LeRegistros(int primeiro, int quantos) const;
+    const std::vector<Valor>* NoBloco(int registro) const;
+    void GuardaRegistro(int registro, sqlite3_stmt* comando, int primeiraColuna) const;
     Valor& ValorEditavel(const std::string& campo, int& indice);
     void PostaSeHouver();
 
@@ -83,7 +87,11 @@ private:
     bool inicio_ = true;
     bool mudou_ = false;
     std::vector<Valor> edicao_;
-    mutable std::vector<Valor> cache_;
-    mutable int cacheRegistro_ = 0;
-    mutable std::uint64_t cacheGeracao_ = 0;
+    std::vector<bool> alterados_;
+    // Registros lidos de uma vez, válidos enquanto nada for escrito no motor.
+    mutable std::vector<std::vector<Valor>> bloco_;
+    mutable int inicioBloco_ = 0;
+    mutable std::uint64_t geracaoBloco_ = 0;
+    mutable int ultimoLido_ = -1;
+    mutable std::vector<Valor> vazio_;
 };

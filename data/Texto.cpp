@@ -146,7 +146,11 @@ std::string FormatoGeral(double valor, char separadorDecimal) {
     // antes): 780 casas cobrem qualquer double. O arredondamento na 15ª casa é feito aqui, com o
     // empate para longe do zero, o que "%.15G" não faz (ele arredonda o empate para o par).
     char exata[800];
-    std::snprintf(exata, sizeof exata, "%.780e", std::fabs(valor));
+    std::snprintf(exata, sizeof exata, "%.40e", std::fabs(valor));
+    // Com 41 algarismos os 16 primeiros já são os da expansão exata, a menos que o arredondamento
+    // na 41ª casa tenha subido até eles (algarismos 17 a 41 todos zero): só então a conta longa.
+    if (std::strspn(exata + 17, "0") >= 25)
+        std::snprintf(exata, sizeof exata, "%.780e", std::fabs(valor));
     std::string digitos;
     digitos.reserve(16);
     const char* p = exata;
