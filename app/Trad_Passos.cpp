@@ -12,7 +12,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <filesystem>
 
 namespace {
 
@@ -25,20 +24,6 @@ const QString titulos[3] = {
 // Caminhos vão como os bytes do sistema de arquivos.
 std::string Caminho(const QString& caminho) {
     return QFile::encodeName(caminho).toStdString();
-}
-
-// Algum dos três arquivos que a rodada grava na pasta (o resultado, o extrato, o log) é uma das
-// duas bases de entrada? Os nomes valem sem olhar a caixa, como na gravação.
-bool SaidaSobreEntrada(const std::string& pasta, const std::string& nome, const std::array<std::string, 3>& arquivos) {
-    for (const std::string& saida : {nome + ".CSV", AreaTrabalho::ArquivoComp, AreaTrabalho::ArquivoLog}) {
-        const std::string caminho = ResolveCaminho(pasta + "/" + saida);
-        for (int entrada = 0; entrada < 2; ++entrada) {
-            std::error_code erro;
-            if (std::filesystem::equivalent(caminho, arquivos[entrada], erro))
-                return true;
-        }
-    }
-    return false;
 }
 
 } // namespace
@@ -73,7 +58,8 @@ void TTrad::ProximoClick() {
     const auto& arquivos = ajustes_.Arquivos;
     // Além dos nomes repetidos, a rodada não pode gravar por cima de uma das bases que lê.
     if (arquivos[0] == arquivos[1] || arquivos[0] == arquivos[2] || arquivos[1] == arquivos[2] ||
-        SaidaSobreEntrada(Caminho(Pasta->Pasta()), Caminho(NovoArquivo->text()), arquivos)) {
+        AreaTrabalho::SaidaSobreEntrada(Caminho(Pasta->Pasta()), Caminho(NovoArquivo->text()), arquivos[0],
+                                        arquivos[1])) {
         dialogos_.Mensagem(this, QStringLiteral("Erro!"),
                            QStringLiteral("Você especificou o mesmo nome mais de uma vez."));
         return;

@@ -3,6 +3,8 @@
 #include "Arquivos.h"
 #include "Falha.h"
 
+#include <filesystem>
+
 namespace AreaTrabalho {
 
 namespace {
@@ -44,6 +46,19 @@ bool BaseExtraAtiva(const std::string& dirSistema, const std::string& arquivo) {
     LeitorDbf leitor(copia);
     std::vector<Valor> registro;
     return leitor.Proximo(registro);
+}
+
+bool SaidaSobreEntrada(const std::string& pasta, const std::string& nome, const std::string& original,
+                       const std::string& traducao) {
+    for (const std::string& saida : {nome + ".CSV", ArquivoComp, ArquivoLog}) {
+        const std::string caminho = ResolveCaminho(pasta + "/" + saida);
+        for (const std::string* entrada : {&original, &traducao}) {
+            std::error_code erro;
+            if (std::filesystem::equivalent(caminho, *entrada, erro))
+                return true;
+        }
+    }
+    return false;
 }
 
 } // namespace AreaTrabalho

@@ -58,7 +58,9 @@ int ComandoTraduzir(const std::string& dirSistema, const std::vector<std::string
     Pedido pedido;
     if (!LePedido(argumentos, pedido))
         return MostraUso();
-    if (MesmoArquivo(pedido.original, pedido.traducao)) {
+    // Como o passo 3 do assistente; e a rodada também não grava por cima de uma das bases que lê.
+    if (MesmoArquivo(pedido.original, pedido.traducao) ||
+        AreaTrabalho::SaidaSobreEntrada(pedido.pasta, pedido.nome, pedido.original, pedido.traducao)) {
         std::cerr << ParaTerminal("Erro!: Voc\xea especificou o mesmo nome mais de uma vez.") << "\n";
         return 2;
     }

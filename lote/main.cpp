@@ -1,9 +1,12 @@
 // morvisan-lote: a importação das bases extras e a tradução, pelo terminal.
 #include "ComandoImportar.h"
 #include "ComandoTraduzir.h"
+#include "Terminal.h"
+#include "Texto.h"
 #include "Uso.h"
 
 #include <climits>
+#include <exception>
 #include <iostream>
 #include <string>
 #include <unistd.h>
@@ -42,9 +45,15 @@ int main(int argc, char** argv) {
         return MostraUso();
     const std::string comando = argumentos[0];
     argumentos.erase(argumentos.begin());
-    if (comando == "importar")
-        return ComandoImportar(dirSistema, argumentos);
-    if (comando == "traduzir")
-        return ComandoTraduzir(dirSistema, argumentos);
+    try {
+        if (comando == "importar")
+            return ComandoImportar(dirSistema, argumentos);
+        if (comando == "traduzir")
+            return ComandoTraduzir(dirSistema, argumentos);
+    } catch (const std::exception& falha) {
+        // Uma falha antes da rodada (uma base extra ilegível, por exemplo) também sai como erro.
+        std::cerr << ParaTerminal(MensagemComPonto(falha.what())) << "\n";
+        return 1;
+    }
     return MostraUso();
 }

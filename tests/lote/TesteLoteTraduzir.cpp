@@ -137,6 +137,28 @@ TEST(LoteTraduzir, ModeloFaltandoViraLinhasNaSaidaDeErros) {
     EXPECT_NE(execucao.erros.find("Erro: Erro ao fechar algum banco de dados.\n"), std::string::npos) << execucao.erros;
 }
 
+TEST(LoteTraduzir, ResultadoPorCimaDeUmaEntradaERecusado) {
+    Lote lote;
+    lote.pasta.Escreve("saida/ORIG.csv", lote.pasta.Le("original.csv"));
+    const std::string antes = lote.pasta.Le("saida/ORIG.csv");
+    // ORIG.CSV na pasta de saída é, sem olhar a caixa, a própria base original.
+    const Execucao execucao = lote.Roda("traduzir " + Aspas(lote.saida + "/ORIG.csv") + " " +
+                                        Aspas(lote.pasta / "traducao.csv") + " " + Aspas(lote.saida) + " ORIG");
+    EXPECT_EQ(execucao.codigo, 2);
+    EXPECT_NE(execucao.erros.find("Voc\xc3\xaa especificou o mesmo nome mais de uma vez."), std::string::npos)
+        << execucao.erros;
+    EXPECT_EQ(lote.pasta.Le("saida/ORIG.csv"), antes);
+}
+
+TEST(LoteTraduzir, BaseExtraIlegivelSaiComUmEAMensagem) {
+    Lote lote;
+    lote.pasta.Escreve("sistema/Bases1/DEF_MUN.dbf", "isto n\xe3o \xe9 uma tabela");
+    const Execucao execucao = lote.Traduz("original.csv", "traducao.csv", "RES");
+    EXPECT_EQ(execucao.codigo, 1);
+    EXPECT_NE(execucao.erros.find("DEF_MUN.dbf"), std::string::npos) << execucao.erros;
+    EXPECT_EQ(execucao.erros.find("terminate"), std::string::npos) << execucao.erros;
+}
+
 struct CasoUso {
     const char* nome;
     const char* argumentos;
