@@ -60,7 +60,8 @@ TEST(TesteArquivosDbf, NomesIguaisSemOlharACaixaSaoUmArquivoSo) {
     pasta.Escreve("Bases1/DEF_MUN.dbf", "x");
     EXPECT_TRUE(ArquivoExiste(pasta / "Bases1/DEF_MUN.DBF"));
     EXPECT_TRUE(ArquivoExiste(pasta / "Bases1//def_mun.dbf"));
-    EXPECT_FALSE(CopiaArquivo(pasta / "Bases1/DEF_MUN.dbf", pasta / "Bases1/def_mun.DBF")) << "c\xf3pia n\xe3o sobrescreve";
+    EXPECT_FALSE(CopiaArquivo(pasta / "Bases1/DEF_MUN.dbf", pasta / "Bases1/def_mun.DBF"))
+        << "c\xf3pia n\xe3o sobrescreve";
     EXPECT_TRUE(ApagaArquivo(pasta / "Bases1//DEF_MUN.DBF")) << "separador dobrado vale por um";
     EXPECT_FALSE(ArquivoExiste(pasta / "Bases1/DEF_MUN.dbf"));
     EXPECT_FALSE(ApagaArquivo(pasta / "Bases1/DEF_MUN.dbf"));
