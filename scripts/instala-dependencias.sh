@@ -8,7 +8,7 @@ pacotes=(
     qt6-base-dev libqt6printsupport6 libgl-dev
     fonts-liberation fonts-dejavu-core
     python3-dbfread gdal-bin poppler-utils
-    xvfb xauth x11-apps xdotool imagemagick
+    xvfb xauth x11-apps xdotool imagemagick locales
 )
 faltam=()
 for p in "${pacotes[@]}"; do
@@ -17,4 +17,9 @@ done
 if [ "${#faltam[@]}" -gt 0 ]; then
     apt-get update -q
     apt-get install -y -q --no-install-recommends "${faltam[@]}"
+fi
+
+# A localidade brasileira (vírgula decimal) para os testes que conferem os dois separadores.
+if ! locale -a 2>/dev/null | grep -qi '^pt_BR\.utf-\?8$'; then
+    localedef -i pt_BR -f UTF-8 pt_BR.UTF-8
 fi
