@@ -62,23 +62,38 @@ bool FimDaListaFrom(const Ficha& ficha) {
 
 ComandoLocal::ComandoLocal(const std::string& sql) {
     const std::vector<Ficha> fichas = Fichas(sql);
-    std::size_t primeiro = 0;
-    while (primeiro < fichas.size() && fichas[primeiro].tipo == Ficha::Tipo::Branco)
-        ++primeiro;
-    if (primeiro == fichas.size())
-        throw Falha("Comando SQL vazio.");
-    const std::string& verbo = fichas[primeiro].texto;
-    const bool altera = Igual(verbo, "insert") || Igual(verbo, "update") || Igual(verbo, "delete");
-    inclusao_ = Igual(verbo, "insert");
-
     auto proximaNaoBranca = [&](std::size_t i) {
         while (i < fichas.size() && fichas[i].tipo == Ficha::Tipo::Branco)
             ++i;
         return i;
     };
+    const std::size_t primeiro = proximaNaoBranca(0);
+    if (primeiro == fichas.size())
+        throw Falha("Comando SQL vazio.");
+    const std::string& verbo = fichas[primeiro].texto;
+    inclusao_ = Igual(verbo, "insert");
+    const bool atualizacao = Igual(verbo, "update");
+    if (!inclusao_ && !atualizacao && !Igual(verbo, "select"))
+        throw Falha("Comando SQL n\xe3o suportado: " + sql);
+
     auto acrescentaTabela = [&](const std::string& nome, const std::string& apelido) {
         tabelas_.push_back(nome);
         pedacos_.push_back({nome, static_cast<int>(tabelas_.size()) - 1, apelido});
+    };
+    // Uma tabela do FROM, "nome [as] [apelido]", a partir da ficha n; devolve a última ficha lida.
+    auto tabelaDoFrom = [&](std::size_t n) {
+        std::size_t depois = proximaNaoBranca(n + 1);
+        std::string apelido = fichas[n].texto;
+        std::size_t ultima = n;
+        if (depois < fichas.size() && Igual(fichas[depois].texto, "as"))
+            depois = proximaNaoBranca(depois + 1);
+        if (depois < fichas.size() && fichas[depois].tipo == Ficha::Tipo::Nome && !FimDaListaFrom(fichas[depois])) {
+            apelido = fichas[depois].texto;
+            ultima = depois;
+        }
+        apelidosFrom_.push_back(apelido);
+        acrescentaTabela(fichas[n].texto, apelido);
+        return ultima;
     };
 
     int profundidade = 0;
@@ -94,19 +109,15 @@ ComandoLocal::ComandoLocal(const std::string& sql) {
         if (nome && Igual(ficha.texto, "group"))
             agregado_ = true;
         if (ficha.tipo == Ficha::Tipo::Nome) {
-            for (const char* funcao : {"count", "sum", "avg", "min", "max", "total", "group_concat"}) {
-                const std::size_t seguinte = proximaNaoBranca(i + 1);
+            const std::size_t seguinte = proximaNaoBranca(i + 1);
+            for (const char* funcao : {"count", "sum", "avg", "min", "max", "total", "group_concat"})
                 if (Igual(ficha.texto, funcao) && seguinte < fichas.size() && fichas[seguinte].texto == "(")
                     agregado_ = true;
-            }
         }
-        const bool alvoSeguinte =
-            nome && ((Igual(ficha.texto, "into") && inclusao_) || (i == primeiro && Igual(verbo, "update")));
+        const bool alvoSeguinte = nome && ((inclusao_ && Igual(ficha.texto, "into")) || (atualizacao && i == primeiro));
         if (alvoSeguinte) {
-            pedacos_.push_back({ficha.texto});
+            pedacos_.push_back({ficha.texto + " "});
             const std::size_t n = proximaNaoBranca(i + 1);
-            for (std::size_t k = i + 1; k < n; ++k)
-                pedacos_.push_back({" "});
             if (n < fichas.size() && fichas[n].tipo == Ficha::Tipo::Nome) {
                 alvo_ = static_cast<int>(tabelas_.size());
                 acrescentaTabela(fichas[n].texto, "");
@@ -117,67 +128,29 @@ ComandoLocal::ComandoLocal(const std::string& sql) {
         if (nome && Igual(ficha.texto, "from")) {
             temFrom_ = true;
             pedacos_.push_back({ficha.texto});
-            // Lista do FROM: "tabela [as] [apelido]" separadas por vírgula; a vírgula vira CROSS JOIN,
-            // que no SQLite fixa a ordem dos laços na ordem escrita.
+            // Lista do FROM: tabelas separadas por vírgula; a vírgula vira CROSS JOIN, que no SQLite
+            // fixa a ordem dos laços na ordem escrita.
             std::size_t k = i + 1;
             bool esperaTabela = true;
-            while (k < fichas.size() && !FimDaListaFrom(fichas[k])) {
-                const Ficha& item = fichas[k];
-                if (item.tipo == Ficha::Tipo::Nome && esperaTabela) {
-                    std::size_t depois = proximaNaoBranca(k + 1);
-                    std::string apelido = item.texto;
-                    if (depois < fichas.size() && Igual(fichas[depois].texto, "as"))
-                        depois = proximaNaoBranca(depois + 1);
-                    if (depois < fichas.size() && fichas[depois].tipo == Ficha::Tipo::Nome &&
-                        !FimDaListaFrom(fichas[depois])) {
-                        apelido = fichas[depois].texto;
-                        k = depois;
-                    }
-                    if (alvo_ < 0 && Igual(verbo, "delete"))
-                        alvo_ = static_cast<int>(tabelas_.size());
-                    ordemFrom_.push_back(static_cast<int>(tabelas_.size()));
-                    apelidosFrom_.push_back(apelido);
-                    acrescentaTabela(item.texto, apelido);
+            for (; k < fichas.size() && !FimDaListaFrom(fichas[k]); ++k) {
+                if (fichas[k].tipo == Ficha::Tipo::Nome && esperaTabela) {
+                    k = tabelaDoFrom(k);
                     esperaTabela = false;
-                } else if (item.texto == ",") {
+                } else if (fichas[k].texto == ",") {
                     pedacos_.push_back({" CROSS JOIN "});
                     esperaTabela = true;
                 } else {
-                    pedacos_.push_back({item.texto});
+                    pedacos_.push_back({fichas[k].texto});
                 }
-                ++k;
             }
             i = k - 1;
             continue;
         }
-        if (nome && Igual(ficha.texto, "join")) {
-            pedacos_.push_back({ficha.texto});
-            const std::size_t n = proximaNaoBranca(i + 1);
-            pedacos_.push_back({" "});
-            if (n < fichas.size() && fichas[n].tipo == Ficha::Tipo::Nome) {
-                std::size_t depois = proximaNaoBranca(n + 1);
-                std::string apelido = fichas[n].texto;
-                if (depois < fichas.size() && Igual(fichas[depois].texto, "as"))
-                    depois = proximaNaoBranca(depois + 1);
-                if (depois < fichas.size() && fichas[depois].tipo == Ficha::Tipo::Nome &&
-                    !FimDaListaFrom(fichas[depois]) && !Igual(fichas[depois].texto, "on")) {
-                    apelido = fichas[depois].texto;
-                    i = depois;
-                } else {
-                    i = n;
-                }
-                ordemFrom_.push_back(static_cast<int>(tabelas_.size()));
-                apelidosFrom_.push_back(apelido);
-                acrescentaTabela(fichas[n].texto, apelido);
-            }
-            continue;
-        }
         pedacos_.push_back({ficha.texto});
     }
-    if (altera && alvo_ < 0)
+    if (alvo_ < 0 && (inclusao_ || atualizacao))
         throw Falha("Comando SQL sem tabela: " + sql);
 }
-
 std::string ComandoLocal::Monta(const std::vector<std::string>& nomesCarregados) const {
     std::string sql;
     for (const Pedaco& pedaco : pedacos_) {

@@ -31,8 +31,8 @@ private:
     };
     std::vector<Pedaco> pedacos_;
     std::vector<std::string> tabelas_;
-    std::vector<int> ordemFrom_; // tabelas do FROM, na ordem: seus apelidos entram no desempate
-    std::vector<std::string> apelidosFrom_;
+    std::vector<std::string> apelidosFrom_; // na ordem do FROM: entram no desempate
+
     int alvo_ = -1;
     bool inclusao_ = false;
     bool temOrdem_ = false;

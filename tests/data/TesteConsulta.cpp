@@ -126,8 +126,9 @@ TEST_F(TesteConsulta, TabelaQueNenhumObjetoAbriuEAbertaParaOComandoEGravada) {
 }
 
 TEST_F(TesteConsulta, ComandosRecusadosFalhamComMensagemENadaMudam) {
-    for (const std::string sql : {"select * from inexistente;", "insert into final selec lixo;", "",
-                                  "update final set UF=\"?? where UF is null;", "select nada from final;"}) {
+    for (const std::string sql :
+         {"select * from inexistente;", "insert into final selec lixo;", "",
+          "update final set UF=\"?? where UF is null;", "select nada from final;", "delete from final;"}) {
         dados.Q_BF_DESC.DefinePasta(modelos.Caminho());
         dados.Q_BF_DESC.LimpaSql();
         dados.Q_BF_DESC.AcrescentaSql(sql);
