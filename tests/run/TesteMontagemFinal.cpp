@@ -113,7 +113,7 @@ const CasoFinal casos[] = {
      {"35|10|??|<nome inexistente>|100|110", "35|20|??|<nome inexistente>|200|210"},
      "?"},
     {"bases_vazias", {}, {}, {}, {}, {}, "?"},
-    // LaÁos na ordem do FROM: para cada sigla, cada nome; o receptor fica com o primeiro de cada base.
+    // La√ßos na ordem do FROM: para cada sigla, cada nome; o receptor fica com o primeiro de cada base.
     {"repetidos_nas_duas_bases_em_laco",
      {"35;10;Dez", "35;10;Deza", "35;30;Trinta", "35;30;Trinta bis"},
      {"35;SP", "35;S2"},
@@ -122,7 +122,7 @@ const CasoFinal casos[] = {
      {"35|10|SP|Dez|100|110", "35|10|SP|Deza|100|110", "35|10|S2|Dez|100|110", "35|10|S2|Deza|100|110",
       "35|30|SP|Trinta|0|0"},
      "+1"},
-    // Sigla ou nome importados vazios n„o s„o sigla nem nome: viram as marcas de n„o encontrado.
+    // Sigla ou nome importados vazios n√£o s√£o sigla nem nome: viram as marcas de n√£o encontrado.
     {"sigla_e_nome_vazios_viram_marcas",
      {"35;10;", "35;30;"},
      {"35;"},
