@@ -42,9 +42,11 @@ bool LePedido(const std::vector<std::string>& argumentos, Pedido& pedido) {
     pedido.traducao = posicionais[1];
     pedido.pasta = posicionais[2];
     pedido.nome = posicionais[3];
-    // O nome é o da caixa NovoArquivo: até 8 caracteres, sem pasta.
-    return !pedido.original.empty() && !pedido.traducao.empty() && !pedido.pasta.empty() && !pedido.nome.empty() &&
-           Caracteres(pedido.nome) <= 8 && pedido.nome.find_first_of("/\\") == std::string::npos;
+    // O nome é o da caixa NovoArquivo: até 8 caracteres, sem pasta; só brancos é nome que falta, como
+    // no passo 3 do assistente.
+    return !pedido.original.empty() && !pedido.traducao.empty() && !pedido.pasta.empty() &&
+           !Apara(pedido.nome).empty() && Caracteres(pedido.nome) <= 8 &&
+           pedido.nome.find_first_of("/\\") == std::string::npos;
 }
 
 bool MesmoArquivo(const std::string& a, const std::string& b) {

@@ -182,6 +182,7 @@ const CasoUso casosUso[] = {
     {"nome_de_nove", "a b c NOVELETRA", "Uso:"},
     {"nome_com_barra", "a b c x/y", "Uso:"},
     {"nome_vazio", "a b c ''", "Uso:"},
+    {"nome_so_de_brancos", "a b c '   '", "Uso:"},
     {"mesmo_arquivo", "a a c RES", "Voc\xc3\xaa especificou o mesmo nome mais de uma vez."},
 };
 
