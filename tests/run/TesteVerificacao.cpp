@@ -1,4 +1,5 @@
 // Verificação: as seis contagens, suas dicas pela atividade das bases extras e a cor do memo.
+#include "Falha.h"
 #include "RodadaTeste.h"
 
 #include <gtest/gtest.h>
@@ -91,5 +92,18 @@ const CasoVerificacao casos[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Casos, Verificacao, testing::ValuesIn(casos), NomeDoCaso<CasoVerificacao>);
+
+} // namespace
+
+namespace {
+
+// Sem a base final a primeira contagem falha: o passo para ali, sem mexer na cor nem dizer sucesso.
+TEST(VerificacaoFalha, ContagemRecusadaParaSemSucessoNemCor) {
+    RodadaTeste rodada;
+    rodada.painel.corObs = Cor::Azul;
+    EXPECT_THROW(rodada.processamento.EstResult(), Falha);
+    EXPECT_TRUE(rodada.painel.obs.empty());
+    EXPECT_EQ(rodada.painel.corObs, Cor::Azul);
+}
 
 } // namespace
