@@ -15,7 +15,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QShortcutEvent>
 
 TTrad::TTrad(const std::string& dirSistema, Dialogos& dialogos, QWidget* pai)
     : QMainWindow(pai, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint), dialogos_(dialogos) {
@@ -28,6 +30,9 @@ TTrad::TTrad(const std::string& dirSistema, Dialogos& dialogos, QWidget* pai)
         caixa->setContextMenuPolicy(Qt::NoContextMenu);
         caixa->setAcceptDrops(false);
     }
+    // Alt+A é de "&Anterior" e de "&Ajuda": o botão ganha (o menu abre com o mouse ou por Alt+S e a seta).
+    Anterior->installEventFilter(this);
+    menuBar()->installEventFilter(this);
     connect(Proximo, &QPushButton::clicked, this, &TTrad::ProximoClick);
     connect(Anterior, &QPushButton::clicked, this, &TTrad::AnteriorClick);
     connect(Fechar, &QPushButton::clicked, this, &TTrad::FecharClick);
@@ -78,6 +83,12 @@ void TTrad::MostraDicas() {
 }
 
 bool TTrad::eventFilter(QObject* objeto, QEvent* evento) {
+    // O Qt entrega um atalho repetido ora a um dono, ora ao outro, e ao botão só como foco.
+    if (evento->type() == QEvent::Shortcut && (objeto == Anterior || objeto == menuBar()) &&
+        static_cast<QShortcutEvent*>(evento)->key() == QKeySequence(Qt::ALT | Qt::Key_A)) {
+        Anterior->animateClick();
+        return true;
+    }
     if (objeto != NovoArquivo && objeto != Linhas)
         return QMainWindow::eventFilter(objeto, evento);
     auto* tecla = static_cast<QKeyEvent*>(evento);
@@ -93,5 +104,8 @@ bool TTrad::eventFilter(QObject* objeto, QEvent* evento) {
         return true;
     if (tecla->text().isEmpty())
         return false;
+    // Alt com uma letra é comando, não digitação: sem atalho, não faz nada (a caixa a digitaria).
+    if (tecla->modifiers() & (Qt::AltModifier | Qt::MetaModifier))
+        return true;
     return objeto == NovoArquivo ? NovoArquivoKeyPress(tecla) : LinhasKeyPress(tecla);
 }

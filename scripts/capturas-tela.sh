@@ -12,12 +12,14 @@ rm -rf "$saida"
 mkdir -p "$saida/dados"
 cp "$raiz/exemplos/original-2012.csv" "$raiz/exemplos/traducao-2013.csv" "$saida/dados/"
 
-tela=":$((90 + RANDOM % 100))"
-Xvfb "$tela" -screen 0 1024x768x24 -nolisten tcp &
+# O próprio Xvfb escolhe um número livre e o escreve quando já aceita conexões.
+numero="$saida/xvfb.numero"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$numero" &
 xvfb=$!
 trap 'kill "$xvfb" 2>/dev/null || true' EXIT
-export DISPLAY="$tela"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+for _ in $(seq 100); do [ -s "$numero" ] && break; sleep 0.1; done
+[ -s "$numero" ] || { echo "o Xvfb não subiu" >&2; exit 1; }
+export DISPLAY=":$(tr -d '[:space:]' <"$numero")"
 
 (cd "$saida/dados" && QT_QPA_PLATFORM=xcb "$programa" >"$saida/programa.log" 2>&1) &
 morvisan=$!
@@ -63,22 +65,25 @@ captura 4-traducao
 xdotool windowfocus "$proc" key alt+f
 principal=$(janela "Morvisan 1.1")
 xdotool windowfocus "$principal"
-# Alt+A é de "&Anterior" e de "&Ajuda" ao mesmo tempo: os menus abrem com o mouse.
+# Alt+A volta um passo ("&Anterior" ganha do menu "&Ajuda"); os menus abrem com o mouse.
+xdotool key alt+a
+sleep 0.3
+captura 5-passo2-de-volta
 clica "$principal" 92 $((menu / 2))
 sleep 0.3
-captura 5-menu-ajuda
+captura 6-menu-ajuda
 xdotool key Escape
 clica "$principal" 30 $((menu / 2))
 sleep 0.3
 xdotool key Down Down Right Right
 sleep 0.3
-captura 6-menu-servicos
+captura 7-menu-servicos
 xdotool key Escape Escape Escape
 clica "$principal" 92 $((menu / 2))
 sleep 0.3
 xdotool key Down Down Return
 sleep 0.5
-captura 7-sobre
+captura 8-sobre
 xdotool key Escape
 sleep 0.3
 xdotool windowfocus "$principal" key ctrl+x

@@ -80,6 +80,7 @@ private slots:
     void copiaIlegivelNaPartida();
     void ignorarExcecoes();
     void sairPeloAtalho();
+    void altAVoltaUmPasso();
     void menuAjuda();
 };
 
@@ -122,6 +123,9 @@ void TesteTrad::filtroDoNomeDoResultado() {
     QTest::keyClick(nome, Qt::Key_V, Qt::ControlModifier);
     QTest::keyClick(nome, Qt::Key_Insert, Qt::ShiftModifier);
     QCOMPARE(nome->text(), QStringLiteral("ABC1"));
+    // Alt com letra é comando: não digita nada.
+    QTest::keyClick(nome, Qt::Key_B, Qt::AltModifier);
+    QCOMPARE(nome->text(), QStringLiteral("ABC1"));
     Digita(nome, QStringLiteral("x y.z9012"));
     QCOMPARE(nome->text(), QStringLiteral("ABC1XYZ9"));
     QCOMPARE(s.Trad().ajustes().Arquivos[2], std::string("a definir"));
@@ -145,6 +149,7 @@ void TesteTrad::filtroDasLinhas() {
     Mostra(s);
     auto* linhas = Acha<QLineEdit>(&s.Trad(), QStringLiteral("Linhas"));
     linhas->clear();
+    QTest::keyClick(linhas, Qt::Key_5, Qt::AltModifier);
     Digita(linhas, QStringLiteral("a7-é 123"));
     QCOMPARE(linhas->text(), QStringLiteral("71"));
     QCOMPARE(s.Trad().ajustes().Linhas, std::string("71"));
@@ -421,6 +426,28 @@ void TesteTrad::sairPeloAtalho() {
     QCOMPARE(QCoreApplication::exec(), 0);
     QVERIFY(parouSozinho);
     QCOMPARE(nome->text(), QStringLiteral("AB"));
+}
+
+// Alt+A é de "&Anterior" e do menu "&Ajuda": cada toque volta um passo e nenhum abre o menu, que
+// continua ao alcance do teclado por Alt+S e a seta.
+void TesteTrad::altAVoltaUmPasso() {
+    SistemaTeste s;
+    Mostra(s);
+    s.Trad().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&s.Trad()));
+    AoPasso3(s);
+    for (const int passo : {2, 1, 1}) {
+        QTest::keyClick(&s.Trad(), Qt::Key_A, Qt::AltModifier);
+        QTRY_COMPARE(s.Trad().Passo(), passo);
+        QCOMPARE(QApplication::activePopupWidget(), nullptr);
+    }
+    QTest::keyClick(&s.Trad(), Qt::Key_S, Qt::AltModifier);
+    QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+    QCOMPARE(QApplication::activePopupWidget()->objectName(), QStringLiteral("Servios1"));
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Left);
+    QTRY_COMPARE(QApplication::activePopupWidget()->objectName(), QStringLiteral("Ajuda1"));
+    while (QApplication::activePopupWidget() != nullptr)
+        QApplication::activePopupWidget()->close();
 }
 
 // "Sobre o sistema" abre a caixa criada na partida, modal; o atalho vai para a área de trabalho do
