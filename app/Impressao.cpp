@@ -37,9 +37,9 @@ void Imprime(QPrinter& impressora, Dialogos& dialogos, Tabela& T_BF_DESC, const 
 
 } // namespace
 
-void ImprimeResultado(QWidget* pai, Dialogos& dialogos, Tabela& T_BF_DESC, const Ajustes& ajustes, const QDate& hoje) {
-    QPrinter impressora(QPrinter::HighResolution);
-    if (!dialogos.EscolheImpressora(pai, impressora))
+void ImprimeResultado(QWidget* pai, Dialogos& dialogos, QPrinter& ImprimeDB, Tabela& T_BF_DESC, const Ajustes& ajustes,
+                      const QDate& hoje) {
+    if (!dialogos.EscolheImpressora(pai, ImprimeDB))
         return;
-    ComCaixaDeErro(dialogos, pai, [&] { Imprime(impressora, dialogos, T_BF_DESC, ajustes, hoje); });
+    ComCaixaDeErro(dialogos, pai, [&] { Imprime(ImprimeDB, dialogos, T_BF_DESC, ajustes, hoje); });
 }

@@ -57,8 +57,12 @@ void TProc::FecharClick() {
 }
 
 void TProc::ImprimeClick() {
-    ComCaixaDeErro(dialogos_, this,
-                   [this] { ImprimeResultado(this, dialogos_, dados_.T_BF_DESC, ajustes_, QDate::currentDate()); });
+    ComCaixaDeErro(dialogos_, this, [this] {
+        ImprimeResultado(this, dialogos_, ImprimeDB, dados_.T_BF_DESC, ajustes_, QDate::currentDate());
+    });
+    // O relatório percorre a tabela e a deixa no último registro: a grade e o navegador o seguem.
+    Ponteiro->Atualiza();
+    MostraRegistroAtual();
 }
 
 // A grade segue o cursor da tabela, que o navegador e a própria grade movem.

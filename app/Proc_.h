@@ -9,6 +9,7 @@
 
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QPrinter>
 #include <array>
 
 class ModeloGrade;
@@ -68,6 +69,8 @@ private:
     Dialogos& dialogos_;
     QWidget* principal_;
     Processamento processamento_;
+    // O diálogo de impressão guarda a impressora e os ajustes escolhidos enquanto o programa roda.
+    QPrinter ImprimeDB{QPrinter::HighResolution};
     bool rodadaPendente_ = false;
     QElapsedTimer ultimoRepinte_;
     std::string situacao_;

@@ -76,6 +76,7 @@ private:
     std::unique_ptr<QTemporaryDir> pasta;
     std::unique_ptr<Motor> motor;
     std::unique_ptr<Tabela> final;
+    std::unique_ptr<QPrinter> impressoraDaSessao;
     Ajustes ajustes;
     DialogosFalsos dialogos;
     const QDate hoje{2026, 2, 1};
@@ -110,7 +111,7 @@ private:
 
     void ImprimeEmPdf() {
         dialogos.ProximaImpressao(true, Pdf());
-        ImprimeResultado(nullptr, dialogos, *final, ajustes, hoje);
+        ImprimeResultado(nullptr, dialogos, *impressoraDaSessao, *final, ajustes, hoje);
     }
 
 private slots:
@@ -123,12 +124,14 @@ private slots:
         final->DefinePasta(pasta->path().toStdString() + "/");
         final->DefineNome("FINAL.DBF");
         final->Abre();
+        impressoraDaSessao = std::make_unique<QPrinter>(QPrinter::HighResolution);
         ajustes = Ajustes{};
         ajustes.regional.formatoDataCurta = "dd/MM/yyyy";
         dialogos = DialogosFalsos{};
     }
 
     void cleanup() {
+        impressoraDaSessao.reset();
         final.reset();
         motor.reset();
         pasta.reset();
@@ -167,7 +170,7 @@ private slots:
         IncluiVarios(3);
         final->Primeiro();
         dialogos.ProximaImpressao(false);
-        ImprimeResultado(nullptr, dialogos, *final, ajustes, hoje);
+        ImprimeResultado(nullptr, dialogos, *impressoraDaSessao, *final, ajustes, hoje);
         QCOMPARE(dialogos.esperas, 0);
         QCOMPARE(dialogos.normais, 0);
         QCOMPARE(final->RegistroAtual(), 1);
@@ -198,6 +201,21 @@ private slots:
             QVERIFY(!TextoDoPdf(Pdf()).contains(QStringLiteral("Resultado")));
     }
 
+    // A impressora é a da sessão: a próxima impressão parte da escolha anterior, também depois de
+    // um trabalho abandonado.
+    void ImpressoraGuardaAEscolhaEntreImpressoes() {
+        IncluiVarios(3);
+        ajustes.Linhas = "0";
+        ImprimeEmPdf();
+        QCOMPARE(dialogos.Textos(DialogosFalsos::Tipo::Erro).size(), 1);
+        ajustes.Linhas = "50";
+        dialogos.ProximaImpressao(true);
+        ImprimeResultado(nullptr, dialogos, *impressoraDaSessao, *final, ajustes, hoje);
+        QCOMPARE(dialogos.Textos(DialogosFalsos::Tipo::EscolheImpressora), QStringList({QString(), Pdf()}));
+        QCOMPARE(dialogos.Textos(DialogosFalsos::Tipo::Erro).size(), 1);
+        QVERIFY(TextoDoPdf(Pdf()).contains(QStringLiteral("35    3      SP")));
+    }
+
     void BaseVaziaComecaETerminaOTrabalhoSemTexto() {
         ImprimeEmPdf();
         QVERIFY(dialogos.Textos(DialogosFalsos::Tipo::Erro).isEmpty());
@@ -208,7 +226,7 @@ private slots:
     void DestinoQueNaoGravaMostraAFalha() {
         IncluiVarios(2);
         dialogos.ProximaImpressao(true, pasta->filePath(QStringLiteral("nao/existe/relatorio.pdf")));
-        ImprimeResultado(nullptr, dialogos, *final, ajustes, hoje);
+        ImprimeResultado(nullptr, dialogos, *impressoraDaSessao, *final, ajustes, hoje);
         const QStringList erros = dialogos.Textos(DialogosFalsos::Tipo::Erro);
         QCOMPARE(erros.size(), 1);
         QVERIFY2(erros[0].startsWith(QStringLiteral("Não foi possível iniciar a impressão em")), qPrintable(erros[0]));

@@ -37,6 +37,8 @@ struct Retrato {
     int registroDepoisDoUltimo = -1;
     bool emEspera = false;
     bool imprimeHabilitado = false;
+    int linhaDepoisDeImprimir = -1;
+    bool ultimoHabilitadoDepoisDeImprimir = true;
 };
 
 void Clica(SistemaTeste& s, const char* botao) {
@@ -56,8 +58,9 @@ void PreparaRodada(SistemaTeste& s, const QString& nome) {
     Digita(caixa, nome);
 }
 
-// Responde Sim, espera a rodada acabar (ou a caixa geral de erro), fotografa a janela e fecha.
-Retrato Roda(SistemaTeste& s) {
+// Responde Sim, espera a rodada acabar (ou a caixa geral de erro), fotografa a janela e fecha. Com
+// pdf, o relatório é impresso nele; sem, o diálogo de impressão é cancelado.
+Retrato Roda(SistemaTeste& s, const QString& pdf = QString()) {
     Retrato retrato;
     const int esperas = s.dialogos.esperas;
     const auto erros = s.dialogos.ChamadasDo(Tipo::Erro).size();
@@ -92,8 +95,10 @@ Retrato Roda(SistemaTeste& s) {
             retrato.emEspera = s.dialogos.emEspera;
             auto* imprime = Acha<QToolButton>(&proc, QStringLiteral("Imprime"));
             retrato.imprimeHabilitado = imprime->isEnabled();
-            s.dialogos.ProximaImpressao(false);
+            s.dialogos.ProximaImpressao(!pdf.isEmpty(), pdf);
             QTest::mouseClick(imprime, Qt::LeftButton);
+            retrato.linhaDepoisDeImprimir = grade->currentIndex().row();
+            retrato.ultimoHabilitadoDepoisDeImprimir = Acha<QToolButton>(&proc, QStringLiteral("Ultimo"))->isEnabled();
             auto* ultimo = Acha<QToolButton>(&proc, QStringLiteral("Ultimo"));
             if (ultimo->isEnabled()) {
                 QTest::mouseClick(ultimo, Qt::LeftButton);
@@ -121,6 +126,7 @@ private slots:
     void segundaRodada();
     void rodadaQueFalha();
     void controlesDaJanela();
+    void imprimirDeixaAGradeNoUltimo();
     void comBasesExtras_data();
     void comBasesExtras();
 };
@@ -167,6 +173,7 @@ void TesteProc::rodadaIgualAoLote() {
     QCOMPARE(r.registroDepoisDoUltimo, 4);
     QVERIFY(!r.emEspera);
     QVERIFY(r.imprimeHabilitado);
+    QCOMPARE(r.linhaDepoisDeImprimir, 0);
     QCOMPARE(s.dialogos.ChamadasDo(Tipo::EscolheImpressora).size(), std::size_t(1));
     QVERIFY(s.dialogos.ChamadasDo(Tipo::Erro).empty());
     QVERIFY(s.dialogos.ChamadasDo(Tipo::Mensagem).empty());
@@ -199,6 +206,17 @@ void TesteProc::rodadaIgualAoLote() {
         QVERIFY2(janela != "<não existe>", arquivo);
         QCOMPARE(janela, s.Le(QStringLiteral("saida-lote/") + QString::fromLatin1(arquivo)));
     }
+}
+
+// O relatório deixa a tabela depois do último registro: a grade e o navegador terminam nele.
+void TesteProc::imprimirDeixaAGradeNoUltimo() {
+    SistemaTeste s = ComBases();
+    PreparaRodada(s, QStringLiteral("RES"));
+    const Retrato r = Roda(s, s.Caminho(QStringLiteral("relatorio.pdf")));
+    QVERIFY(QFile::exists(s.Caminho(QStringLiteral("relatorio.pdf"))));
+    QVERIFY(s.dialogos.ChamadasDo(Tipo::Erro).empty());
+    QCOMPARE(r.linhaDepoisDeImprimir, 4);
+    QVERIFY(!r.ultimoHabilitadoDepoisDeImprimir);
 }
 
 // A segunda rodada parte de cópias novas: mesmo resultado, e o memo volta do estado da anterior.

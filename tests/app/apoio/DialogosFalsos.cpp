@@ -57,7 +57,7 @@ QString DialogosFalsos::AbreArquivo(QWidget* pai, const QString& filtro) {
 }
 
 bool DialogosFalsos::EscolheImpressora(QWidget* pai, QPrinter& impressora) {
-    chamadas_.push_back({Tipo::EscolheImpressora, QString(), QString(), pai});
+    chamadas_.push_back({Tipo::EscolheImpressora, QString(), impressora.outputFileName(), pai});
     if (impressoes_.empty()) {
         qWarning("DialogosFalsos: diálogo de impressão sem resposta na fila; cancelo");
         return false;

@@ -14,7 +14,7 @@ public:
     struct Chamada {
         Tipo tipo;
         QString titulo;
-        QString texto; // o filtro, no diálogo de abrir
+        QString texto; // o filtro, no diálogo de abrir; o arquivo de saída que a impressora traz, no de imprimir
         QWidget* pai;
     };
 
