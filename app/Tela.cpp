@@ -1,7 +1,5 @@
 #include "Tela.h"
 
-#include <QStringDecoder>
-
 namespace {
 
 // Faixa 0x80-0x9F do Windows-1252; as cinco posições sem caractere ficam como no Latin-1.
@@ -11,25 +9,61 @@ constexpr char16_t faixa1252[32] = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-QString DeWindows1252(const std::string& bytes) {
-    QString texto;
-    texto.reserve(static_cast<qsizetype>(bytes.size()));
-    for (const char byte : bytes) {
-        const auto codigo = static_cast<unsigned char>(byte);
-        texto += (codigo >= 0x80 && codigo <= 0x9F) ? QChar(faixa1252[codigo - 0x80]) : QChar(char16_t{codigo});
+// Tamanho da sequência UTF-8 válida que começa em `inicio` (sem formas longas demais, sem metades
+// de par substituto, até U+10FFFF), com o código em `codigo`; 0 quando não há uma ali.
+std::size_t SequenciaUtf8(const std::string& bytes, std::size_t inicio, char32_t& codigo) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
+    const unsigned char primeiro = byte(inicio);
+    std::size_t tamanho = 0;
+    char32_t minimo = 0;
+    if (primeiro >= 0xC2 && primeiro <= 0xDF) {
+        tamanho = 2;
+        codigo = primeiro & 0x1Fu;
+        minimo = 0x80;
+    } else if (primeiro >= 0xE0 && primeiro <= 0xEF) {
+        tamanho = 3;
+        codigo = primeiro & 0x0Fu;
+        minimo = 0x800;
+    } else if (primeiro >= 0xF0 && primeiro <= 0xF4) {
+        tamanho = 4;
+        codigo = primeiro & 0x07u;
+        minimo = 0x10000;
+    } else {
+        return 0;
     }
-    return texto;
+    if (inicio + tamanho > bytes.size())
+        return 0;
+    for (std::size_t i = inicio + 1; i < inicio + tamanho; ++i) {
+        if ((byte(i) & 0xC0u) != 0x80u)
+            return 0;
+        codigo = (codigo << 6) | (byte(i) & 0x3Fu);
+    }
+    if (codigo < minimo || codigo > 0x10FFFF || (codigo >= 0xD800 && codigo <= 0xDFFF))
+        return 0;
+    return tamanho;
 }
 
 } // namespace
 
+// Cada sequência UTF-8 válida vale como UTF-8 e cada byte solto como Windows-1252: uma mensagem
+// Latin-1 que cita um caminho UTF-8 do Linux sai certa nas duas partes. Em português, um par de
+// bytes Latin-1 que por acaso forme UTF-8 ("Ã" seguido de "©") não aparece.
 QString ParaTela(const std::string& bytes) {
-    const QByteArray dados(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString comoUtf8 = utf8.decode(dados);
-    if (!utf8.hasError())
-        return comoUtf8;
-    return DeWindows1252(bytes);
+    QString texto;
+    texto.reserve(static_cast<qsizetype>(bytes.size()));
+    for (std::size_t i = 0; i < bytes.size();) {
+        const auto codigo = static_cast<unsigned char>(bytes[i]);
+        char32_t unicode = 0;
+        if (const std::size_t tamanho = codigo >= 0x80 ? SequenciaUtf8(bytes, i, unicode) : 0) {
+            const char32_t um[1] = {unicode};
+            texto += QString::fromUcs4(um, 1);
+            i += tamanho;
+            continue;
+        }
+        texto += (codigo >= 0x80 && codigo <= 0x9F) ? QChar(faixa1252[codigo - 0x80]) : QChar(char16_t{codigo});
+        ++i;
+    }
+    return texto;
 }
 
 std::string DaTela(const QString& texto) {

@@ -24,6 +24,14 @@ void TesteTela::paraTela_data() {
     QTest::newRow("faixa própria do Windows-1252")
         << QByteArray("\x80 \x93x\x94 \x96") << QStringLiteral("\u20ac \u201cx\u201d \u2013");
     QTest::newRow("UTF-8 cortado no meio vale como Latin-1") << QByteArray("a\xc3") << QStringLiteral("a\u00c3");
+    QTest::newRow("mensagem Latin-1 com caminho UTF-8")
+        << QByteArray("N\xe3o foi poss\xedvel abrir o arquivo /home/maria/Proje\xc3\xa7\xc3\xb5"
+                      "es/base.csv")
+        << QStringLiteral("Não foi possível abrir o arquivo /home/maria/Projeções/base.csv");
+    QTest::newRow("UTF-8 de três e quatro bytes")
+        << QByteArray("\xe2\x82\xac \xf0\x9f\x98\x80 \xe9") << QStringLiteral("\u20ac \U0001F600 \u00e9");
+    QTest::newRow("forma longa e metade de par não são UTF-8")
+        << QByteArray("\xc0\xaf \xed\xa0\x80") << QStringLiteral("\u00c0\u00af \u00ed\u00a0\u20ac");
     QTest::newRow("vazio") << QByteArray() << QString();
 }
 
