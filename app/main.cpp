@@ -4,6 +4,7 @@
 #include "Programa.h"
 #include "Regional.h"
 #include "Titulos.h"
+#include "TraducaoQt.h"
 
 #include <QApplication>
 #include <QFile>
@@ -35,6 +36,7 @@ int main(int argc, char* argv[]) {
     // precisam do ponto decimal, e a vírgula do usuário vem só pelos ajustes regionais.
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(TituloAplicacao());
+    InstalaTraducaoDoQt();
     // Só "Sair" e "&Fechar" encerram: esconder a janela principal durante a rodada não pode.
     QApplication::setQuitOnLastWindowClosed(false);
     const std::string dirSistema = QFile::encodeName(QApplication::applicationDirPath()).toStdString() + "/";

@@ -5,7 +5,7 @@ export DEBIAN_FRONTEND=noninteractive
 pacotes=(
     cmake g++ make pkg-config clang-format
     libsqlite3-dev libshp-dev googletest libgtest-dev
-    qt6-base-dev libqt6printsupport6 libgl-dev
+    qt6-base-dev libqt6printsupport6 libgl-dev qt6-translations-l10n
     fonts-liberation fonts-dejavu-core
     python3-dbfread gdal-bin poppler-utils
     xvfb xauth x11-apps xdotool imagemagick locales

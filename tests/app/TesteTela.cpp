@@ -2,6 +2,7 @@
 #include "ErroGeral.h"
 #include "Tela.h"
 #include "Texto.h"
+#include "TraducaoQt.h"
 
 #include <QTest>
 
@@ -13,6 +14,7 @@ private slots:
     void daTela();
     void mensagemComPonto_data();
     void mensagemComPonto();
+    void dialogosDoQtEmPortugues();
 };
 
 void TesteTela::paraTela_data() {
@@ -64,6 +66,13 @@ void TesteTela::mensagemComPonto() {
     QFETCH(QString, mensagem);
     QFETCH(QString, caixa);
     QCOMPARE(QString::fromStdString(MensagemComPonto(mensagem.toStdString())), caixa);
+}
+
+void TesteTela::dialogosDoQtEmPortugues() {
+    QVERIFY(InstalaTraducaoDoQt());
+    QCOMPARE(QCoreApplication::translate("QFileDialog", "Open"), QStringLiteral("Abrir"));
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancelar"));
+    QCOMPARE(QCoreApplication::translate("QPrintDialog", "Print"), QStringLiteral("Imprimir"));
 }
 
 QTEST_MAIN(TesteTela)
