@@ -36,6 +36,7 @@ public:
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
+    void closeEvent(QCloseEvent* evento) override;
 
 private:
     void MontaControles();

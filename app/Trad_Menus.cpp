@@ -6,6 +6,7 @@
 #include "Trad_.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QFile>
@@ -84,6 +85,13 @@ void TTrad::Sair1Click() {
 }
 
 void TTrad::FecharClick() {
+    Sair1Click();
+}
+
+// A moldura não tem botão de fechar, mas o gerenciador de janelas fecha assim mesmo (Alt+F4): é
+// "Sair", não esconder a janela e deixar o programa rodando sem ela.
+void TTrad::closeEvent(QCloseEvent* evento) {
+    evento->accept();
     Sair1Click();
 }
 

@@ -81,6 +81,7 @@ private slots:
     void ignorarExcecoes();
     void sairPeloAtalho();
     void altAVoltaUmPasso();
+    void fecharPelaMolduraEncerra();
     void menuAjuda();
 };
 
@@ -426,6 +427,24 @@ void TesteTrad::sairPeloAtalho() {
     QCOMPARE(QCoreApplication::exec(), 0);
     QVERIFY(parouSozinho);
     QCOMPARE(nome->text(), QStringLiteral("AB"));
+}
+
+// Fechar a janela pelo gerenciador de janelas (Alt+F4) encerra o programa, como "Sair".
+void TesteTrad::fecharPelaMolduraEncerra() {
+    SistemaTeste s;
+    Mostra(s);
+    // Como na partida: esconder a última janela não encerra.
+    QApplication::setQuitOnLastWindowClosed(false);
+    bool parouSozinho = true;
+    QTimer::singleShot(0, [&] { s.Trad().close(); });
+    QTimer::singleShot(10000, [&] {
+        parouSozinho = false;
+        QCoreApplication::exit(1);
+    });
+    const int saida = QCoreApplication::exec();
+    QApplication::setQuitOnLastWindowClosed(true);
+    QCOMPARE(saida, 0);
+    QVERIFY(parouSozinho);
 }
 
 // Alt+A é de "&Anterior" e do menu "&Ajuda": cada toque volta um passo e nenhum abre o menu, que
