@@ -8,6 +8,8 @@
 #include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
+#include <QPainter>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -22,6 +24,25 @@ QLabel* Rotulo(QWidget* pai, const QString& texto, int x, int y, int largura) {
     auto* rotulo = new QLabel(texto, pai);
     rotulo->setGeometry(x, y, largura, 15);
     return rotulo;
+}
+
+// Sem tema de ícones (comum fora do GNOME e do KDE) não há figura de impressora: desenha-se uma.
+QIcon FiguraImpressora() {
+    const QIcon tema = QIcon::fromTheme(QStringLiteral("document-print"));
+    if (!tema.isNull())
+        return tema;
+    QPixmap figura(16, 16);
+    figura.fill(Qt::transparent);
+    QPainter pintor(&figura);
+    pintor.setPen(QColor(40, 40, 40));
+    pintor.setBrush(Qt::white);
+    pintor.drawRect(4, 1, 7, 5);
+    pintor.setBrush(QColor(150, 150, 150));
+    pintor.drawRect(1, 5, 13, 6);
+    pintor.setBrush(Qt::white);
+    pintor.drawRect(4, 9, 7, 5);
+    pintor.drawLine(6, 11, 9, 11);
+    return QIcon(figura);
 }
 
 } // namespace
@@ -79,7 +100,7 @@ void TProc::MontaControles() {
     Imprime->setObjectName(QStringLiteral("Imprime"));
     Imprime->setGeometry(106, 272, 23, 22);
     Imprime->setAutoRaise(true);
-    Imprime->setIcon(QIcon::fromTheme(QStringLiteral("document-print"), style()->standardIcon(QStyle::SP_FileIcon)));
+    Imprime->setIcon(FiguraImpressora());
     Imprime->setToolTip(QStringLiteral("Imprimir resultado"));
 
     Fechar = new QPushButton(QStringLiteral("&Fechar"), this);
