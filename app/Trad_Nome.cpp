@@ -8,9 +8,18 @@
 
 namespace {
 
-// Teclas que não digitam caractere passam direto, como as setas; apagar à direita também.
+// Teclas que não digitam caractere passam direto, como as setas; apagar à direita também, e o Tab,
+// que leva o foco ao controle seguinte.
 bool PassaDireto(const QKeyEvent* tecla) {
-    return tecla->key() == Qt::Key_Backspace || tecla->key() == Qt::Key_Delete || tecla->text().size() != 1;
+    switch (tecla->key()) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return true;
+    default:
+        return tecla->text().size() != 1;
+    }
 }
 
 // Sem brancos nem caracteres de controle nas pontas.

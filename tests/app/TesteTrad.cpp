@@ -61,6 +61,7 @@ class TesteTrad : public QObject {
 private slots:
     void janelaAbreNoPasso1ComTudoEmFalta();
     void filtroDoNomeDoResultado();
+    void tabSaiDasCaixas();
     void BCSegueONome();
     void filtroDasLinhas();
     void passosDoAssistente();
@@ -130,6 +131,24 @@ void TesteTrad::filtroDoNomeDoResultado() {
     Digita(nome, QStringLiteral("x y.z9012"));
     QCOMPARE(nome->text(), QStringLiteral("ABC1XYZ9"));
     QCOMPARE(s.Trad().ajustes().Arquivos[2], std::string("a definir"));
+}
+
+// Tab e Shift+Tab não são caracteres do nome nem das linhas: levam o foco adiante e de volta.
+void TesteTrad::tabSaiDasCaixas() {
+    SistemaTeste s;
+    Mostra(s);
+    s.Trad().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&s.Trad()));
+    auto* nome = AoPasso3(s);
+    auto* linhas = Acha<QLineEdit>(&s.Trad(), QStringLiteral("Linhas"));
+    nome->setFocus();
+    QTest::keyClick(nome, Qt::Key_Tab);
+    QTRY_VERIFY(!nome->hasFocus());
+    linhas->setFocus();
+    QTest::keyClick(linhas, Qt::Key_Backtab, Qt::ShiftModifier);
+    QTRY_VERIFY(!linhas->hasFocus());
+    QCOMPARE(nome->text(), QString());
+    QCOMPARE(linhas->text(), QStringLiteral("50"));
 }
 
 void TesteTrad::BCSegueONome() {
