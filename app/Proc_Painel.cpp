@@ -93,6 +93,9 @@ void TProc::DefineCorObs(Cor cor) {
 
 void TProc::LigaGrade() {
     modelo_->Liga();
+    // Colunas na medida dos títulos e dos valores (o Qt mede só as primeiras mil linhas): nomes
+    // longos de municípios aparecem inteiros e os códigos não ocupam a grade.
+    Resultado->resizeColumnsToContents();
     Ponteiro->Liga(true);
     if (dados_.T_BF_DESC.Aberta() && dados_.T_BF_DESC.Registros() > 0)
         dados_.T_BF_DESC.Primeiro();

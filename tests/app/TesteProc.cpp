@@ -33,6 +33,8 @@ struct Retrato {
     QString tituloColuna;
     QString primeiroNome;
     bool tituloNegrito = false;
+    // Cada coluna mostra inteiros o título e o valor da primeira linha.
+    bool colunasCabem = false;
     int linhaAtual = -1;
     int registroDepoisDoUltimo = -1;
     bool emEspera = false;
@@ -90,6 +92,12 @@ Retrato Roda(SistemaTeste& s, const QString& pdf = QString()) {
             for (int coluna = 0; coluna < retrato.colunasGrade; ++coluna)
                 if (grade->model()->headerData(coluna, Qt::Horizontal).toString() == QStringLiteral("MUN"))
                     retrato.primeiroNome = grade->model()->index(0, coluna).data().toString();
+            retrato.colunasCabem = retrato.linhasGrade > 0;
+            for (int coluna = 0; coluna < retrato.colunasGrade; ++coluna) {
+                const QFontMetrics medida(grade->font());
+                const int texto = medida.horizontalAdvance(grade->model()->index(0, coluna).data().toString());
+                retrato.colunasCabem = retrato.colunasCabem && grade->columnWidth(coluna) > texto;
+            }
             retrato.tituloNegrito = grade->model()->headerData(0, Qt::Horizontal, Qt::FontRole).value<QFont>().bold();
             retrato.linhaAtual = grade->currentIndex().row();
             retrato.emEspera = s.dialogos.emEspera;
@@ -169,6 +177,7 @@ void TesteProc::rodadaIgualAoLote() {
     QCOMPARE(r.colunasGrade, 6);
     QCOMPARE(r.tituloColuna, QStringLiteral("CD_UF"));
     QVERIFY(r.tituloNegrito);
+    QVERIFY(r.colunasCabem);
     QCOMPARE(r.linhaAtual, 0);
     QCOMPARE(r.registroDepoisDoUltimo, 4);
     QVERIFY(!r.emEspera);
@@ -264,16 +273,17 @@ void TesteProc::comBasesExtras_data() {
     QTest::addColumn<QString>("obs");
     QTest::addColumn<QColor>("corObs");
     QTest::addColumn<QString>("nomeNaGrade");
-    const QString todos = QStringLiteral("35;100;S\u00e3o Jos\u00e9|35;200;B|35;300;C|35;400;Nova|43;10;E");
+    const QString todos =
+        QStringLiteral("35;100;S\u00e3o Jos\u00e9 do Vale do Rio Preto|35;200;B|35;300;C|35;400;Nova|43;10;E");
     QTest::newRow("todos os nomes: sucesso total em azul")
         << todos << QStringLiteral("Fim - São 5 registros.") << QApplication::palette().color(QPalette::Button)
-        << QStringLiteral("Sucesso total!") << QColor(0, 0, 255) << QStringLiteral("São José");
+        << QStringLiteral("Sucesso total!") << QColor(0, 0, 255) << QStringLiteral("São José do Vale do Rio Preto");
     // O município 43;10 não tem nome: a junção o deixa de fora e a conta final não fecha, embora o
     // que ficou esteja todo certo.
     QTest::newRow("nome faltando: erro em vermelho")
-        << QStringLiteral("35;100;S\u00e3o Jos\u00e9|35;200;B|35;300;C|35;400;Nova")
+        << QStringLiteral("35;100;S\u00e3o Jos\u00e9 do Vale do Rio Preto|35;200;B|35;300;C|35;400;Nova")
         << QStringLiteral("Fim - São 4 registros. (erro)") << QColor(255, 0, 0) << QStringLiteral("Sucesso total!")
-        << QColor(0, 0, 255) << QStringLiteral("São José");
+        << QColor(0, 0, 255) << QStringLiteral("São José do Vale do Rio Preto");
 }
 
 // Nomes e siglas importados pelo menu entram na rodada; o nome Latin-1 aparece certo na grade.
@@ -299,6 +309,7 @@ void TesteProc::comBasesExtras() {
     QCOMPARE(r.obs, obs);
     QCOMPARE(r.corObs, corObs);
     QCOMPARE(r.primeiroNome, nomeNaGrade);
+    QVERIFY(r.colunasCabem);
     QVERIFY(s.dialogos.ChamadasDo(Tipo::Erro).empty());
 }
 
