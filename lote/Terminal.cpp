@@ -15,6 +15,27 @@ bool TerminalUtf8() {
     return utf8;
 }
 
+// Tamanho da sequência UTF-8 multibyte válida que começa em i (0 quando não há): um caminho vindo
+// da linha de comando chega em UTF-8 no meio de uma mensagem Latin-1 e deve passar como está.
+std::size_t SequenciaUtf8(const std::string& texto, std::size_t i) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(texto[k]); };
+    const unsigned char primeiro = byte(i);
+    const std::size_t tamanho = primeiro >= 0xF0 && primeiro <= 0xF4   ? 4
+                                : primeiro >= 0xE0 && primeiro <= 0xEF ? 3
+                                : primeiro >= 0xC2 && primeiro <= 0xDF ? 2
+                                                                       : 0;
+    if (tamanho == 0 || i + tamanho > texto.size())
+        return 0;
+    for (std::size_t k = 1; k < tamanho; ++k)
+        if ((byte(i + k) & 0xC0) != 0x80)
+            return 0;
+    // Formas longas demais e substitutos não são UTF-8.
+    if ((primeiro == 0xE0 && byte(i + 1) < 0xA0) || (primeiro == 0xED && byte(i + 1) >= 0xA0) ||
+        (primeiro == 0xF0 && byte(i + 1) < 0x90) || (primeiro == 0xF4 && byte(i + 1) >= 0x90))
+        return 0;
+    return tamanho;
+}
+
 } // namespace
 
 std::string ParaTerminal(const std::string& latin1) {
@@ -22,13 +43,17 @@ std::string ParaTerminal(const std::string& latin1) {
         return latin1;
     std::string saida;
     saida.reserve(latin1.size() + latin1.size() / 8);
-    for (char c : latin1) {
-        const auto byte = static_cast<unsigned char>(c);
+    for (std::size_t i = 0; i < latin1.size();) {
+        const auto byte = static_cast<unsigned char>(latin1[i]);
         if (byte < 0x80) {
-            saida += c;
+            saida += latin1[i++];
+        } else if (const std::size_t sequencia = SequenciaUtf8(latin1, i)) {
+            saida.append(latin1, i, sequencia);
+            i += sequencia;
         } else {
             saida += static_cast<char>(0xC0 | (byte >> 6));
             saida += static_cast<char>(0x80 | (byte & 0x3F));
+            ++i;
         }
     }
     return saida;

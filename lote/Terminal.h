@@ -3,5 +3,6 @@
 #include <string>
 
 // Converte o texto Latin-1 para a codificação do terminal (a de nl_langinfo(CODESET) depois de
-// setlocale): UTF-8 é convertido, qualquer outra fica com os bytes como estão.
+// setlocale): para UTF-8 cada byte Latin-1 é convertido e os trechos que já são UTF-8 válido (um
+// caminho citado na mensagem) passam como estão; qualquer outra fica com os bytes como estão.
 std::string ParaTerminal(const std::string& latin1);

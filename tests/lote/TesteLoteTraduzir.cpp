@@ -159,6 +159,21 @@ TEST(LoteTraduzir, BaseExtraIlegivelSaiComUmEAMensagem) {
     EXPECT_EQ(execucao.erros.find("terminate"), std::string::npos) << execucao.erros;
 }
 
+TEST(LoteTraduzir, CaminhoAcentuadoNaMensagemSaiLegivel) {
+    Lote lote;
+    // O caminho chega em UTF-8 pela linha de comando e a mensagem do sistema é Latin-1.
+    const Execucao execucao = lote.Roda("traduzir " +
+                                        Aspas(lote.pasta / "Proje\xc3\xa7\xc3\xb5"
+                                                           "es/x.csv") +
+                                        " " + Aspas(lote.pasta / "traducao.csv") + " " + Aspas(lote.saida) + " RES");
+    EXPECT_EQ(execucao.codigo, 1);
+    EXPECT_NE(execucao.erros.find("/Proje\xc3\xa7\xc3\xb5"
+                                  "es/x.csv"),
+              std::string::npos)
+        << execucao.erros;
+    EXPECT_EQ(execucao.erros.find("\xc3\x83"), std::string::npos) << "codificado duas vezes: " << execucao.erros;
+}
+
 struct CasoUso {
     const char* nome;
     const char* argumentos;
