@@ -50,7 +50,7 @@ bool BaseExtraAtiva(const std::string& dirSistema, const std::string& arquivo) {
 
 bool SaidaSobreEntrada(const std::string& pasta, const std::string& nome, const std::string& original,
                        const std::string& traducao) {
-    for (const std::string& saida : {nome + ".CSV", ArquivoComp, ArquivoLog}) {
+    for (const std::string& saida : {nome + ".CSV", ArquivoComp, ArquivoLog, ArquivoAvisos}) {
         const std::string caminho = ResolveCaminho(pasta + "/" + saida);
         for (const std::string* entrada : {&original, &traducao}) {
             std::error_code erro;

@@ -23,6 +23,7 @@ inline const std::string DefUfMaiusc = "DEF_UF.DBF";
 inline const std::string ArquivoFixa = "Fixa.CFG";
 inline const std::string ArquivoLog = "Morvisan.Log";
 inline const std::string ArquivoComp = "comp.CSV";
+inline const std::string ArquivoAvisos = "Morvisan.Avisos";
 
 struct Modelo {
     std::string arquivo;
@@ -38,7 +39,8 @@ void GeraModelos(const std::string& pasta);
 // Uma base extra está ativa quando sua cópia em Bases1 existe e guarda ao menos um registro.
 bool BaseExtraAtiva(const std::string& dirSistema, const std::string& arquivo);
 
-// Algum dos arquivos que a rodada grava na pasta (NOME.CSV, comp.CSV, Morvisan.Log) é uma das duas
+// Algum dos arquivos que a rodada grava na pasta (NOME.CSV, comp.CSV, Morvisan.Log, Morvisan.Avisos) é
+// uma das duas
 // bases de entrada? Os nomes valem sem olhar a caixa, como na gravação.
 bool SaidaSobreEntrada(const std::string& pasta, const std::string& nome, const std::string& original,
                        const std::string& traducao);

@@ -3,7 +3,7 @@
 #include "AreaTrabalho.h"
 #include "ArquivoDbf.h"
 #include "Arquivos.h"
-#include "LeitorTexto.h"
+#include "CargaTexto.h"
 #include "Texto.h"
 
 #include <cerrno>
@@ -30,61 +30,30 @@ Destino DestinoDa(BaseExtra base, Ajustes& ajustes, Dados& dados) {
 }
 
 // Texto cortado na largura e aparado de novo, para não guardar os brancos que o corte expôs.
-std::string CortaEApara(std::string_view texto, std::size_t largura) {
-    std::string aparado = Apara(texto);
-    if (aparado.size() > largura)
-        aparado = Apara(std::string_view(aparado).substr(0, largura));
-    return aparado;
+void CortaEApara(std::string& texto, std::size_t largura) {
+    if (texto.size() > largura)
+        texto = Apara(std::string_view(texto).substr(0, largura));
 }
 
-// Corta a linha nos campos do rascunho; false quando a linha não tem ";" (não é registro).
-bool CortaLinha(BaseExtra base, std::string_view linha, Rascunho& rascunho) {
-    const auto primeiro = linha.find(';');
-    if (primeiro == std::string_view::npos)
-        return false;
-    if (base == BaseExtra::Municipios) {
-        rascunho.CD_MUN = "0";
-        rascunho.MUN = "<vazio>";
-    }
-    rascunho.CD_UF = std::string(linha.substr(0, primeiro));
-    const std::string_view resto = linha.substr(primeiro + 1);
-    if (base == BaseExtra::Ufs) {
-        rascunho.SG_UF = CortaEApara(resto, LarguraSigla);
-        return true;
-    }
-    const auto segundo = resto.find(';');
-    if (segundo != std::string_view::npos) {
-        rascunho.CD_MUN = std::string(resto.substr(0, segundo));
-        rascunho.MUN = CortaEApara(resto.substr(segundo + 1), LarguraMun);
-    }
-    return true;
-}
-
-void GravaRegistro(BaseExtra base, Tabela& tabela, const Rascunho& rascunho) {
-    tabela.DefineInteiro("CD_UF", StrToInt(rascunho.CD_UF));
-    if (base == BaseExtra::Municipios) {
-        tabela.DefineInteiro("CD_MUN", StrToInt(rascunho.CD_MUN));
-        tabela.DefineTexto("MUN", rascunho.MUN);
-    } else {
-        tabela.DefineTexto("SG_UF", rascunho.SG_UF);
-    }
-    tabela.Posta();
+RegrasCarga RegrasDa(BaseExtra base, Rascunho& rascunho) {
+    if (base == BaseExtra::Municipios)
+        return {{{"CD_UF", &rascunho.CD_UF, "0", true},
+                 {"CD_MUN", &rascunho.CD_MUN, "0", true},
+                 {"MUN", &rascunho.MUN, "<vazio>", false}},
+                [&rascunho] { CortaEApara(rascunho.MUN, LarguraMun); },
+                nullptr};
+    return {{{"CD_UF", &rascunho.CD_UF, "0", true}, {"SG_UF", &rascunho.SG_UF, "", false}},
+            [&rascunho] { CortaEApara(rascunho.SG_UF, LarguraSigla); },
+            nullptr};
 }
 
 ResultadoImportacao Preenche(BaseExtra base, const std::string& arquivo, Tabela& tabela, Rascunho& rascunho) {
-    // O arquivo abre antes da tabela: um nome errado não chega a mexer em nada.
-    LeitorTexto leitor(arquivo);
     tabela.Abre();
     ResultadoImportacao resultado;
-    std::string linha;
-    while (leitor.LeLinha(linha)) {
-        ++resultado.linhasLidas;
-        if (!CortaLinha(base, linha, rascunho))
-            continue;
-        tabela.Inclui();
-        GravaRegistro(base, tabela, rascunho);
-        ++resultado.registrosIncluidos;
-    }
+    const ResultadoCarga carga =
+        CarregaTexto(arquivo, RegrasDa(base, rascunho), tabela, resultado.avisos, [](long long) {});
+    resultado.linhasLidas = carga.linhasLidas;
+    resultado.registrosIncluidos = carga.registros;
     tabela.Grava();
     tabela.Fecha();
     return resultado;
@@ -164,8 +133,19 @@ ResultadoImportacao ImportaBaseExtra(BaseExtra base, const std::string& arquivo,
 }
 
 std::string TextoConclusao(const ResultadoImportacao& resultado) {
-    return "Processo conclu\xED"
-           "do.\r\rLinhas lidas: " +
-           TextoInteiro(resultado.linhasLidas) + "\rRegistros inclu\xED" +
-           "dos: " + TextoInteiro(resultado.registrosIncluidos) + "\r";
+    std::string texto = "Processo conclu\xED"
+                        "do.\r\rLinhas lidas: " +
+                        TextoInteiro(resultado.linhasLidas) + "\rRegistros inclu\xED" +
+                        "dos: " + TextoInteiro(resultado.registrosIncluidos) + "\r";
+    if (resultado.avisos.empty())
+        return texto;
+    texto += "Avisos: " + TextoInteiro(static_cast<std::int64_t>(resultado.avisos.size())) + "\r";
+    constexpr std::size_t Mostrados = 10;
+    for (std::size_t i = 0; i < resultado.avisos.size() && i < Mostrados; ++i) {
+        const Aviso& aviso = resultado.avisos[i];
+        // Linha pulada não tem campo: "linha 1: linha de títulos pulada '...'".
+        texto += "linha " + TextoInteiro(aviso.linha) + (aviso.campo.empty() ? "" : ", " + aviso.campo) + ": " +
+                 aviso.aviso + " '" + aviso.texto + "'\r";
+    }
+    return texto;
 }

@@ -2,14 +2,17 @@
 // Importação das bases extras (nomes dos municípios, siglas das UFs) de arquivos texto separados por
 // ";" para as cópias em Bases1.
 #include "Ajustes.h"
+#include "Aviso.h"
 #include "Dados.h"
 #include "Falha.h"
 
 #include <string>
+#include <vector>
 
 struct ResultadoImportacao {
-    int linhasLidas = 0;
+    long long linhasLidas = 0;
     int registrosIncluidos = 0;
+    std::vector<Aviso> avisos; // da leitura, na ordem do arquivo
 };
 
 enum class BaseExtra { Municipios, Ufs };
@@ -31,5 +34,6 @@ ResultadoImportacao ImportaBaseExtra(BaseExtra base, const std::string& arquivo,
 void T_DEF_MUNBeforeInsert(Rascunho& rascunho);
 void T_DEF_UFBeforeInsert(Rascunho& rascunho);
 
-// Texto de conclusão: "Processo concluído.\r\rLinhas lidas: N\rRegistros incluídos: M\r".
+// Texto de conclusão: "Processo concluído.\r\rLinhas lidas: N\rRegistros incluídos: M\r"; com avisos,
+// "Avisos: K\r" e os dez primeiros, um por linha.
 std::string TextoConclusao(const ResultadoImportacao& resultado);

@@ -16,6 +16,8 @@ public:
     // Lê a próxima linha sem o fim de linha; devolve false no fim da entrada.
     // Um erro de leitura ou um byte nulo (o arquivo não é texto) levanta Falha.
     bool LeLinha(std::string& linha);
+    // Número da última linha lida, contando toda linha física desde 1.
+    long long NumeroLinha() const { return linhas_; }
 
 private:
     // Garante bytes no buffer; false no fim do arquivo.

@@ -337,7 +337,7 @@ void Tabela::DefineTexto(const std::string& campo, const std::string& valor) {
             double real = 0;
             auto [fim, erro] = std::from_chars(aparado.data(), aparado.data() + aparado.size(), real);
             if (erro != std::errc() || fim != aparado.data() + aparado.size())
-                throw Falha("'" + valor + "' is not a valid floating point value");
+                throw Falha("'" + valor + "' n\xe3o \xe9 um n\xfamero v\xe1lido.");
             destino = Valor{Valor::Tipo::Real, 0, real, {}};
         }
         return;

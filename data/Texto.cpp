@@ -89,7 +89,40 @@ std::optional<std::int32_t> TentaInteiro(std::string_view texto) {
 std::int32_t StrToInt(std::string_view texto) {
     if (auto valor = TentaInteiro(texto))
         return *valor;
-    throw Falha("'" + std::string(texto) + "' is not a valid integer value");
+    throw Falha(MensagemInteiroInvalido(texto));
+}
+
+std::string MensagemInteiroInvalido(std::string_view texto) {
+    return "'" + std::string(texto) + "' n\xe3o \xe9 um n\xfamero inteiro v\xe1lido.";
+}
+
+std::optional<std::string> DataComoNumero(std::string_view texto) {
+    if (texto.size() != 10)
+        return std::nullopt;
+    // Posições do ano, do mês e do dia em cada forma.
+    const bool iso = texto[4] == '-' && texto[7] == '-';
+    const bool brasileira = texto[2] == '/' && texto[5] == '/';
+    if (!iso && !brasileira)
+        return std::nullopt;
+    const std::string_view ano = iso ? texto.substr(0, 4) : texto.substr(6, 4);
+    const std::string_view mes = iso ? texto.substr(5, 2) : texto.substr(3, 2);
+    const std::string_view dia = iso ? texto.substr(8, 2) : texto.substr(0, 2);
+    for (std::string_view parte : {ano, mes, dia})
+        for (char c : parte)
+            if (!EhDigito(c))
+                return std::nullopt;
+    const auto numero = [](std::string_view digitos) {
+        int valor = 0;
+        for (char c : digitos)
+            valor = valor * 10 + (c - '0');
+        return valor;
+    };
+    const int a = numero(ano), m = numero(mes), d = numero(dia);
+    const bool bissexto = (a % 4 == 0 && a % 100 != 0) || a % 400 == 0;
+    const int diasNoMes[] = {31, bissexto ? 29 : 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (a < 1 || m < 1 || m > 12 || d < 1 || d > diasNoMes[m - 1])
+        return std::nullopt;
+    return std::string(ano) + std::string(mes) + std::string(dia);
 }
 
 bool EhInteiro(std::string_view texto) {

@@ -13,8 +13,11 @@ std::string Apara(std::string_view texto);
 // Nada pode vir depois. Devolve vazio quando não converte.
 std::optional<std::int32_t> TentaInteiro(std::string_view texto);
 
-// A mesma conversão; a falha levanta Falha("'<texto>' is not a valid integer value").
+// A mesma conversão; a falha levanta Falha com MensagemInteiroInvalido.
 std::int32_t StrToInt(std::string_view texto);
+
+// "'<texto>' não é um número inteiro válido."
+std::string MensagemInteiroInvalido(std::string_view texto);
 
 // O teste de inteiro: só importa se a conversão estrita dá certo.
 bool EhInteiro(std::string_view texto);
@@ -22,6 +25,10 @@ bool EhInteiro(std::string_view texto);
 // Teste de número decimal com o separador decimal do usuário (brancos, sinal, dígitos com no máximo
 // um separador, expoente opcional, brancos).
 bool EhDecimal(std::string_view texto, char separadorDecimal);
+
+// Data de calendário escrita aaaa-mm-dd ou dd/mm/aaaa como o número aaaammdd ("20130101"); vazio
+// quando o texto não é exatamente uma data que existe.
+std::optional<std::string> DataComoNumero(std::string_view texto);
 
 // Forma decimal simples de um inteiro: "-" quando negativo, sem zeros à esquerda nem separadores.
 std::string TextoInteiro(std::int64_t valor);

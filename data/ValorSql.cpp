@@ -93,6 +93,6 @@ double NumeroDoValor(const Valor& valor) {
     double real = 0;
     auto [fim, erro] = std::from_chars(valor.texto.data(), valor.texto.data() + valor.texto.size(), real);
     if (erro != std::errc() || fim != valor.texto.data() + valor.texto.size())
-        throw Falha("'" + valor.texto + "' is not a valid floating point value");
+        throw Falha("'" + valor.texto + "' n\xe3o \xe9 um n\xfamero v\xe1lido.");
     return real;
 }

@@ -44,7 +44,7 @@ int ComandoImportar(const std::string& dirSistema, const std::vector<std::string
         Dados dados;
         const ResultadoImportacao resultado = ImportaBaseExtra(*base, argumentos[1], ajustes, dados);
         std::cout << ParaTerminal(LinhasDoTerminal(TextoConclusao(resultado)));
-        return 0;
+        return resultado.avisos.empty() ? 0 : 4;
     } catch (const std::exception& falha) {
         std::cerr << ParaTerminal(falha.what()) << "\n";
         return 1;

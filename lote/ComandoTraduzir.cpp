@@ -86,12 +86,7 @@ int ComandoTraduzir(const std::string& dirSistema, const std::vector<std::string
     int codigo = 0;
     try {
         processamento.FormActivate();
-        const std::string erro = " (erro)";
-        const std::string& situacao = painel.Situacao();
-        codigo =
-            situacao.size() >= erro.size() && situacao.compare(situacao.size() - erro.size(), erro.size(), erro) == 0
-                ? 3
-                : 0;
+        codigo = !processamento.ContagemFecha() ? 3 : processamento.SucessoTotal() ? 0 : 4;
         painel.Conclui();
     } catch (const std::exception& falha) {
         painel.Conclui();

@@ -13,6 +13,13 @@ int MostraUso() {
         "\n"
         "  --sistema PASTA  pasta do programa (com Bases0); sem ela, a pasta do execut\xE1vel.\n"
         "  ARQUIVO          texto separado por \";\": CD_UF;CD_MUN;MUN (munic\xED"
-        "pios) ou CD_UF;SG_UF (ufs).\n");
+        "pios) ou CD_UF;SG_UF (ufs).\n"
+        "\n"
+        "Arquivos em UTF-8 (com ou sem marca) ou Windows-1252; campos entre aspas e linhas de t\xEDtulos\n"
+        "s\xE3o aceitos. Cada valor trocado na leitura \xE9 avisado (traduzir: Morvisan.Avisos na PASTA).\n"
+        "\n"
+        "Sa\xED"
+        "da: 0 sucesso total (importar: sem avisos); 1 falha (nada mudou); 2 uso errado;\n"
+        "3 traduzir terminou com \" (erro)\" na contagem final; 4 terminou com avisos ou achados.\n");
     return 2;
 }

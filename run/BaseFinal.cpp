@@ -2,9 +2,29 @@
 // faltam, antes de qualquer transferência.
 #include "Processamento.h"
 
+#include "LeitorEntrada.h"
 #include "Texto.h"
 
+#include <unordered_map>
+
 namespace {
+
+std::int64_t Chave(std::int32_t uf, std::int32_t municipio) {
+    return static_cast<std::int64_t>(uf) << 32 | static_cast<std::uint32_t>(municipio);
+}
+
+// Quantas linhas da base extra têm cada chave (o município 0 nas siglas); um código nulo não casa com
+// nada, como na junção do comando de cópia.
+std::unordered_map<std::int64_t, int> ContaChaves(Tabela& tabela, bool comMunicipio) {
+    std::unordered_map<std::int64_t, int> contagem;
+    for (tabela.Primeiro(); !tabela.Fim(); tabela.Proximo()) {
+        const std::string uf = tabela.Texto("CD_UF");
+        const std::string municipio = comMunicipio ? tabela.Texto("CD_MUN") : "0";
+        if (!uf.empty() && !municipio.empty())
+            ++contagem[Chave(StrToInt(uf), StrToInt(municipio))];
+    }
+    return contagem;
+}
 
 const std::string SiglaInexistente = "??";
 const std::string NomeInexistente = "<nome inexistente>";
@@ -71,4 +91,34 @@ void Processamento::CarregaBF() {
 
     ExecutaFinal("update final set UF=\"??\" where UF is null;");
     ExecutaFinal("update final set MUN = \"<nome inexistente>\" where MUN is null;");
+    ProcuraAvisosDeRegistro();
+}
+
+void Processamento::ProcuraAvisosDeRegistro() {
+    avisosRegistro_.clear();
+    if (!ajustes_.base1 && !ajustes_.base2)
+        return;
+    // Uma contagem por base, uma consulta por registro: a junção do comando de cópia sem percorrê-la.
+    std::unordered_map<std::int64_t, int> siglas;
+    std::unordered_map<std::int64_t, int> nomes;
+    if (ajustes_.base2)
+        siglas = ContaChaves(dados_.T_DEF_UF, false);
+    if (ajustes_.base1)
+        nomes = ContaChaves(dados_.T_DEF_MUN, true);
+    const auto conta = [](const std::unordered_map<std::int64_t, int>& contagem, std::int64_t chave) {
+        const auto achou = contagem.find(chave);
+        return achou == contagem.end() ? 0 : achou->second;
+    };
+    const std::string arquivo = NomeSemPasta(ajustes_.Arquivos[0]);
+    for (const RegistroOriginal& registro : registrosBO_) {
+        const int comSigla = ajustes_.base2 ? conta(siglas, Chave(registro.uf, 0)) : 1;
+        const int comNome = ajustes_.base1 ? conta(nomes, Chave(registro.uf, registro.municipio)) : 1;
+        const bool fora = comSigla == 0 || comNome == 0;
+        if (!fora && comSigla == 1 && comNome == 1)
+            continue;
+        const bool porUf = fora ? comSigla == 0 : comSigla > 1;
+        avisosRegistro_.push_back({arquivo, registro.linha, porUf ? "CD_UF" : "CD_MUN",
+                                   fora ? Avisos::ForaDoResultado : Avisos::RepetidoNoResultado,
+                                   TextoInteiro(porUf ? registro.uf : registro.municipio)});
+    }
 }

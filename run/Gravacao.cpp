@@ -84,4 +84,15 @@ void Processamento::Grava() {
     }
     resultado.Fecha();
     extrato.Fecha();
+    GravaAvisos();
+}
+
+void Processamento::GravaAvisos() {
+    ArquivoSaida avisos(ajustes_.Pasta + "/" + AreaTrabalho::ArquivoAvisos);
+    avisos.EscreveLinha("ARQUIVO;LINHA;CAMPO;AVISO;TEXTO");
+    // O texto vai por último e como estava, ";" inclusive: quem lê sabe que o resto da linha é dele.
+    for (const Aviso& aviso : Avisos())
+        avisos.EscreveLinha(aviso.arquivo + ";" + TextoInteiro(aviso.linha) + ";" + aviso.campo + ";" + aviso.aviso +
+                            ";" + aviso.texto);
+    avisos.Fecha();
 }

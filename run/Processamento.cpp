@@ -26,7 +26,21 @@ Processamento::~Processamento() {
     dados_.T_BT_DESC.AntesDeIncluir = nullptr;
 }
 
+bool Processamento::ContagemFecha() const {
+    const int esperados = NumeroDoContador(painel_.TextoContador(Contador::BO_desc)) +
+                          NumeroDoContador(painel_.TextoContador(Contador::BF_DESC));
+    return esperados == dados_.T_BF_DESC.Registros();
+}
+
+std::vector<Aviso> Processamento::Avisos() const {
+    std::vector<Aviso> avisos = avisosBO_;
+    avisos.insert(avisos.end(), avisosBT_.begin(), avisosBT_.end());
+    avisos.insert(avisos.end(), avisosRegistro_.begin(), avisosRegistro_.end());
+    return avisos;
+}
+
 void Processamento::FormActivate() {
+    sucessoTotal_ = false;
     painel_.EscondePrincipal();
     painel_.LimpaObs();
     painel_.DefineCorSituacao(Cor::FaceBotao);
@@ -59,14 +73,12 @@ void Processamento::FormActivate() {
     painel_.DefineSituacao("Verificando estado do resultado...");
     EstResult();
 
-    const int registros = dados_.T_BF_DESC.Registros();
-    std::string situacao = "Fim - S\xe3o " + TextoInteiro(registros) + " registros.";
-    const int esperados = NumeroDoContador(painel_.TextoContador(Contador::BO_desc)) +
-                          NumeroDoContador(painel_.TextoContador(Contador::BF_DESC));
-    if (esperados != registros)
+    const bool fecha = ContagemFecha();
+    std::string situacao = "Fim - S\xe3o " + TextoInteiro(dados_.T_BF_DESC.Registros()) + " registros.";
+    if (!fecha)
         situacao += " (erro)";
     painel_.DefineSituacao(situacao);
-    if (esperados != registros)
+    if (!fecha)
         painel_.DefineCorSituacao(Cor::Vermelho);
     dados_.T_BF_DESC.Primeiro();
     painel_.LigaGrade();

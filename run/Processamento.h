@@ -3,10 +3,13 @@
 // Os passos leem os ajustes e os objetos de dados da janela principal e falam com a janela de
 // processamento só pelo PainelProc.
 #include "Ajustes.h"
+#include "Aviso.h"
 #include "Dados.h"
 #include "PainelProc.h"
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 class Processamento {
 public:
@@ -34,11 +37,43 @@ public:
     void T_BO_DESCBeforeInsert(Tabela& tabela);
     void T_BT_DESCBeforeInsert(Tabela& tabela);
 
+    // Os avisos da rodada na ordem de Morvisan.Avisos: os da leitura da base original, os da base de
+    // tradução, depois os dos registros que as bases extras deixaram de fora ou repetiram.
+    std::vector<Aviso> Avisos() const;
+    // Depois de EstResult: o memo diz "Sucesso total!"; a contagem final fecha (sem " (erro)").
+    bool SucessoTotal() const { return sucessoTotal_; }
+    bool ContagemFecha() const;
+
 private:
+    struct RegistroOriginal {
+        std::int32_t uf;
+        std::int32_t municipio;
+        long long linha;
+    };
+    struct Populacao {
+        std::int64_t pop1 = 0;
+        std::int64_t pop2 = 0;
+        bool operator==(const Populacao&) const = default;
+    };
+    // Registro da base original sem sigla ou nome numa base extra ativa (fica fora do resultado) ou
+    // com mais de um (entra repetido).
+    void ProcuraAvisosDeRegistro();
+    Populacao PopulacaoFinal();
+    // Morvisan.Avisos na pasta do resultado: cabeçalho e um aviso por linha.
+    void GravaAvisos();
+    // Linhas do memo depois das seis contagens: avisos dos registros, balanço, avisos da leitura.
+    void RelataAvisosEBalanco(const Populacao& depois);
+
     // Limpa o texto do comando de Q_BF_DESC, põe o comando como única linha e executa.
     void ExecutaFinal(const std::string& comando);
 
     Ajustes& ajustes_;
     Dados& dados_;
     PainelProc& painel_;
+    std::vector<Aviso> avisosBO_;
+    std::vector<Aviso> avisosBT_;
+    std::vector<Aviso> avisosRegistro_;
+    std::vector<RegistroOriginal> registrosBO_;
+    Populacao populacaoAntes_;
+    bool sucessoTotal_ = false;
 };

@@ -3,6 +3,8 @@
 
 #include "Texto.h"
 
+#include <algorithm>
+
 namespace {
 
 struct Checagem {
@@ -41,6 +43,8 @@ void Processamento::EstResult() {
     Consulta& consulta = dados_.QGeral;
     consulta.DefinePasta(ajustes_.PastaTrabalho());
     painel_.LimpaObs();
+    sucessoTotal_ = false;
+    bool achou = false;
     for (const Checagem& checagem : Checagens) {
         consulta.LimpaSql();
         consulta.AcrescentaSql(checagem.comando);
@@ -50,13 +54,51 @@ void Processamento::EstResult() {
             const bool inativa = checagem.base != nullptr && !(ajustes_.*checagem.base);
             painel_.AcrescentaObs(FormatoGeral(zerados, ajustes_.regional.separadorDecimal) + checagem.texto + "\r");
             painel_.AcrescentaObs(inativa ? checagem.dicaInativa : checagem.dica);
+            achou = true;
         }
         consulta.Fecha();
     }
-    if (Apara(painel_.TextoObs()).empty()) {
-        painel_.DefineCorObs(Cor::Azul);
+    // Sucesso só quando nada foi trocado, nada ficou de fora e nenhuma pessoa sumiu ou apareceu.
+    const Populacao depois = PopulacaoFinal();
+    sucessoTotal_ = !achou && avisosBO_.empty() && avisosBT_.empty() && avisosRegistro_.empty() &&
+                    depois == populacaoAntes_ && ContagemFecha();
+    if (sucessoTotal_)
         painel_.AcrescentaObs("Sucesso total!");
-    } else {
-        painel_.DefineCorObs(Cor::Vermelho);
+    RelataAvisosEBalanco(depois);
+    painel_.DefineCorObs(sucessoTotal_ ? Cor::Azul : Cor::Vermelho);
+}
+
+Processamento::Populacao Processamento::PopulacaoFinal() {
+    Tabela& final = dados_.T_BF_DESC;
+    Populacao soma;
+    for (final.Primeiro(); !final.Fim(); final.Proximo()) {
+        soma.pop1 += final.Inteiro("POP1");
+        soma.pop2 += final.Inteiro("POP2");
     }
+    return soma;
+}
+
+void Processamento::RelataAvisosEBalanco(const Populacao& depois) {
+    const auto conta = [this](const std::string& tipo) {
+        return std::count_if(avisosRegistro_.begin(), avisosRegistro_.end(),
+                             [&tipo](const Aviso& aviso) { return aviso.aviso == tipo; });
+    };
+    if (const auto fora = conta(Avisos::ForaDoResultado)) {
+        painel_.AcrescentaObs(TextoInteiro(fora) + " registro(s) da base original ficaram fora do resultado.");
+        painel_.AcrescentaObs("-> c\xf3"
+                              "digos sem nome ou sigla nas bases extras");
+    }
+    if (const auto repetidos = conta(Avisos::RepetidoNoResultado)) {
+        painel_.AcrescentaObs(TextoInteiro(repetidos) +
+                              " registro(s) da base original entraram repetidos no resultado.");
+        painel_.AcrescentaObs("-> c\xf3"
+                              "digos repetidos nas bases extras");
+    }
+    painel_.AcrescentaObs("POP1: " + TextoInteiro(populacaoAntes_.pop1) + " antes, " + TextoInteiro(depois.pop1) +
+                          " depois");
+    painel_.AcrescentaObs("POP2: " + TextoInteiro(populacaoAntes_.pop2) + " antes, " + TextoInteiro(depois.pop2) +
+                          " depois");
+    if (const auto leitura = avisosBO_.size() + avisosBT_.size())
+        painel_.AcrescentaObs(TextoInteiro(static_cast<std::int64_t>(leitura)) +
+                              " aviso(s) da leitura -> veja Morvisan.Avisos");
 }

@@ -182,7 +182,7 @@ private slots:
     void LinhasInuteisVaoParaACaixaGeral_data() {
         QTest::addColumn<QString>("linhas");
         QTest::addColumn<QString>("mensagem");
-        QTest::addRow("vazio") << QString() << QStringLiteral("'' is not a valid integer value.");
+        QTest::addRow("vazio") << QString() << QStringLiteral("'' n\u00e3o \u00e9 um n\u00famero inteiro v\u00e1lido.");
         QTest::addRow("zero") << QStringLiteral("0") << QStringLiteral("Division by zero.");
     }
 

@@ -86,7 +86,7 @@ const CasoLinhas casosLinhas[] = {
     {"codigos_com_brancos_iniciais_valem", BaseExtra::Municipios, "  35;  120;X\r\n", 1, {"35|120|X"}},
     {"codigos_hexadecimais", BaseExtra::Municipios, "$23;0x78;Hex\r\n", 1, {"35|120|Hex"}},
     {"codigo_fora_de_32_bits", BaseExtra::Municipios, "99999999999;-5;X\r\n", 1, {"0|-5|X"}},
-    {"cabecalho_vira_registro", BaseExtra::Municipios, "CD_UF;CD_MUN;MUN\r\n35;1;A\r\n", 2, {"0|0|MUN", "35|1|A"}},
+    {"cabecalho_pulado_conta_como_lida", BaseExtra::Municipios, "CD_UF;CD_MUN;MUN\r\n35;1;A\r\n", 2, {"35|1|A"}},
     {"sem_separador_e_vazia_so_contam", BaseExtra::Municipios, "texto solto\r\n\r\n35;1;A\r\n", 3, {"35|1|A"}},
     {"fins_de_linha_lf_e_cr", BaseExtra::Municipios, "35;1;A\n35;2;B\r35;3;C", 3, {"35|1|A", "35|2|B", "35|3|C"}},
     {"ctrl_z_encerra",
@@ -106,7 +106,7 @@ const CasoLinhas casosLinhas[] = {
     {"sigla_vazia", BaseExtra::Ufs, "35;\r\n", 1, {"35|"}},
     {"sigla_cortada_e_aparada", BaseExtra::Ufs, "35;S P\r\n", 1, {"35|S"}},
     {"sigla_com_separador_a_mais", BaseExtra::Ufs, "33;RJ;x\r\n", 1, {"33|RJ"}},
-    {"uf_invalida_vira_zero", BaseExtra::Ufs, "SP;SP\r\nsem\r\n", 2, {"0|SP"}},
+    {"uf_invalida_vira_zero", BaseExtra::Ufs, "-;SP\r\nsem\r\n", 2, {"0|SP"}},
     {"arquivo_vazio", BaseExtra::Municipios, "", 0, {}},
 };
 INSTANTIATE_TEST_SUITE_P(Casos, TesteImportacaoLinhas, testing::ValuesIn(casosLinhas),
@@ -180,9 +180,9 @@ TEST(TesteImportacao, GanchoDaTabelaConsertaORascunho) {
 }
 
 TEST(TesteImportacao, TextoDeConclusao) {
-    EXPECT_EQ(TextoConclusao({5570, 5568}), "Processo conclu\xED"
-                                            "do.\r\rLinhas lidas: 5570\rRegistros inclu\xED"
-                                            "dos: 5568\r");
+    EXPECT_EQ(TextoConclusao({5570, 5568, {}}), "Processo conclu\xED"
+                                                "do.\r\rLinhas lidas: 5570\rRegistros inclu\xED"
+                                                "dos: 5568\r");
     EXPECT_EQ(TextoConclusao({}), "Processo conclu\xED"
                                   "do.\r\rLinhas lidas: 0\rRegistros inclu\xED"
                                   "dos: 0\r");
@@ -216,7 +216,7 @@ TEST_P(TesteBaseAtiva, DecideNaPartida) {
 const CasoAtiva casosAtiva[] = {
     {"sem_copia", "", false, false},
     {"importacao_vazia", "", true, false},
-    {"so_linhas_sem_separador", "nada\r\nnada\r\n", true, false},
+    {"so_linhas_em_branco", "\r\n  \r\n", true, false},
     {"um_registro", "35;1;SP\r\n", true, true},
     {"dois_registros", "35;1;A\r\n33;2;B\r\n", true, true},
 };

@@ -33,7 +33,7 @@ TEST_P(TesteInteiro, ConverteOuFalhaComOTexto) {
             StrToInt(caso.texto);
             FAIL() << "converteu '" << caso.texto << "'";
         } catch (const Falha& falha) {
-            EXPECT_EQ(std::string(falha.what()), "'" + caso.texto + "' is not a valid integer value");
+            EXPECT_EQ(std::string(falha.what()), "'" + caso.texto + "' n\xe3o \xe9 um n\xfamero inteiro v\xe1lido.");
         }
     }
 }

@@ -39,7 +39,7 @@ const CasoCarga casosOriginal[] = {
     {"branco_depois_do_uf_zera", '.', "35 ;1200;5000;7000\r\n", {"0|1200|5000|7000"}, "1"},
     {"dois_campos", '.', "35;1200\r\n", {"35|0|0|0"}, "1"},
     {"tres_campos_perde_o_resto", '.', "35;1200;5000\r\n", {"35|1200|0|0"}, "1"},
-    {"linha_de_titulos_conta", '.', "CD_UF;CD_MUN;POP1;POP2\r\n", {"0|0|0|0"}, "1"},
+    {"linha_de_titulos_pulada", '.', "CD_UF;CD_MUN;POP1;POP2\r\n35;1;2;3\r\n", {"35|1|2|3"}, "1"},
     {"codigos_hexadecimais", '.', "$23;0x4B0;5000;7000\r\n", {"35|1200|5000|7000"}, "1"},
     {"hexa_com_sinal_zera", '.', "-$23;1200;5000;7000\r\n", {"0|1200|5000|7000"}, "1"},
     {"campos_vazios", '.', ";;;\r\n", {"0|0|0|0"}, "1"},
@@ -47,6 +47,7 @@ const CasoCarga casosOriginal[] = {
     {"pop2_cortado_e_aparado", '.', "35;1200;5000;00000000001 3\r\n", {"35|1200|5000|1"}, "1"},
     {"virgula_rejeita_ponto", ',', "35;1200;5000;7000.5\r\n", {"35|1200|5000|0"}, "1"},
     {"linhas_sem_separador_nao_contam", '.', "\r\n   \r\nTITULO\r\n35;1;2;3\r\n", {"35|1|2|3"}, "1"},
+    {"so_brancos_e_arquivo_vazio", '.', "\r\n \t \r\n", {}, "?"},
     {"arquivo_vazio_deixa_interrogacao", '.', "", {}, "?"},
     {"fim_de_linha_lf", '.', "35;1;2;3\n35;2;4;6\n", {"35|1|2|3", "35|2|4|6"}, "2"},
     {"fim_de_linha_cr", '.', "35;1;2;3\r35;2;4;6\r", {"35|1|2|3", "35|2|4|6"}, "2"},
@@ -79,7 +80,11 @@ const CasoCarga casosTraducao[] = {
     {"marca_longa_sem_asterisco", '.', "35;A;10;B;20;500;1;a*bcdefgh\r\n", {"35|A|10|B|20|500|1|"}, "1"},
     {"marca_de_oito_nao_corta", '.', "35;A;10;B;20;500;1;*abcdefg\r\n", {"35|A|10|B|20|500|1|"}, "1"},
     {"data_com_letra", '.', "35;A;10;B;20;500;2013x;\r\n", {"35|A|10|B|20|500|0|"}, "1"},
-    {"titulos", '.', "CD_UF;SIT_DOA;CD_MUND;SIT_REC;CD_MUNR;POP;DATA;EXCECAO\r\n", {"0|SIT_DOA|0|SIT_REC|0|0|0|"}, "1"},
+    {"titulos_pulados",
+     '.',
+     "CD_UF;SIT_DOA;CD_MUND;SIT_REC;CD_MUNR;POP;DATA;EXCECAO\r\n35;A;10;B;20;5;1;\r\n",
+     {"35|A|10|B|20|5|1|"},
+     "1"},
     {"campos_que_faltam", '.', "35;A;10\r\n", {"35|A|0|_|0|0|0|"}, "1"},
     {"populacao_invalida_zera", '.', "35;A;10;B;20;5.5;1;\r\n", {"35|A|10|B|20|0|1|"}, "1"},
     {"situacoes_guardam_brancos", '.', "35; A ;10;B ;20;5;1;\r\n", {"35| A|10|B|20|5|1|"}, "1"},
@@ -111,11 +116,16 @@ TEST_P(CargaFalhaConversao, ParaARodadaComAMensagemDaConversao) {
 }
 
 const CasoFalhaConversao casosFalha[] = {
-    {"branco_depois_de_pop1", '.', "35;1200;5000 ;7000", "'5000 ' is not a valid integer value"},
-    {"fracao_com_virgula", ',', "35;1200;5000;7000,5", "'7000,5' is not a valid integer value"},
-    {"fracao_com_ponto", '.', "35;1200;5000;7000.5", "'7000.5' is not a valid integer value"},
-    {"expoente", '.', "35;1200;5e3;7000", "'5e3' is not a valid integer value"},
-    {"fora_de_32_bits", '.', "35;1200;5000;99999999999", "'99999999999' is not a valid integer value"},
+    {"branco_depois_de_pop1", '.', "35;1200;5000 ;7000",
+     "original.csv, linha 2, campo POP1: '5000 ' n\xe3o \xe9 um n\xfamero inteiro v\xe1lido."},
+    {"fracao_com_virgula", ',', "35;1200;5000;7000,5",
+     "original.csv, linha 2, campo POP2: '7000,5' n\xe3o \xe9 um n\xfamero inteiro v\xe1lido."},
+    {"fracao_com_ponto", '.', "35;1200;5000;7000.5",
+     "original.csv, linha 2, campo POP2: '7000.5' n\xe3o \xe9 um n\xfamero inteiro v\xe1lido."},
+    {"expoente", '.', "35;1200;5e3;7000",
+     "original.csv, linha 2, campo POP1: '5e3' n\xe3o \xe9 um n\xfamero inteiro v\xe1lido."},
+    {"fora_de_32_bits", '.', "35;1200;5000;99999999999",
+     "original.csv, linha 2, campo POP2: '99999999999' n\xe3o \xe9 um n\xfamero inteiro v\xe1lido."},
 };
 
 INSTANTIATE_TEST_SUITE_P(Conversao, CargaFalhaConversao, testing::ValuesIn(casosFalha), NomeDoCaso<CasoFalhaConversao>);

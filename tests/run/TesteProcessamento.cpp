@@ -64,10 +64,10 @@ TEST(Processamento, MunicipioSemNomeMarcaErroEmVermelho) {
     EXPECT_TRUE(rodada.painel.gradeLigada);
 }
 
-TEST(Processamento, ArquivosSemSeparadorDaoBaseVaziaSemErro) {
+TEST(Processamento, ArquivosVaziosDaoBaseVaziaSemErro) {
     RodadaTeste rodada;
-    rodada.Original("nada aqui\r\n");
-    rodada.Traducao("nem aqui\r\n");
+    rodada.Original("");
+    rodada.Traducao("\r\n  \r\n");
     rodada.processamento.FormActivate();
     EXPECT_EQ(rodada.painel.situacao, "Fim - S\xe3o 0 registros.");
     for (Contador contador : {Contador::BO_desc, Contador::BT_DESC, Contador::BF_DESC})

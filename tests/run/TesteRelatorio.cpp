@@ -193,7 +193,7 @@ INSTANTIATE_TEST_SUITE_P(Relatorio, TextoDeLinhas,
                          ::testing::Values(CasoLinhas{"cinquenta", "50", 50, nullptr},
                                            CasoLinhas{"zero_a_esquerda", "05", 5, nullptr},
                                            CasoLinhas{"noventa_e_nove", "99", 99, nullptr},
-                                           CasoLinhas{"vazio", "", 0, "'' is not a valid integer value"},
+                                           CasoLinhas{"vazio", "", 0, "'' n\xe3o \xe9 um n\xfamero inteiro v\xe1lido."},
                                            CasoLinhas{"zero", "0", 0, "Division by zero"},
                                            CasoLinhas{"zero_zero", "00", 0, "Division by zero"}),
                          [](const ::testing::TestParamInfo<CasoLinhas>& caso) { return std::string(caso.param.nome); });

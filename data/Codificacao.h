@@ -1,0 +1,22 @@
+#pragma once
+// Codificação dos arquivos de entrada. Por dentro o sistema guarda texto em Windows-1252; planilhas
+// salvas no Linux vêm em UTF-8, às vezes com a marca EF BB BF na frente. Um arquivo todo em UTF-8
+// válido (e com algum byte acima de 127) é convertido linha a linha; qualquer outro é lido como
+// Windows-1252, como sempre foi.
+#include <string>
+#include <string_view>
+
+enum class Codificacao { Windows1252, Utf8, Utf16 };
+
+struct InicioArquivo {
+    Codificacao codificacao = Codificacao::Windows1252;
+    bool marcaUtf8 = false; // começa por EF BB BF
+};
+
+// Lê o arquivo até o fim ou até o primeiro Ctrl-Z (o que vem depois não é lido) e decide. A marca
+// UTF-16 (FF FE ou FE FF) no começo dá Utf16. A falha de abrir ou ler levanta Falha.
+InicioArquivo DetectaCodificacao(const std::string& caminho);
+
+// Converte uma linha UTF-8 válida para Windows-1252: um caractere que a página não tem vira o
+// substituto (um só, qualquer que seja seu tamanho em UTF-8).
+void Utf8ParaWindows1252(std::string_view utf8, std::string& saida, char substituto);
