@@ -26,18 +26,28 @@ void CortaLinha(std::string_view linha, const std::vector<CampoEntrada>& campos)
     *campos.back().rascunho = Apara(linha.substr(inicio));
 }
 
+// O texto sem os brancos das pontas, sem copiar.
+std::string_view SemBrancos(std::string_view texto) {
+    while (!texto.empty() && static_cast<unsigned char>(texto.front()) <= 32)
+        texto.remove_prefix(1);
+    while (!texto.empty() && static_cast<unsigned char>(texto.back()) <= 32)
+        texto.remove_suffix(1);
+    return texto;
+}
+
 // Campo entre aspas, como as planilhas salvam: sem os brancos de fora e as duas aspas, com cada
 // aspa dobrada de dentro virando uma. Um campo que é uma aspa só fica como está.
 void TiraAspas(std::string& campo) {
-    const std::string aparado = Apara(campo);
+    const std::string_view aparado = SemBrancos(campo);
     if (aparado.size() < 2 || aparado.front() != '"' || aparado.back() != '"')
         return;
-    campo.clear();
+    std::string dentro;
     for (std::size_t i = 1; i + 1 < aparado.size(); ++i) {
-        campo += aparado[i];
+        dentro += aparado[i];
         if (aparado[i] == '"' && i + 2 < aparado.size() && aparado[i + 1] == '"')
             ++i;
     }
+    campo = std::move(dentro);
 }
 
 bool EhLetra(unsigned char c) {
@@ -46,7 +56,7 @@ bool EhLetra(unsigned char c) {
 
 // A linha de títulos começa por uma palavra onde os dados têm um código; "x1F" é código hexadecimal.
 bool EhLinhaDeTitulos(const std::string& primeiroCampo) {
-    const std::string texto = Apara(primeiroCampo);
+    const std::string_view texto = SemBrancos(primeiroCampo);
     return !texto.empty() && EhLetra(static_cast<unsigned char>(texto[0])) && !EhInteiro(texto);
 }
 

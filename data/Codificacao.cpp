@@ -32,12 +32,25 @@ int ByteWindows1252(char32_t c) {
     return -1;
 }
 
+std::uint64_t Oito(const unsigned char* p) {
+    std::uint64_t palavra;
+    std::memcpy(&palavra, p, sizeof palavra);
+    return palavra;
+}
+
 // Validador UTF-8 estrito em fluxo: sem formas longas demais, sem substitutos, até U+10FFFF.
 class ValidadorUtf8 {
 public:
     // false assim que a sequência deixa de ser UTF-8.
     bool Consome(const unsigned char* p, std::size_t n) {
         for (std::size_t i = 0; i < n; ++i) {
+            if (faltam_ == 0) {
+                // Texto quase todo ASCII: oito bytes de uma vez enquanto nenhum tem o bit alto.
+                while (i + 8 <= n && (Oito(p + i) & 0x8080808080808080ULL) == 0)
+                    i += 8;
+                if (i == n)
+                    break;
+            }
             const unsigned char b = p[i];
             if (faltam_ == 0) {
                 if (b < 0x80)
@@ -132,8 +145,12 @@ void Utf8ParaWindows1252(std::string_view utf8, std::string& saida, char substit
     for (std::size_t i = 0; i < utf8.size();) {
         const unsigned char b = byte(i);
         if (b < 0x80) {
-            saida += static_cast<char>(b);
-            ++i;
+            // Um trecho ASCII vai inteiro de uma vez.
+            std::size_t fim = i + 1;
+            while (fim < utf8.size() && byte(fim) < 0x80)
+                ++fim;
+            saida.append(utf8, i, fim - i);
+            i = fim;
             continue;
         }
         // A linha já foi validada: o tamanho sai do primeiro byte.

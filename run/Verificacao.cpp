@@ -69,12 +69,14 @@ void Processamento::EstResult() {
 }
 
 Processamento::Populacao Processamento::PopulacaoFinal() {
-    Tabela& final = dados_.T_BF_DESC;
-    Populacao soma;
-    for (final.Primeiro(); !final.Fim(); final.Proximo()) {
-        soma.pop1 += final.Inteiro("POP1");
-        soma.pop2 += final.Inteiro("POP2");
-    }
+    Consulta& consulta = dados_.QGeral;
+    consulta.LimpaSql();
+    consulta.AcrescentaSql("select sum(POP1) as POP1, sum(POP2) as POP2 from Final;");
+    consulta.Abre();
+    // Somas de inteiros de 32 bits cabem exatas no double muito além de um bilhão de registros.
+    const Populacao soma{static_cast<std::int64_t>(consulta.Numero("POP1")),
+                         static_cast<std::int64_t>(consulta.Numero("POP2"))};
+    consulta.Fecha();
     return soma;
 }
 

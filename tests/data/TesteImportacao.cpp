@@ -108,6 +108,18 @@ const CasoLinhas casosLinhas[] = {
     {"sigla_com_separador_a_mais", BaseExtra::Ufs, "33;RJ;x\r\n", 1, {"33|RJ"}},
     {"uf_invalida_vira_zero", BaseExtra::Ufs, "-;SP\r\nsem\r\n", 2, {"0|SP"}},
     {"arquivo_vazio", BaseExtra::Municipios, "", 0, {}},
+    // 52 caracteres em UTF-8 (56 bytes): o corte em 50 conta caracteres, não bytes.
+    {"utf8_cortado_em_50_caracteres",
+     BaseExtra::Municipios,
+     "35;1;S\xC3\xA3o Jo\xC3\xA3o da Ponte Alta do Norte de Santa B\xC3\xA1rbara A\xC3\xA7u\r\n",
+     1,
+     {"35|1|S\xE3o Jo\xE3o da Ponte Alta do Norte de Santa B\xE1rbara A"}},
+    {"marca_utf8_e_aspas",
+     BaseExtra::Municipios,
+     "\xEF\xBB\xBF\"35\";\"1\";\"Ponto \"\"X\"\"\"\r\n",
+     1,
+     {"35|1|Ponto \"X\""}},
+    {"sigla_entre_aspas", BaseExtra::Ufs, "35;\"SP\"\r\n", 1, {"35|SP"}},
 };
 INSTANTIATE_TEST_SUITE_P(Casos, TesteImportacaoLinhas, testing::ValuesIn(casosLinhas),
                          [](const auto& caso) { return std::string(caso.param.nome); });
@@ -186,6 +198,21 @@ TEST(TesteImportacao, TextoDeConclusao) {
     EXPECT_EQ(TextoConclusao({}), "Processo conclu\xED"
                                   "do.\r\rLinhas lidas: 0\rRegistros inclu\xED"
                                   "dos: 0\r");
+}
+
+// Doze avisos: a mensagem conta todos e mostra os dez primeiros, com o campo quando há.
+TEST(TesteImportacao, ConclusaoComAvisosMostraOsDezPrimeiros) {
+    ResultadoImportacao resultado{13, 1, {}};
+    resultado.avisos.push_back({"m.csv", 1, "", "linha de t\xEDtulos pulada", "CD_UF;CD_MUN;MUN"});
+    for (int linha = 2; linha <= 12; ++linha)
+        resultado.avisos.push_back({"m.csv", linha, "CD_MUN", "trocado por 0", "x" + std::to_string(linha)});
+    const std::string texto = TextoConclusao(resultado);
+    EXPECT_NE(texto.find("dos: 1\rAvisos: 12\rlinha 1: linha de t\xEDtulos pulada 'CD_UF;CD_MUN;MUN'\r"
+                         "linha 2, CD_MUN: trocado por 0 'x2'\r"),
+              std::string::npos)
+        << texto;
+    EXPECT_NE(texto.find("'x10'\r"), std::string::npos);
+    EXPECT_EQ(texto.find("'x11'"), std::string::npos);
 }
 
 // Base ativa na partida: a cópia existe e guarda ao menos um registro.

@@ -124,6 +124,22 @@ const CasoFalha casosFalha[] = {
     {"binario_sem_ctrl_z",
      [](Cenario& c) { c.pasta.Escreve("entrada.csv", std::string("PK\x03\x04\x14\0\x06\0;;;", 11)); },
      "n\xE3o \xE9 um arquivo texto (byte nulo na linha 1)", false, true},
+    {"separador_virgula", [](Cenario& c) { c.pasta.Escreve("entrada.csv", "35,1,A\r\n33,2,B\r\n"); },
+     "entrada.csv: nenhuma linha tem o separador ';'", false, true},
+    {"so_titulos",
+     [](Cenario& c) {
+         c.pasta.Escreve("entrada.csv", "\xEF\xBB\xBF"
+                                        "CD_UF;CD_MUN;MUN\r\n");
+     },
+     "entrada.csv: nenhuma linha de dados", false, true},
+    {"utf16",
+     [](Cenario& c) {
+         c.pasta.Escreve("entrada.csv", std::string("\xFE\xFF\0"
+                                                    "3\0"
+                                                    "5\0;",
+                                                    7));
+     },
+     "entrada.csv: o arquivo est\xE1 em UTF-16", false, true},
     {"modelo_que_falta", [](Cenario& c) { fs::remove(c.modelo); }, "", true, false},
     {"modelo_que_nao_eh_dbase",
      [](Cenario& c) { c.pasta.Escreve("sistema/Bases0/DEF_MUN.DBF", "isto n\xE3o \xE9 dBase\r\n"); },

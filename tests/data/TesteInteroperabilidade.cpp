@@ -64,6 +64,33 @@ TEST(TesteInteroperabilidade, DbfreadLeOQueAImportacaoGravou) {
     EXPECT_EQ(LeArquivo(saida), "cp1252\nCD_UF:N:11:0\nSG_UF:C:2:0\n35|SP\n43|\n");
 }
 
+// Nomes salvos em UTF-8 por uma planilha chegam à tabela em Windows-1252, como a marca dela diz: o
+// dbfread e o ogrinfo do GDAL leem os acentos certos.
+TEST(TesteInteroperabilidade, NomesEmUtf8LidosComAcentosPorOutrasFerramentas) {
+    PastaTemporaria pasta;
+    Ajustes ajustes;
+    ajustes.DirSistema = pasta.MontaSistema();
+    Dados dados;
+    pasta.Escreve("mun.csv", "\xEF\xBB\xBF"
+                             "CD_UF;CD_MUN;MUN\r\n35;5030;S\xC3\xA3o Paulo\r\n41;1;\"Foz do Igua\xC3\xA7u\"\r\n");
+    const ResultadoImportacao resultado = ImportaBaseExtra(BaseExtra::Municipios, pasta / "mun.csv", ajustes, dados);
+    EXPECT_EQ(resultado.registrosIncluidos, 2);
+    const std::string tabela = ajustes.DirSistema + "Bases1/DEF_MUN.dbf";
+    if (Executavel(python) && std::system((python + " -c 'import dbfread' 2>/dev/null").c_str()) == 0) {
+        pasta.Escreve("le.py", scriptDbfread);
+        ASSERT_EQ(
+            std::system((python + " " + (pasta / "le.py") + " " + tabela + " >" + (pasta / "dbfread.txt")).c_str()), 0);
+        EXPECT_NE(pasta.Le("dbfread.txt").find("35|5030|S\xE3o Paulo\n41|1|Foz do Igua\xE7u\n"), std::string::npos);
+    }
+    const std::string ogrinfo = "/usr/bin/ogrinfo";
+    if (!Executavel(ogrinfo))
+        GTEST_SKIP() << "gdal-bin ausente";
+    ASSERT_EQ(std::system((ogrinfo + " -q -al " + tabela + " >" + (pasta / "ogrinfo.txt") + " 2>&1").c_str()), 0);
+    const std::string saida = pasta.Le("ogrinfo.txt");
+    EXPECT_NE(saida.find("MUN (String) = S\xC3\xA3o Paulo"), std::string::npos) << saida;
+    EXPECT_NE(saida.find("MUN (String) = Foz do Igua\xC3\xA7u"), std::string::npos) << saida;
+}
+
 TEST(TesteInteroperabilidade, MotorAbreODbfDoOgr2ogr) {
     if (!Executavel(ogr2ogr))
         GTEST_SKIP() << "gdal-bin ausente";

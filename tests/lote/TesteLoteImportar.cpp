@@ -102,6 +102,29 @@ TEST(TesteLoteImportar, SemSistemaUsaAPastaDoExecutavel) {
     EXPECT_TRUE(std::filesystem::exists(sistema + "Bases1/DEF_UF.dbf"));
 }
 
+// Avisos da leitura saem com 4 e aparecem na mensagem; um arquivo sem nenhum registro sai com 1 e
+// deixa a base anterior exatamente como estava.
+TEST(TesteLoteImportar, AvisosSaemComQuatroERecusaComUmGuardaABase) {
+    PastaTemporaria pasta;
+    const std::string sistema = pasta.MontaSistema();
+    pasta.Escreve("ufs.csv", "\xEF\xBB\xBF"
+                             "CD_UF;SG_UF\r\n35;SP\r\n-;RJ\r\n");
+    const std::string importa = "--sistema " + Aspas(sistema) + " importar ufs " + Aspas(pasta / "ufs.csv");
+    Saida saida = Roda(pasta, importa);
+    EXPECT_EQ(saida.codigo, 4) << saida.erros;
+    EXPECT_EQ(saida.normal, "Processo conclu\xC3\xAD"
+                            "do.\nLinhas lidas: 3\nRegistros inclu\xC3\xAD"
+                            "dos: 2\nAvisos: 2\nlinha 1: linha de t\xC3\xADtulos pulada 'CD_UF;SG_UF'\n"
+                            "linha 3, CD_UF: trocado por 0 '-'\n");
+    const std::string anterior = LeArquivo(sistema + "Bases1/DEF_UF.dbf");
+    pasta.Escreve("ufs.csv", "35,SP\r\n33,RJ\r\n");
+    saida = Roda(pasta, importa);
+    EXPECT_EQ(saida.codigo, 1);
+    EXPECT_EQ(saida.erros,
+              "ufs.csv: nenhuma linha tem o separador ';' (use ponto e v\xC3\xADrgula entre os campos).\n");
+    EXPECT_EQ(LeArquivo(sistema + "Bases1/DEF_UF.dbf"), anterior);
+}
+
 struct CasoUso {
     const char* nome;
     std::string argumentos;

@@ -209,3 +209,54 @@ INSTANTIATE_TEST_SUITE_P(Casos, LoteTraduzirUso, testing::ValuesIn(casosUso),
                          [](const testing::TestParamInfo<CasoUso>& caso) { return std::string(caso.param.nome); });
 
 } // namespace
+
+namespace {
+
+struct CasoSaida {
+    const char* nome;
+    std::string acrescimoOriginal; // linhas postas no fim da base original do exemplo
+    std::string traducao;          // vazio: a do exemplo
+    int codigo;
+    std::string trecho; // na saída (códigos 0, 3 e 4) ou nos erros (1)
+};
+
+class LoteTraduzirSaida : public testing::TestWithParam<CasoSaida> {};
+
+// O código de saída diz o veredito do memo: só "Sucesso total!" sai com 0.
+TEST_P(LoteTraduzirSaida, CodigoPeloVeredito) {
+    const CasoSaida& caso = GetParam();
+    Lote lote;
+    lote.ImportaExtras();
+    lote.pasta.Escreve("original.csv", lote.pasta.Le("original.csv") + caso.acrescimoOriginal);
+    if (!caso.traducao.empty())
+        lote.pasta.Escreve("traducao.csv", caso.traducao);
+    const Execucao execucao = lote.Traduz("original.csv", "traducao.csv", "RES");
+    EXPECT_EQ(execucao.codigo, caso.codigo) << execucao.normal << execucao.erros;
+    const std::string& onde = caso.codigo == 1 ? execucao.erros : execucao.normal;
+    EXPECT_NE(onde.find(caso.trecho), std::string::npos) << onde;
+    if (caso.codigo != 1)
+        EXPECT_EQ(LeArquivo(lote.saida + "/Morvisan.Avisos").rfind("ARQUIVO;LINHA;CAMPO;AVISO;TEXTO\r\n", 0), 0u);
+}
+
+const CasoSaida casosSaida[] = {
+    {"limpa", "", "", 0, "Sucesso total!\nPOP1: 11052 antes, 11052 depois\n"},
+    {"municipio_sem_nome", "11;7777;5;5\r\n", "", 3, "(erro)\n"},
+    {"linha_de_titulos", "CD_UF;CD_MUN;POP1;POP2\r\n", "", 4, "1 aviso(s) da leitura -> veja Morvisan.Avisos\n"},
+    {"traducao_com_virgulas", "", "15,1,680,2,475,15646,20130101,\r\n", 1,
+     "traducao.csv: nenhuma linha tem o separador ';' (use ponto e v\xc3\xadrgula entre os campos).\n"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Casos, LoteTraduzirSaida, testing::ValuesIn(casosSaida),
+                         [](const testing::TestParamInfo<CasoSaida>& caso) { return std::string(caso.param.nome); });
+
+// Morvisan.Avisos também é saída: uma base de entrada com esse nome na pasta não é sobrescrita.
+TEST(LoteTraduzir, EntradaChamadaMorvisanAvisosERecusada) {
+    Lote lote;
+    lote.pasta.Escreve("saida/morvisan.avisos", lote.pasta.Le("traducao.csv"));
+    const Execucao execucao = lote.Roda("traduzir " + Aspas(lote.pasta / "original.csv") + " " +
+                                        Aspas(lote.saida + "/morvisan.avisos") + " " + Aspas(lote.saida) + " RES");
+    EXPECT_EQ(execucao.codigo, 2);
+    EXPECT_EQ(lote.pasta.Le("saida/morvisan.avisos"), lote.pasta.Le("traducao.csv"));
+}
+
+} // namespace
