@@ -30,12 +30,13 @@ void TTrad::ImportaBase(BaseExtra base) {
     ResultadoImportacao resultado;
     try {
         resultado = ImportaBaseExtra(base, QFile::encodeName(arquivo).toStdString(), ajustes_, dados_);
+    } catch (const FalhaAoCopiar& falha) {
+        dialogos_.CursorNormal();
+        dialogos_.Mensagem(this, QStringLiteral("Erro!"), ParaCaixa(falha.what()));
+        return;
     } catch (const std::exception& falha) {
         dialogos_.CursorNormal();
-        if (std::string(falha.what()) == "Falha ao copiar.")
-            dialogos_.Mensagem(this, QStringLiteral("Erro!"), QStringLiteral("Falha ao copiar."));
-        else
-            MostraErroGeral(dialogos_, this, falha);
+        MostraErroGeral(dialogos_, this, falha);
         return;
     }
     dialogos_.CursorNormal();

@@ -4,6 +4,7 @@
 #include "Falha.h"
 
 #include <filesystem>
+#include <strings.h>
 
 namespace AreaTrabalho {
 
@@ -36,6 +37,28 @@ void GeraModelos(const std::string& pasta) {
     const std::string separador = !pasta.empty() && pasta.back() != '/' ? "/" : "";
     for (const Modelo& modelo : Modelos())
         GravaDbf(pasta + separador + modelo.arquivo, ConteudoDbf{modelo.campos, {}, 3});
+}
+
+void ConfereBaseExtra(const std::string& pasta, const std::string& arquivo) {
+    const Modelo* modelo = nullptr;
+    for (const Modelo& candidato : Modelos())
+        if (::strcasecmp(candidato.arquivo.c_str(), arquivo.c_str()) == 0)
+            modelo = &candidato;
+    if (modelo == nullptr)
+        throw Falha("Tabela sem modelo: " + arquivo);
+    const LeitorDbf leitor(pasta + arquivo);
+    for (const Campo& esperado : modelo->campos) {
+        const Campo* achado = nullptr;
+        for (const Campo& campo : leitor.Campos())
+            if (::strcasecmp(campo.nome.c_str(), esperado.nome.c_str()) == 0)
+                achado = &campo;
+        const bool numero = esperado.tipo == 'N';
+        if (achado == nullptr)
+            throw Falha("A tabela " + arquivo + " n\xe3o serve como base extra: falta a coluna " + esperado.nome + ".");
+        if (numero != (achado->tipo == 'N' || achado->tipo == 'F'))
+            throw Falha("A tabela " + arquivo + " n\xe3o serve como base extra: a coluna " + esperado.nome +
+                        (numero ? " devia ser num\xe9rica." : " devia ser de texto."));
+    }
 }
 
 bool BaseExtraAtiva(const std::string& dirSistema, const std::string& arquivo) {

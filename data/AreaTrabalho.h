@@ -36,6 +36,10 @@ const std::vector<Modelo>& Modelos();
 // Cria os modelos vazios na pasta dada (a pasta precisa existir).
 void GeraModelos(const std::string& pasta);
 
+// Uma base extra (DEF_MUN ou DEF_UF na pasta) só serve com as colunas do seu modelo: códigos
+// numéricos, nome ou sigla de texto. Levanta Falha que nomeia a tabela e a coluna.
+void ConfereBaseExtra(const std::string& pasta, const std::string& arquivo);
+
 // Uma base extra está ativa quando sua cópia em Bases1 existe e guarda ao menos um registro.
 bool BaseExtraAtiva(const std::string& dirSistema, const std::string& arquivo);
 

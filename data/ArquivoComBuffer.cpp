@@ -79,7 +79,8 @@ SAOffset Escreve(void* origem, SAOffset tamanho, SAOffset quantos, SAFile arquiv
     const std::size_t deslocamento = a.posicao - a.inicioPendente;
     if (a.pendente.size() < deslocamento + bytes)
         a.pendente.resize(deslocamento + bytes);
-    std::memcpy(a.pendente.data() + deslocamento, origem, bytes);
+    if (bytes > 0)
+        std::memcpy(a.pendente.data() + deslocamento, origem, bytes);
     a.posicao += bytes;
     return quantos;
 }

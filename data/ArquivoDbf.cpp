@@ -2,7 +2,9 @@
 
 #include "ArquivoComBuffer.h"
 #include "Arquivos.h"
+#include "ComandoSql.h"
 #include "Falha.h"
+#include "Temporarios.h"
 #include "Texto.h"
 
 #include <charconv>
@@ -81,6 +83,40 @@ std::string FormataNumero(const Campo& campo, const Valor& valor) {
     return texto;
 }
 
+// Confere os descritores de campo do cabeçalho antes de a shapelib ver o arquivo: uma tabela sem
+// campos ou com campo de largura 0 a levaria a ler e copiar fora dos limites, e um nome de campo
+// esquisito iria parar num comando SQL. O resto do cabeçalho a shapelib confere.
+void ConfereCampos(const std::string& caminho, const std::string& nomeMostrado) {
+    std::FILE* arquivo = std::fopen(caminho.c_str(), "rb");
+    if (arquivo == nullptr)
+        return; // a abertura pela shapelib dá a mensagem certa
+    unsigned char inicio[32];
+    std::vector<unsigned char> descritores;
+    bool completo = std::fread(inicio, 1, sizeof inicio, arquivo) == sizeof inicio;
+    if (completo) {
+        const std::size_t tamanhoCabecalho = inicio[8] | (inicio[9] << 8);
+        descritores.resize(tamanhoCabecalho > 32 ? tamanhoCabecalho - 32 : 0);
+        completo = std::fread(descritores.data(), 1, descritores.size(), arquivo) == descritores.size();
+    }
+    std::fclose(arquivo);
+    if (!completo)
+        return; // truncado: a shapelib recusa
+    int campos = 0;
+    for (std::size_t d = 0; d + 32 <= descritores.size() && descritores[d] != 0x0D; d += 32, ++campos) {
+        const unsigned char* descritor = descritores.data() + d;
+        const std::string nome(reinterpret_cast<const char*>(descritor),
+                               strnlen(reinterpret_cast<const char*>(descritor), 11));
+        if (!NomeDeCampoValido(nome))
+            throw Falha("A tabela " + nomeMostrado + " tem um campo de nome inv\xe1lido ('" + nome +
+                        "'): s\xf3 letras, algarismos e _, at\xe9 10 caracteres.");
+        const int largura = descritor[16] + (descritor[11] == 'C' ? descritor[17] * 256 : 0);
+        if (largura == 0)
+            throw Falha("A tabela " + nomeMostrado + " tem o campo " + nome + " com largura 0.");
+    }
+    if (campos == 0)
+        throw Falha("A tabela " + nomeMostrado + " n\xe3o tem nenhum campo.");
+}
+
 } // namespace
 
 struct LeitorDbf::Dados {
@@ -91,6 +127,12 @@ struct LeitorDbf::Dados {
 
 LeitorDbf::LeitorDbf(const std::string& caminho) : dados_(new Dados) {
     dados_->caminho = ResolveCaminho(caminho);
+    try {
+        ConfereCampos(dados_->caminho, caminho);
+    } catch (...) {
+        delete dados_;
+        throw;
+    }
     SAHooks ganchos = GanchosShapelib();
     ultimoErroShapelib.clear();
     dados_->arquivo = DBFOpenLL(dados_->caminho.c_str(), "rb", &ganchos);
@@ -167,13 +209,10 @@ struct EscritorDbf::Dados {
 
 EscritorDbf::EscritorDbf(const std::string& caminho, const std::vector<Campo>& campos, int driverIdioma)
     : dados_(new Dados) {
-    static int sequencia = 0;
     dados_->caminho = caminho;
     dados_->campos = campos;
-    const auto barra = caminho.rfind('/');
-    const std::string pasta = barra == std::string::npos ? "" : caminho.substr(0, barra + 1);
     // O nome temporário termina em ".dbf" minúsculo: a shapelib troca qualquer outra extensão.
-    dados_->temporario = pasta + ".morvisan-" + std::to_string(::getpid()) + "-" + std::to_string(++sequencia) + ".dbf";
+    dados_->temporario = CaminhoTemporario(caminho, "dbf");
     SAHooks ganchos = GanchosShapelib();
     const std::string paginaCodigo = "LDID/" + std::to_string(driverIdioma);
     dados_->arquivo = DBFCreateLL(dados_->temporario.c_str(), paginaCodigo.c_str(), &ganchos);

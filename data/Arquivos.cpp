@@ -60,26 +60,34 @@ bool CopiaArquivo(const std::string& origem, const std::string& destino) {
     // O_EXCL recusa um destino que já existe, como a cópia que não sobrescreve.
     const int saida = ::open(para.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
     if (saida < 0) {
+        const int erro = errno;
         ::close(entrada);
+        errno = erro;
         return false;
     }
     char bloco[65536];
-    bool certo = true;
+    int erro = 0;
     for (;;) {
         const ssize_t lidos = ::read(entrada, bloco, sizeof bloco);
-        if (lidos == 0)
+        if (lidos <= 0) {
+            erro = lidos < 0 ? errno : 0;
             break;
-        if (lidos < 0 || ::write(saida, bloco, static_cast<size_t>(lidos)) != lidos) {
-            certo = false;
+        }
+        const ssize_t escritos = ::write(saida, bloco, static_cast<size_t>(lidos));
+        if (escritos != lidos) {
+            // Uma escrita curta sem erro é disco cheio.
+            erro = escritos < 0 ? errno : ENOSPC;
             break;
         }
     }
     ::close(entrada);
-    if (::close(saida) != 0)
-        certo = false;
-    if (!certo)
+    if (::close(saida) != 0 && erro == 0)
+        erro = errno;
+    if (erro != 0) {
         ::unlink(para.c_str());
-    return certo;
+        errno = erro;
+    }
+    return erro == 0;
 }
 
 bool CriaPasta(const std::string& caminho) {

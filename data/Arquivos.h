@@ -11,7 +11,8 @@ std::string ResolveCaminho(const std::string& caminho);
 bool ArquivoExiste(const std::string& caminho);
 // Apaga; devolve false quando não conseguiu (inclusive quando não existe).
 bool ApagaArquivo(const std::string& caminho);
-// Copia recusando sobrescrever: devolve false quando a origem falta, o destino existe ou a cópia falha.
+// Copia recusando sobrescrever: devolve false (com errno dizendo o motivo) quando a origem falta, o
+// destino existe ou a cópia falha.
 bool CopiaArquivo(const std::string& origem, const std::string& destino);
 // Cria a pasta; devolve false quando não conseguiu (inclusive quando já existe).
 bool CriaPasta(const std::string& caminho);

@@ -2,6 +2,7 @@
 
 #include "Arquivos.h"
 #include "DialetoSql.h"
+#include "ComandoSql.h"
 #include "Falha.h"
 #include "Motor.h"
 #include "ValorSql.h"
@@ -56,8 +57,7 @@ private:
 class Preparado {
 public:
     Preparado(sqlite3* conexao, const std::string& sql) {
-        if (sqlite3_prepare_v2(conexao, sql.c_str(), static_cast<int>(sql.size()), &comando_, nullptr) != SQLITE_OK)
-            throw Falha(std::string("Erro no comando SQL: ") + sqlite3_errmsg(conexao));
+        comando_ = PreparaUmComando(conexao, sql, "Erro no comando SQL: ");
     }
     ~Preparado() { sqlite3_finalize(comando_); }
     Preparado(const Preparado&) = delete;

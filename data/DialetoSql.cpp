@@ -1,5 +1,6 @@
 #include "DialetoSql.h"
 
+#include "ComandoSql.h"
 #include "Falha.h"
 
 #include <cctype>
@@ -160,14 +161,14 @@ std::string ComandoLocal::Monta(const std::vector<std::string>& nomesCarregados)
         }
         sql += nomesCarregados.at(static_cast<std::size_t>(pedaco.tabela));
         if (!pedaco.apelido.empty())
-            sql += " AS \"" + pedaco.apelido + "\"";
+            sql += " AS " + Identificador(pedaco.apelido);
     }
     // Desempate pela ordem dos registros, tabela a tabela na ordem do FROM.
     const bool ordena = temFrom_ && !agregado_ && (alvo_ < 0 || inclusao_);
     if (ordena && !apelidosFrom_.empty()) {
         std::string desempate;
         for (std::size_t i = 0; i < apelidosFrom_.size(); ++i)
-            desempate += (i ? ", \"" : "\"") + apelidosFrom_[i] + "\".rowid";
+            desempate += (i ? ", " : "") + Identificador(apelidosFrom_[i]) + ".rowid";
         std::size_t fim = sql.find_last_not_of(" \t\r\n");
         const bool pontoEVirgula = fim != std::string::npos && sql[fim] == ';';
         if (pontoEVirgula)

@@ -4,7 +4,9 @@
 #include "ArquivoDbf.h"
 #include "Arquivos.h"
 #include "CargaTexto.h"
+#include "Temporarios.h"
 #include "Texto.h"
+#include "TravaPasta.h"
 
 #include <cerrno>
 #include <string_view>
@@ -14,8 +16,6 @@ namespace {
 
 constexpr std::size_t LarguraMun = 50;
 constexpr std::size_t LarguraSigla = 2;
-// A base nova nasce com este prefixo ao lado da cópia em uso e só toma o nome dela no fim.
-const std::string PrefixoNovo = "NOVA_";
 
 struct Destino {
     Tabela& tabela;
@@ -95,17 +95,20 @@ ResultadoImportacao ImportaBaseExtra(BaseExtra base, const std::string& arquivo,
     const std::string pastaBases1 = ajustes.DirSistema + AreaTrabalho::Bases1 + "/";
     const std::string modelo = ajustes.DirSistema + AreaTrabalho::Bases0 + "/" + destino.arquivo;
     const std::string copia = pastaBases1 + destino.arquivo;
-    const std::string nova = pastaBases1 + PrefixoNovo + destino.arquivo;
 
+    // Uma importação ou rodada por vez: duas ao mesmo tempo trocariam a base uma da outra.
+    const TravaPasta trava(ajustes.DirSistema);
     CriaPasta(pastaBases1);
+    LimpaTemporariosOrfaos(pastaBases1);
     if (!ArquivoExiste(modelo))
-        throw FalhaAoCopiar();
+        throw FalhaAoCopiar("Falta o arquivo \"" + modelo + "\".");
     // O modelo é conferido antes da cópia, para a mensagem nomear o arquivo culpado e não o temporário.
     LeitorDbf{ResolveCaminho(modelo)};
     ExigePastaGravavel(pastaBases1);
-    ApagaArquivo(nova);
+    // A base nova nasce num temporário ao lado da cópia em uso e só toma o nome dela no fim.
+    const std::string nova = CaminhoTemporario(copia, "dbf");
     if (!CopiaArquivo(modelo, nova))
-        throw FalhaAoCopiar();
+        throw FalhaAoCopiar("\"" + modelo + "\" para \"" + nova + "\": " + MotivoDoErro(errno) + ".");
 
     Rascunho& rascunho = ajustes.rascunho;
     if (base == BaseExtra::Municipios)
@@ -117,7 +120,7 @@ ResultadoImportacao ImportaBaseExtra(BaseExtra base, const std::string& arquivo,
     ResultadoImportacao resultado;
     try {
         destino.tabela.DefinePasta(pastaBases1);
-        destino.tabela.DefineNome(PrefixoNovo + destino.arquivo);
+        destino.tabela.DefineNome(nova.substr(pastaBases1.size()));
         resultado = Preenche(base, arquivo, destino.tabela, rascunho);
         // O nome da cópia vale sem olhar a caixa: "DEF_MUN.DBF" antigo é trocado, não duplicado.
         Renomeia(nova, ResolveCaminho(copia));

@@ -17,10 +17,11 @@ struct ResultadoImportacao {
 
 enum class BaseExtra { Municipios, Ufs };
 
-// O modelo de Bases0 não pôde ser copiado: a janela mostra "Falha ao copiar." na caixa "Erro!".
+// O modelo de Bases0 não pôde ser copiado: a janela mostra "Falha ao copiar." na caixa "Erro!", com
+// o arquivo e o motivo.
 class FalhaAoCopiar : public Falha {
 public:
-    FalhaAoCopiar() : Falha("Falha ao copiar.") {}
+    explicit FalhaAoCopiar(const std::string& detalhe) : Falha("Falha ao copiar.\r\r" + detalhe) {}
 };
 
 // Importa o arquivo para a cópia da base em Bases1, montada ao lado e posta no lugar só quando tudo

@@ -1,18 +1,11 @@
 #include "Motor.h"
 
+#include "ComandoSql.h"
 #include "Falha.h"
 #include "ValorSql.h"
 
 #include <sqlite3.h>
 #include <strings.h>
-
-namespace {
-
-std::string Aspas(const std::string& nome) {
-    return "\"" + nome + "\"";
-}
-
-} // namespace
 
 int Motor::Carregada::Indice(const std::string& nomeCampo) const {
     for (std::size_t i = 0; i < campos.size(); ++i)
@@ -55,20 +48,19 @@ sqlite3_stmt* Motor::Prepara(const std::string& sql) {
         sqlite3_clear_bindings(achado->second);
         return achado->second;
     }
-    sqlite3_stmt* comando = nullptr;
-    if (sqlite3_prepare_v2(conexao_, sql.c_str(), static_cast<int>(sql.size()), &comando, nullptr) != SQLITE_OK)
-        throw Falha(std::string("Erro do motor de tabelas: ") + sqlite3_errmsg(conexao_));
+    sqlite3_stmt* comando = PreparaUmComando(conexao_, sql);
     preparados_[sql] = comando;
     return comando;
 }
 
 void Motor::Executa(const std::string& sql) {
-    char* erro = nullptr;
-    if (sqlite3_exec(conexao_, sql.c_str(), nullptr, nullptr, &erro) != SQLITE_OK) {
-        const std::string mensagem = erro ? erro : "erro desconhecido";
-        sqlite3_free(erro);
-        throw Falha("Erro do motor de tabelas: " + mensagem);
+    sqlite3_stmt* comando = PreparaUmComando(conexao_, sql);
+    int passo;
+    while ((passo = sqlite3_step(comando)) == SQLITE_ROW) {
     }
+    sqlite3_finalize(comando);
+    if (passo != SQLITE_DONE)
+        throw Falha(std::string("Erro do motor de tabelas: ") + sqlite3_errmsg(conexao_));
 }
 
 void Motor::Alterou(Carregada& tabela) {
@@ -94,13 +86,13 @@ Motor::Carregada& Motor::Usa(const std::string& caminho) {
     for (std::size_t i = 0; i < tabela->campos.size(); ++i) {
         const Campo& campo = tabela->campos[i];
         const bool numero = campo.tipo == 'N' || campo.tipo == 'F';
-        criacao += (i ? ", " : "") + Aspas(campo.nome) + (numero ? (campo.decimais ? " REAL" : " INTEGER") : " TEXT");
+        criacao += (i ? ", " : "") + Identificador(campo.nome) +
+                   (numero ? (campo.decimais ? " REAL" : " INTEGER") : " TEXT");
         insercao += i ? ", ?" : "?";
     }
     Executa(criacao + ");");
     insercao += ");";
-    sqlite3_stmt* inclui = nullptr;
-    sqlite3_prepare_v2(conexao_, insercao.c_str(), -1, &inclui, nullptr);
+    sqlite3_stmt* inclui = PreparaUmComando(conexao_, insercao);
     std::vector<Valor> registro;
     try {
         while (leitor.Proximo(registro)) {

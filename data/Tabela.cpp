@@ -1,6 +1,7 @@
 #include "Tabela.h"
 
 #include "Arquivos.h"
+#include "ComandoSql.h"
 #include "Falha.h"
 #include "Texto.h"
 #include "ValorSql.h"
@@ -25,10 +26,7 @@ int LarguraNumero(const Campo& campo, std::int64_t valor) {
 }
 
 sqlite3_stmt* PreparaProprio(sqlite3* conexao, const std::string& sql) {
-    sqlite3_stmt* comando = nullptr;
-    if (sqlite3_prepare_v2(conexao, sql.c_str(), static_cast<int>(sql.size()), &comando, nullptr) != SQLITE_OK)
-        throw Falha(std::string("Erro do motor de tabelas: ") + sqlite3_errmsg(conexao));
-    return comando;
+    return PreparaUmComando(conexao, sql);
 }
 
 } // namespace
@@ -175,7 +173,7 @@ void Tabela::Posta() {
             std::string sql = "INSERT INTO " + tabela_->nomeSql + " (rowid";
             std::string marcas = "?";
             for (const Campo& campo : campos) {
-                sql += ", \"" + campo.nome + "\"";
+                sql += ", " + Identificador(campo.nome);
                 marcas += ", ?";
             }
             tabela_->inclusao = PreparaProprio(motor_.Conexao(), sql + ") VALUES (" + marcas + ");");
@@ -195,7 +193,7 @@ void Tabela::Posta() {
             std::string sql;
             for (std::size_t i = 0; i < campos.size(); ++i)
                 if (alterados_[i])
-                    sql += (sql.empty() ? "\"" : ", \"") + campos[i].nome + "\" = ?";
+                    sql += (sql.empty() ? "" : ", ") + Identificador(campos[i].nome) + " = ?";
             atualizacao =
                 PreparaProprio(motor_.Conexao(), "UPDATE " + tabela_->nomeSql + " SET " + sql + " WHERE rowid = ?;");
         }
@@ -400,7 +398,7 @@ bool Tabela::Localiza(const std::string& chaves, const std::vector<std::int64_t>
         for (std::size_t inicio = 0; inicio <= chaves.size(); ++quantas) {
             const std::size_t fim = std::min(chaves.find(';', inicio), chaves.size());
             const int indice = IndiceCampo(chaves.substr(inicio, fim - inicio));
-            const std::string nome = "\"" + tabela_->campos[static_cast<std::size_t>(indice)].nome + "\"";
+            const std::string nome = Identificador(tabela_->campos[static_cast<std::size_t>(indice)].nome);
             colunas += (quantas ? ", " : "") + nome;
             condicao += (quantas ? " AND " : "") + nome + " = ?";
             nomeIndice += "_" + std::to_string(indice);

@@ -254,6 +254,15 @@ std::string MotivoDoErro(int erro) {
         return "disco cheio";
     case EROFS:
         return "disco somente para leitura";
+    case EEXIST:
+        return "o arquivo j\xE1 existe";
+    case EDQUOT:
+        return "cota de disco esgotada";
+    case EBUSY:
+    case ETXTBSY:
+        return "o arquivo est\xE1 em uso";
+    case EIO:
+        return "erro de leitura ou grava\xE7\xE3o no disco";
     default:
         return std::strerror(erro);
     }

@@ -19,18 +19,6 @@ std::optional<BaseExtra> BaseDoNome(const std::string& nome) {
     return std::nullopt;
 }
 
-// O texto da caixa de conclusão, uma informação por linha do terminal.
-std::string LinhasDoTerminal(const std::string& texto) {
-    std::string linhas;
-    for (std::size_t i = 0; i < texto.size(); ++i) {
-        if (texto[i] != '\r')
-            linhas += texto[i];
-        else if (i == 0 || texto[i - 1] != '\r')
-            linhas += '\n';
-    }
-    return linhas;
-}
-
 } // namespace
 
 int ComandoImportar(const std::string& dirSistema, const std::vector<std::string>& argumentos) {
@@ -46,7 +34,7 @@ int ComandoImportar(const std::string& dirSistema, const std::vector<std::string
         std::cout << ParaTerminal(LinhasDoTerminal(TextoConclusao(resultado)));
         return resultado.avisos.empty() ? 0 : 4;
     } catch (const std::exception& falha) {
-        std::cerr << ParaTerminal(falha.what()) << "\n";
+        std::cerr << ParaTerminal(LinhasDoTerminal(falha.what())) << "\n";
         return 1;
     }
 }

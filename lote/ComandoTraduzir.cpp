@@ -86,14 +86,18 @@ int ComandoTraduzir(const std::string& dirSistema, const std::vector<std::string
     int codigo = 0;
     try {
         processamento.FormActivate();
-        codigo = !processamento.ContagemFecha() ? 3 : processamento.SucessoTotal() ? 0 : 4;
+        codigo = processamento.Parou()           ? 1
+                 : !processamento.ContagemFecha() ? 3
+                 : processamento.SucessoTotal()   ? 0
+                                                  : 4;
         painel.Conclui();
     } catch (const std::exception& falha) {
         painel.Conclui();
-        painel.Erro(MensagemComPonto(falha.what()));
+        painel.Erro(LinhasDoTerminal(MensagemComPonto(falha.what())));
         codigo = 1;
     }
-    // Como o botão Fechar da janela: grava e fecha as tabelas de trabalho.
+    // Como o botão Fechar da janela: grava e fecha as tabelas de trabalho. Tabelas que não foram
+    // gravadas não podem passar por rodada bem-sucedida.
     processamento.Fechando();
-    return codigo;
+    return processamento.FalhouAoFechar() ? 1 : codigo;
 }

@@ -59,7 +59,7 @@ std::string PainelTerminal::TextoObs() const {
 }
 
 void PainelTerminal::Mensagem(const std::string& texto, const std::string& titulo) {
-    Erro(titulo + ": " + texto);
+    Erro(LinhasDoTerminal(titulo + ": " + texto));
 }
 
 void PainelTerminal::Erro(const std::string& texto) {

@@ -38,6 +38,17 @@ std::size_t SequenciaUtf8(const std::string& texto, std::size_t i) {
 
 } // namespace
 
+std::string LinhasDoTerminal(const std::string& texto) {
+    std::string linhas;
+    for (std::size_t i = 0; i < texto.size(); ++i) {
+        if (texto[i] != '\r')
+            linhas += texto[i];
+        else if (i == 0 || texto[i - 1] != '\r')
+            linhas += '\n';
+    }
+    return linhas;
+}
+
 std::string ParaTerminal(const std::string& latin1) {
     if (!TerminalUtf8())
         return latin1;

@@ -6,8 +6,9 @@
 
 #include <cerrno>
 
-ArquivoSaida::ArquivoSaida(const std::string& caminho) : caminho_(ResolveCaminho(caminho)) {
-    arquivo_ = std::fopen(caminho_.c_str(), "wb");
+ArquivoSaida::ArquivoSaida(const std::string& caminho, const std::string& destino)
+    : destino_(ResolveCaminho(destino)) {
+    arquivo_ = std::fopen(caminho.c_str(), "wb");
     if (arquivo_ == nullptr)
         FalhaES("criar", errno);
     // Buffer grande: um arquivo de um milhão de linhas não pode custar uma chamada por linha.
@@ -32,6 +33,6 @@ void ArquivoSaida::Fecha() {
 }
 
 void ArquivoSaida::FalhaES(const char* acao, int erro) const {
-    throw Falha("Erro de E/S " + TextoInteiro(erro) + ": n\xe3o foi poss\xedvel " + acao + " o arquivo \"" + caminho_ +
+    throw Falha("Erro de E/S " + TextoInteiro(erro) + ": n\xe3o foi poss\xedvel " + acao + " o arquivo \"" + destino_ +
                 "\": " + MotivoDoErro(erro) + ".");
 }

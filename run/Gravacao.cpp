@@ -8,6 +8,7 @@
 #include "Texto.h"
 
 #include <set>
+#include <strings.h>
 #include <utility>
 
 namespace {
@@ -60,14 +61,16 @@ bool MunicipioEspecial(const std::string& uf, const std::string& municipio) {
 
 void Processamento::Grava() {
     Tabela& final = dados_.T_BF_DESC;
-    ArquivoSaida resultado(ajustes_.Pasta + "/" + ajustes_.NovoArquivo + ".CSV");
-    const std::string caminhoExtrato = ajustes_.Pasta + "/" + AreaTrabalho::ArquivoComp;
+    const std::string nomeResultado = ajustes_.NovoArquivo + ".CSV";
+    const std::string destinoResultado = ajustes_.Pasta + "/" + nomeResultado;
+    const std::string destinoExtrato = ajustes_.Pasta + "/" + AreaTrabalho::ArquivoComp;
+    ArquivoSaida resultado(saidas_.Temporario(destinoResultado), destinoResultado);
     // Resultado chamado "comp" (em qualquer caixa) é o próprio extrato, que já está aberto para
     // gravação: criar o extrato falha como falharia com o arquivo preso por outro programa.
-    if (ResolveCaminho(caminhoExtrato) == resultado.Caminho())
-        throw Falha("Erro de E/S: n\xe3o foi poss\xedvel criar o arquivo \"" + resultado.Caminho() +
+    if (::strcasecmp(nomeResultado.c_str(), AreaTrabalho::ArquivoComp.c_str()) == 0)
+        throw Falha("Erro de E/S: n\xe3o foi poss\xedvel criar o arquivo \"" + ResolveCaminho(destinoExtrato) +
                     "\": o arquivo j\xe1 est\xe1 aberto para grava\xe7\xe3o.");
-    ArquivoSaida extrato(caminhoExtrato);
+    ArquivoSaida extrato(saidas_.Temporario(destinoExtrato), destinoExtrato);
 
     final.Primeiro();
     painel_.DefineFaixaProgresso(0, final.Registros());
@@ -85,10 +88,13 @@ void Processamento::Grava() {
     resultado.Fecha();
     extrato.Fecha();
     GravaAvisos();
+    // Tudo pronto: as quatro saídas trocam as anteriores juntas.
+    saidas_.Publica();
 }
 
 void Processamento::GravaAvisos() {
-    ArquivoSaida avisos(ajustes_.Pasta + "/" + AreaTrabalho::ArquivoAvisos);
+    const std::string destino = ajustes_.Pasta + "/" + AreaTrabalho::ArquivoAvisos;
+    ArquivoSaida avisos(saidas_.Temporario(destino), destino);
     avisos.EscreveLinha("ARQUIVO;LINHA;CAMPO;AVISO;TEXTO");
     // O texto vai por último e como estava, ";" inclusive: quem lê sabe que o resto da linha é dele.
     for (const Aviso& aviso : Avisos())

@@ -2,8 +2,10 @@
 
 #include "AreaTrabalho.h"
 #include "Arquivos.h"
+#include "Temporarios.h"
 #include "Texto.h"
 
+#include <cerrno>
 #include <exception>
 
 namespace {
@@ -41,22 +43,45 @@ std::vector<Aviso> Processamento::Avisos() const {
 
 void Processamento::FormActivate() {
     sucessoTotal_ = false;
+    parou_ = false;
     painel_.EscondePrincipal();
     painel_.LimpaObs();
     painel_.DefineCorSituacao(Cor::FaceBotao);
     painel_.CursorEspera();
     painel_.DefinePosicaoProgresso(0);
-    // A pasta pode já existir: o resultado não importa.
-    CriaPasta(ajustes_.PastaTrabalho());
     painel_.DefineContador(Contador::BO_desc, "?");
     painel_.DefineContador(Contador::BT_DESC, "?");
     painel_.DefineContador(Contador::BF_DESC, "?");
+    // Uma rodada por vez nesta pasta do programa, até Fechando: outra rodada ou importação ao mesmo
+    // tempo trocaria as cópias de trabalho por baixo desta.
+    trava_.emplace(ajustes_.DirSistema);
+    for (const std::string& pasta : {ajustes_.PastaTrabalho(), ajustes_.DirSistema + AreaTrabalho::Bases1, ajustes_.Pasta})
+        LimpaTemporariosOrfaos(pasta);
+    // A pasta pode já existir: o resultado não importa.
+    CriaPasta(ajustes_.PastaTrabalho());
+    try {
+        Passos();
+    } catch (...) {
+        saidas_.Descarta();
+        throw;
+    }
+}
 
-    // Nenhum passo é testado: depois de um passo que mostrou a própria falha, o seguinte roda.
+void Processamento::Passos() {
+    // Cópia ou abertura que falhou já mostrou a própria caixa; seguir seria rodar sobre as tabelas
+    // da rodada anterior ou sobre nenhuma.
     painel_.DefineSituacao("Copiando bases de trabalho...");
     Copiando();
+    if (parou_) {
+        painel_.CursorNormal();
+        return;
+    }
     painel_.DefineSituacao("Abrindo bases de trabalho...");
     Abrindo();
+    if (parou_) {
+        painel_.CursorNormal();
+        return;
+    }
     painel_.DefineSituacao("Transferindo dados do arquivo a ser traduzido...");
     CarregaBO();
     painel_.DefineSituacao("Transferindo dados do arquivo morvisan...");
@@ -99,24 +124,32 @@ void Processamento::Copiando() {
         {AreaTrabalho::Bases1, AreaTrabalho::DefMun, ajustes_.base1, dados_.T_DEF_MUN},
         {AreaTrabalho::Bases1, AreaTrabalho::DefUf, ajustes_.base2, dados_.T_DEF_UF},
     };
+    const auto para = [this](const std::string& texto, const std::string& titulo) {
+        painel_.Mensagem(texto, titulo);
+        parou_ = true;
+    };
     try {
         for (const Copia& copia : copias) {
             if (!copia.faz)
                 continue;
+            const std::string origem = ajustes_.DirSistema + copia.pasta + "/" + copia.arquivo;
             const std::string destino = ajustes_.PastaTrabalho() + copia.arquivo;
             // Uma tabela que ficou aberta (um fechamento que falhou) prende sua cópia: apagar o arquivo
             // por baixo dela deixaria a rodada nova sobre os registros da velha.
-            if (ArquivoExiste(destino) && (copia.tabela.Aberta() || !ApagaArquivo(destino))) {
-                painel_.Mensagem("Falha ao apagar c\xf3pia anterior.", "Erro!");
-                return;
-            }
-            if (!CopiaArquivo(ajustes_.DirSistema + copia.pasta + "/" + copia.arquivo, destino)) {
-                painel_.Mensagem("Falha ao copiar.", "Erro!");
-                return;
-            }
+            if (copia.tabela.Aberta())
+                return para("Falha ao apagar c\xf3pia anterior.\r\r\"" + destino + "\": a tabela ainda est\xe1 aberta.",
+                            "Erro!");
+            if (ArquivoExiste(destino) && !ApagaArquivo(destino))
+                return para("Falha ao apagar c\xf3pia anterior.\r\r\"" + destino + "\": " + MotivoDoErro(errno) + ".",
+                            "Erro!");
+            if (!CopiaArquivo(origem, destino))
+                return para("Falha ao copiar.\r\r" + (ArquivoExiste(origem) ? "\"" + origem + "\" para \"" + destino +
+                                                                                  "\": " + MotivoDoErro(errno) + "."
+                                                                            : "Falta o arquivo \"" + origem + "\"."),
+                            "Erro!");
         }
     } catch (const std::exception&) {
-        painel_.Mensagem("Erro ao copiar algum dos arquivos.", "Erro");
+        para("Erro ao copiar algum dos arquivos.", "Erro");
     }
 }
 
@@ -131,28 +164,37 @@ void Processamento::Abrindo() {
         abre(dados_.T_BO_DESC, AreaTrabalho::Original);
         abre(dados_.T_BT_DESC, AreaTrabalho::Morvisan);
         abre(dados_.T_BF_DESC, AreaTrabalho::Final);
-        if (ajustes_.base1)
+        if (ajustes_.base1) {
+            AreaTrabalho::ConfereBaseExtra(pasta, AreaTrabalho::DefMunMaiusc);
             abre(dados_.T_DEF_MUN, AreaTrabalho::DefMunMaiusc);
+        }
         dados_.Q_BF_DESC.DefinePasta(pasta);
-        if (ajustes_.base2)
+        if (ajustes_.base2) {
+            AreaTrabalho::ConfereBaseExtra(pasta, AreaTrabalho::DefUfMaiusc);
             abre(dados_.T_DEF_UF, AreaTrabalho::DefUfMaiusc);
-    } catch (const std::exception&) {
-        painel_.Mensagem("Erro ao abrir algum banco de dados.", "Erro");
+        }
+    } catch (const std::exception& falha) {
+        painel_.Mensagem("Erro ao abrir algum banco de dados.\r\r" + std::string(falha.what()), "Erro");
+        parou_ = true;
     }
 }
 
 void Processamento::Fechando() {
     painel_.DesligaGrade();
+    falhouAoFechar_ = false;
     try {
-        for (Tabela* tabela : {&dados_.T_BO_DESC, &dados_.T_BT_DESC, &dados_.T_BF_DESC}) {
-            tabela->Grava();
-            tabela->Fecha();
-        }
-        if (ajustes_.base1)
-            dados_.T_DEF_MUN.Fecha();
-        if (ajustes_.base2)
-            dados_.T_DEF_UF.Fecha();
-    } catch (const std::exception&) {
-        painel_.Mensagem("Erro ao fechar algum banco de dados.", "Erro");
+        // Só o que a rodada abriu: uma rodada que parou antes não acrescenta uma caixa a mais.
+        for (Tabela* tabela : {&dados_.T_BO_DESC, &dados_.T_BT_DESC, &dados_.T_BF_DESC})
+            if (tabela->Aberta()) {
+                tabela->Grava();
+                tabela->Fecha();
+            }
+        for (Tabela* extra : {&dados_.T_DEF_MUN, &dados_.T_DEF_UF})
+            if (extra->Aberta())
+                extra->Fecha();
+    } catch (const std::exception& falha) {
+        painel_.Mensagem("Erro ao fechar algum banco de dados.\r\r" + std::string(falha.what()), "Erro");
+        falhouAoFechar_ = true;
     }
+    trava_.reset();
 }

@@ -6,8 +6,11 @@
 #include "Aviso.h"
 #include "Dados.h"
 #include "PainelProc.h"
+#include "SaidasDaRodada.h"
+#include "TravaPasta.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,8 +46,14 @@ public:
     // Depois de EstResult: o memo diz "Sucesso total!"; a contagem final fecha (sem " (erro)").
     bool SucessoTotal() const { return sucessoTotal_; }
     bool ContagemFecha() const;
+    // A rodada parou em Copiando ou Abrindo, depois da caixa do passo.
+    bool Parou() const { return parou_; }
+    // O último Fechando não conseguiu gravar ou fechar alguma tabela.
+    bool FalhouAoFechar() const { return falhouAoFechar_; }
 
 private:
+    // Os passos da rodada depois da trava, na ordem fixa.
+    void Passos();
     struct RegistroOriginal {
         std::int32_t uf;
         std::int32_t municipio;
@@ -76,4 +85,8 @@ private:
     std::vector<RegistroOriginal> registrosBO_;
     Populacao populacaoAntes_;
     bool sucessoTotal_ = false;
+    bool parou_ = false;
+    bool falhouAoFechar_ = false;
+    std::optional<TravaPasta> trava_;
+    SaidasDaRodada saidas_;
 };

@@ -51,7 +51,8 @@ void Processamento::Transfere() {
     mudancas.Primeiro();
     final.Primeiro();
 
-    ArquivoSaida log(ajustes_.Pasta + "/" + AreaTrabalho::ArquivoLog);
+    const std::string destinoLog = ajustes_.Pasta + "/" + AreaTrabalho::ArquivoLog;
+    ArquivoSaida log(saidas_.Temporario(destinoLog), destinoLog);
     log.EscreveLinha("UF;MUN_D;POP1;POP_MOVER;PROPORCAO;POP2;VPROPORCAO;POP_DOADOR;MUN_R;POP_RECEPTOR");
     painel_.DefineFaixaProgresso(0, mudancas.Registros());
     // CarregaBF incluiu todo receptor; não achá-lo seria mexer no registro errado em silêncio.

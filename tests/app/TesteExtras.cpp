@@ -85,7 +85,8 @@ void TesteExtras::modeloFaltando() {
     const auto caixas = s.dialogos.ChamadasDo(Tipo::Mensagem);
     QCOMPARE(caixas.size(), std::size_t(1));
     QCOMPARE(caixas[0].titulo, QStringLiteral("Erro!"));
-    QCOMPARE(caixas[0].texto, QStringLiteral("Falha ao copiar."));
+    QCOMPARE(caixas[0].texto, QStringLiteral("Falha ao copiar.\n\nFalta o arquivo \"") +
+                                  s.Caminho(QStringLiteral("sistema/Bases0/DEF_MUN.dbf\".")));
     QVERIFY(s.dialogos.ChamadasDo(Tipo::Erro).empty());
     QVERIFY(!s.dialogos.emEspera);
     QCOMPARE(Item(s, "base1")->text(), QStringLiteral("<vazio>"));

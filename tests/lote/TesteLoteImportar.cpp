@@ -78,7 +78,7 @@ TEST(TesteLoteImportar, SemModeloFalhaAoCopiar) {
     const Saida saida =
         Roda(pasta, "--sistema " + Aspas(pasta / "vazio") + " importar ufs " + Aspas(pasta / "ufs.csv"));
     EXPECT_EQ(saida.codigo, 1);
-    EXPECT_EQ(saida.erros, "Falha ao copiar.\n");
+    EXPECT_EQ(saida.erros, "Falha ao copiar.\nFalta o arquivo \"" + (pasta / "vazio") + "/Bases0/DEF_UF.dbf\".\n");
 }
 
 TEST(TesteLoteImportar, TerminalSemUtf8RecebeOsBytesLatin1) {

@@ -74,41 +74,56 @@ TEST(Processamento, ArquivosVaziosDaoBaseVaziaSemErro) {
         EXPECT_EQ(rodada.painel.TextoContador(contador), "?");
 }
 
-TEST(Processamento, ModeloFaltandoCaixasDosPassosEDepoisAFalha) {
+// Um modelo que falta para a rodada na cópia, com uma caixa só que diz qual: nenhum passo roda sobre
+// tabelas velhas ou ausentes, e fechar depois não acrescenta outra caixa.
+TEST(Processamento, ModeloFaltandoParaNaCopiaComUmaCaixaSo) {
     RodadaTeste rodada;
-    std::filesystem::remove(rodada.ajustes.DirSistema + "Bases0/Morvisan.dbf");
+    const std::string modelo = rodada.ajustes.DirSistema + "Bases0/Morvisan.dbf";
+    std::filesystem::remove(modelo);
     rodada.Original(RodadaTeste::Linhas({"35;10;100;110"}));
     rodada.Traducao(RodadaTeste::Linhas({"35;A;10;B;20;5;1;"}));
-    EXPECT_THROW(rodada.processamento.FormActivate(), Falha);
+    rodada.processamento.FormActivate();
+    EXPECT_TRUE(rodada.processamento.Parou());
     EXPECT_EQ(rodada.painel.Mensagens(),
-              (std::vector<std::string>{"Erro! | Falha ao copiar.", "Erro | Erro ao abrir algum banco de dados."}));
-    // A rodada parou onde falhou: situação do passo, contador que já contou, grade solta, ampulheta.
-    EXPECT_EQ(rodada.painel.situacao, "Transferindo dados do arquivo morvisan...");
-    EXPECT_EQ(rodada.painel.TextoContador(Contador::BO_desc), "1");
+              std::vector<std::string>{"Erro! | Falha ao copiar.\r\rFalta o arquivo \"" + modelo + "\"."});
+    EXPECT_EQ(rodada.painel.situacao, "Copiando bases de trabalho...");
+    EXPECT_EQ(rodada.painel.TextoContador(Contador::BO_desc), "?");
     EXPECT_FALSE(rodada.painel.gradeLigada);
-    EXPECT_TRUE(rodada.painel.cursorEspera);
+    EXPECT_FALSE(rodada.painel.cursorEspera);
     rodada.processamento.Fechando();
-    EXPECT_EQ(rodada.painel.Mensagens().back(), "Erro | Erro ao fechar algum banco de dados.");
-    // O que a carga já gravou fica na cópia de trabalho.
-    EXPECT_EQ(LeDbf(rodada.ajustes.PastaTrabalho() + "Original.dbf").registros.size(), 1u);
+    EXPECT_EQ(rodada.painel.Mensagens().size(), 1u);
+    EXPECT_FALSE(rodada.processamento.FalhouAoFechar());
+    EXPECT_TRUE(std::filesystem::is_empty(rodada.ajustes.Pasta));
 }
 
 TEST(Processamento, CopiaImpedidaMostraFalhaAoCopiar) {
     RodadaTeste rodada;
     std::filesystem::create_directories(rodada.ajustes.PastaTrabalho() + "Original.dbf");
-    std::filesystem::create_directories(rodada.ajustes.PastaTrabalho());
     rodada.processamento.Copiando();
-    EXPECT_EQ(rodada.painel.Mensagens(), std::vector<std::string>{"Erro! | Falha ao copiar."});
+    const auto mensagens = rodada.painel.Mensagens();
+    ASSERT_EQ(mensagens.size(), 1u);
+    EXPECT_EQ(mensagens[0].rfind("Erro! | Falha ao copiar.\r\r", 0), 0u);
+    EXPECT_NE(mensagens[0].find("Trabalho/Original.dbf\": o arquivo j\xe1 existe."), std::string::npos) << mensagens[0];
+    EXPECT_TRUE(rodada.processamento.Parou());
     EXPECT_FALSE(std::filesystem::exists(rodada.ajustes.PastaTrabalho() + "Morvisan.dbf"));
 }
 
-TEST(Processamento, CopiaPresaPorTabelaAbertaNaoEApagada) {
+// A cópia presa por uma tabela ainda aberta não é apagada, e a rodada nova para ali: usar as tabelas
+// da rodada anterior daria um resultado com os registros dela.
+TEST(Processamento, CopiaPresaParaARodadaSemTocarNaSaidaAnterior) {
     RodadaTeste rodada;
-    rodada.Original(RodadaTeste::Linhas({"35;10;100;110"}));
-    rodada.Carrega();
-    rodada.processamento.Copiando();
-    EXPECT_EQ(rodada.painel.Mensagens(), std::vector<std::string>{"Erro! | Falha ao apagar c\xf3pia anterior."});
+    rodada.Prepara({}, {}, {"35;10;100;110"}, {});
+    rodada.processamento.FormActivate();
+    const std::string anterior = rodada.Saida("RES.CSV");
+    // Sem Fechando: as tabelas da primeira rodada continuam abertas.
+    rodada.Original(RodadaTeste::Linhas({"35;10;1;1", "35;20;2;2"}));
+    rodada.processamento.FormActivate();
+    EXPECT_TRUE(rodada.processamento.Parou());
+    EXPECT_EQ(rodada.painel.Mensagens().back(), "Erro! | Falha ao apagar c\xf3pia anterior.\r\r\"" +
+                                                    rodada.ajustes.PastaTrabalho() +
+                                                    "Original.dbf\": a tabela ainda est\xe1 aberta.");
     EXPECT_EQ(RodadaTeste::Registros(rodada.dados.T_BO_DESC), std::vector<std::string>{"35|10|100|110"});
+    EXPECT_EQ(rodada.Saida("RES.CSV"), anterior);
 }
 
 TEST(Processamento, FalhaDeLeituraTerminaARodadaNoPasso) {

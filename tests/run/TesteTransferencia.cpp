@@ -35,12 +35,14 @@ TEST_P(Transferencia, MoveELogaCadaMudanca) {
     rodada.Original(RodadaTeste::Linhas(caso.original));
     rodada.Traducao(RodadaTeste::Linhas(caso.traducao));
     rodada.Traduz();
+    EXPECT_EQ(rodada.painel.maximo, static_cast<int>(caso.traducao.size()));
+    EXPECT_TRUE(rodada.painel.posicoes.empty());
+    // O log vai para o lugar junto com as outras saídas, no fim da gravação.
+    rodada.processamento.Grava();
     std::vector<std::string> log = {cabecalho};
     log.insert(log.end(), caso.log.begin(), caso.log.end());
     EXPECT_EQ(rodada.Saida("Morvisan.Log"), RodadaTeste::Linhas(log));
     EXPECT_EQ(Populacoes(rodada.dados.T_BF_DESC), caso.final);
-    EXPECT_EQ(rodada.painel.maximo, static_cast<int>(caso.traducao.size()));
-    EXPECT_TRUE(rodada.painel.posicoes.empty());
 }
 
 const CasoTransferencia casos[] = {
@@ -187,6 +189,7 @@ TEST(TransferenciaLog, SubstituiLogDeMesmoNomeEmOutraCaixa) {
     RodadaTeste rodada;
     rodada.pasta.Escreve("saida/MORVISAN.LOG", "antigo");
     rodada.Traduz();
+    rodada.processamento.Grava();
     EXPECT_EQ(rodada.Saida("MORVISAN.LOG"), cabecalho + "\r\n");
 }
 

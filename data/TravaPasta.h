@@ -1,0 +1,17 @@
+#pragma once
+// Uma rodada ou importação por vez em cada pasta do programa: as cópias de trabalho e as bases
+// extras têm nomes fixos, e duas rodadas juntas misturariam as tabelas uma da outra.
+#include <string>
+
+class TravaPasta {
+public:
+    // Trava a pasta (flock num arquivo dela) ou levanta Falha na hora, sem esperar, quando outro
+    // processo já a travou.
+    explicit TravaPasta(const std::string& pasta);
+    ~TravaPasta();
+    TravaPasta(const TravaPasta&) = delete;
+    TravaPasta& operator=(const TravaPasta&) = delete;
+
+private:
+    int descritor_ = -1;
+};
