@@ -2,6 +2,7 @@
 // que tratam a própria falha e o fim da rodada numa falha que ninguém trata.
 #include "ArquivoDbf.h"
 #include "Falha.h"
+#include "ImportacaoExtras.h"
 #include "RodadaTeste.h"
 
 #include <gtest/gtest.h>
@@ -158,6 +159,31 @@ TEST(Processamento, SegundaRodadaComecaDeCopiasNovas) {
     rodada.processamento.Fechando();
     EXPECT_TRUE(rodada.painel.Mensagens().empty());
     EXPECT_TRUE(std::filesystem::exists(rodada.ajustes.PastaTrabalho() + "DEF_MUN.dbf"));
+}
+
+} // namespace
+
+namespace {
+
+// A rodada segura a pasta do programa do começo até Fechando, como a janela aberta sobre o
+// resultado: uma importação nesse meio é recusada sem mudar nada; depois de fechar, passa.
+TEST(ProcessamentoTrava, PastaPresaDaRodadaAteFechando) {
+    RodadaTeste rodada;
+    rodada.Prepara({}, {}, {"35;10;100;110"}, {});
+    rodada.processamento.FormActivate();
+    rodada.pasta.Escreve("ufs.csv", "35;SP\r\n");
+    Dados outros;
+    try {
+        ImportaBaseExtra(BaseExtra::Ufs, rodada.pasta / "ufs.csv", rodada.ajustes, outros);
+        FAIL() << "a importa\xe7\xe3o devia ser recusada";
+    } catch (const Falha& falha) {
+        EXPECT_EQ(std::string(falha.what()),
+                  "Outra rodada ou importa\xe7\xe3o est\xe1 em andamento nesta pasta do programa.");
+    }
+    EXPECT_FALSE(rodada.ajustes.base2);
+    EXPECT_FALSE(std::filesystem::exists(rodada.ajustes.DirSistema + "Bases1/DEF_UF.dbf"));
+    rodada.processamento.Fechando();
+    EXPECT_EQ(ImportaBaseExtra(BaseExtra::Ufs, rodada.pasta / "ufs.csv", rodada.ajustes, outros).registrosIncluidos, 1);
 }
 
 } // namespace
