@@ -61,6 +61,7 @@ void TTrad::FormCreate(const std::string& dirSistema) {
     Passo_ = 1;
     ajustes_.DirSistema = dirSistema;
     ajustes_.Arquivos = {"a definir", "a definir", "a definir"};
+    AreaTrabalho::LimpaTemporarios(ajustes_.DirSistema);
     // Uma cópia ou um Fixa.CFG ilegível interrompe só a leitura dos arquivos; a janela fica inteira.
     ComCaixaDeErro(dialogos_, this, [this] {
         MostraBaseExtra(BaseExtra::Municipios, AreaTrabalho::BaseExtraAtiva(ajustes_.DirSistema, AreaTrabalho::DefMun));

@@ -2,6 +2,7 @@
 
 #include "Arquivos.h"
 #include "Falha.h"
+#include "Temporarios.h"
 
 #include <filesystem>
 #include <strings.h>
@@ -59,6 +60,11 @@ void ConfereBaseExtra(const std::string& pasta, const std::string& arquivo) {
             throw Falha("A tabela " + arquivo + " n\xe3o serve como base extra: a coluna " + esperado.nome +
                         (numero ? " devia ser num\xe9rica." : " devia ser de texto."));
     }
+}
+
+void LimpaTemporarios(const std::string& dirSistema) {
+    LimpaTemporariosOrfaos(dirSistema + Bases1);
+    LimpaTemporariosOrfaos(dirSistema + Trabalho);
 }
 
 bool BaseExtraAtiva(const std::string& dirSistema, const std::string& arquivo) {

@@ -40,6 +40,9 @@ void GeraModelos(const std::string& pasta);
 // numéricos, nome ou sigla de texto. Levanta Falha que nomeia a tabela e a coluna.
 void ConfereBaseExtra(const std::string& pasta, const std::string& arquivo);
 
+// Apaga de Bases1 e de Trabalho os temporários que um processo morto deixou (na partida e a cada rodada).
+void LimpaTemporarios(const std::string& dirSistema);
+
 // Uma base extra está ativa quando sua cópia em Bases1 existe e guarda ao menos um registro.
 bool BaseExtraAtiva(const std::string& dirSistema, const std::string& arquivo);
 

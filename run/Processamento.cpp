@@ -55,8 +55,8 @@ void Processamento::FormActivate() {
     // Uma rodada por vez nesta pasta do programa, até Fechando: outra rodada ou importação ao mesmo
     // tempo trocaria as cópias de trabalho por baixo desta.
     trava_.emplace(ajustes_.DirSistema);
-    for (const std::string& pasta : {ajustes_.PastaTrabalho(), ajustes_.DirSistema + AreaTrabalho::Bases1, ajustes_.Pasta})
-        LimpaTemporariosOrfaos(pasta);
+    AreaTrabalho::LimpaTemporarios(ajustes_.DirSistema);
+    LimpaTemporariosOrfaos(ajustes_.Pasta);
     // A pasta pode já existir: o resultado não importa.
     CriaPasta(ajustes_.PastaTrabalho());
     try {

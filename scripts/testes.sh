@@ -20,3 +20,11 @@ cmake --build build-nucleo -j2 --target morvisan-lote
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release "${avisos[@]}" >/dev/null
 cmake --build build -j2
 ctest --test-dir build --output-on-failure -j2
+
+# Fuzzing dos leitores, da importação, da abertura de .dbf e da rodada, 60 s por alvo, com os
+# sanitizadores do clang (quando há clang).
+if command -v clang++ >/dev/null 2>&1; then
+    bash scripts/fuzz.sh 60
+else
+    echo "clang++ ausente: fuzzing pulado"
+fi
