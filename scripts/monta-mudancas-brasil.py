@@ -48,8 +48,10 @@ class Par:
     def __init__(self, data, uf, doador, receptor, texto):
         self.data, self.uf, self.doador, self.receptor, self.texto = data, uf, doador, receptor, texto
         self.ano_ref = self.pop_doador = self.movida = None
-        self.metodo, self.origem = INDETERMINADO, ""
+        self.metodo, self.origem, self.origem_1991 = INDETERMINADO, "", ""
         self.geracao_doador = self.geracao_receptor = 1
+        # Só os pares publicados trazem o nome do receptor (5101837 não está em DTB nenhuma).
+        self.nome_receptor = None
 
     def chave(self):
         return (self.data, self.uf, self.geracao_doador, self.geracao_receptor, self.receptor, self.doador)
@@ -366,7 +368,7 @@ def linha_da_tabela(par, divisao):
     def vazio_ou(valor):
         return "" if valor is None else str(valor)
 
-    nome_receptor = getattr(par, "nome_receptor", None) or divisao.nome(par.receptor)
+    nome_receptor = par.nome_receptor or divisao.nome(par.receptor)
     campos = [
         str(par.data), par.uf,
         str(int(par.doador[2:6])), par.doador, divisao.nome(par.doador),
