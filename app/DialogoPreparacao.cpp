@@ -44,6 +44,7 @@ DialogoPreparacao::DialogoPreparacao(const std::vector<MudancaBrasil>& tabela, c
     Original->setObjectName(QStringLiteral("Original"));
     auto* escolhe = new QPushButton(QStringLiteral("..."), this);
     escolhe->setObjectName(QStringLiteral("EscolheOriginal"));
+    escolhe->setFixedWidth(escolhe->fontMetrics().horizontalAdvance(QStringLiteral("...")) + 24);
     auto* linhaOriginal = new QHBoxLayout;
     linhaOriginal->addWidget(Original);
     linhaOriginal->addWidget(escolhe);
@@ -57,7 +58,7 @@ DialogoPreparacao::DialogoPreparacao(const std::vector<MudancaBrasil>& tabela, c
     Avisos = new QPlainTextEdit(this);
     Avisos->setObjectName(QStringLiteral("Avisos"));
     Avisos->setReadOnly(true);
-    Avisos->setMinimumSize(560, 160);
+    Avisos->setMinimumSize(640, 160);
     auto* botoes = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton* fechar = botoes->button(QDialogButtonBox::Close);
     fechar->setObjectName(QStringLiteral("Fechar"));
