@@ -119,9 +119,6 @@ void TestePreparacao::recusaSemGravar_data() {
     QTest::newRow("saída sobre a original")
         << QStringLiteral("15;680;1;1\r\n") << 2010 << 2013 << QStringLiteral("base.csv") << int(Tipo::Mensagem)
         << QStringLiteral("Você especificou o mesmo nome mais de uma vez.");
-    QTest::newRow("pasta que falta") << QStringLiteral("15;680;1;1\r\n") << 2010 << 2013
-                                     << QStringLiteral("nao/existe.csv") << int(Tipo::Erro)
-                                     << QStringLiteral("não foi possível criar o arquivo");
 }
 
 void TestePreparacao::recusaSemGravar() {

@@ -40,18 +40,6 @@ TEST(MudancasBrasil, APastaDoProgramaTemATabelaInteira) {
     EXPECT_EQ(linha(30, 5)->data, linha(5, 15)->data);
 }
 
-TEST(MudancasBrasil, LinhaBoaViraMudanca) {
-    PastaTemporaria pasta;
-    pasta.Escreve("t.csv", Titulos + Boa);
-    const std::vector<MudancaBrasil> tabela = LeMudancasBrasil(pasta / "t.csv");
-    ASSERT_EQ(tabela.size(), 1u);
-    EXPECT_EQ(tabela[0].data, 20130101);
-    EXPECT_EQ(tabela[0].nomeReceptor, "Moju\xed dos Campos");
-    EXPECT_EQ(tabela[0].popDoador, 294580);
-    EXPECT_EQ(tabela[0].popMovida, 14775);
-    EXPECT_EQ(tabela[0].metodo, MetodoMudanca::Medido);
-}
-
 struct CasoTabela {
     const char* nome;
     std::string bytes;

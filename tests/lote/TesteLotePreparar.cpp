@@ -78,6 +78,7 @@ const CasoPreparar casos[] = {
      "fora dos anos da tabela de mudan\xc3\xa7"
      "as (1991 a 2025)",
      nullptr},
+    {"ano_depois_da_tabela", "", {"{O}", "2010", "2026", "{S}"}, 2, "O ano 2026 est\xc3\xa1 fora", nullptr},
     {"saida_sobre_a_original",
      "22;1100;1;1\r\n",
      {"{O}", "2008", "2009", "{O}"},

@@ -1,6 +1,5 @@
 // Preparação da base de tradução do Brasil: fração da referência sobre o POP1 da base, ordem da
-// cadeia, avisos e anos.
-#include "Falha.h"
+// cadeia e avisos.
 #include "PreparacaoBrasil.h"
 #include "RodadaTeste.h"
 
@@ -94,13 +93,6 @@ const CasoPreparacao casos[] = {
      1993,
      {"16;1;30;2;5;3589;19930101;", "16;2;5;3;15;1751;19930101;"},
      {}},
-    {"doador_criado_antes_no_periodo",
-     {Par(19930101, 11, 1, 2, 1000, 400), Par(19970101, 11, 2, 3, 400, 100)},
-     {{11, 1, 2000}},
-     1991,
-     1997,
-     {"11;1;1;2;2;800;19930101;", "11;1;2;2;3;200;19970101;"},
-     {}},
     {"doador_ausente_e_quem_nasceria_dele",
      {Par(19930101, 16, 303, 55, 1000, 100), Par(19930101, 16, 55, 154, 100, 50)},
      {{16, 1, 5}},
@@ -130,46 +122,8 @@ const CasoPreparacao casos[] = {
      2013,
      {"11;1;1;2;3;50;20130101;"},
      {}},
-    {"ordem_da_rodada_por_uf",
-     {Par(19930101, 43, 1, 2, 10, 5), Par(19970101, 11, 1, 2, 10, 5)},
-     {{43, 1, 10}, {11, 1, 10}},
-     1991,
-     1997,
-     {"11;1;1;2;2;5;19970101;", "43;1;1;2;2;5;19930101;"},
-     {}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Casos, PreparaMudancasCasos, testing::ValuesIn(casos), NomeDoCaso<CasoPreparacao>);
-
-struct CasoAnos {
-    const char* nome;
-    int de, ate;
-    const char* mensagem;
-};
-
-class AnosQueNaoServem : public testing::TestWithParam<CasoAnos> {};
-
-TEST_P(AnosQueNaoServem, FalhaComOMotivo) {
-    const std::vector<MudancaBrasil> tabela = {Par(20250101, 51, 1, 2, 10, -1)};
-    EXPECT_EQ(ProblemaDosAnos(GetParam().de, GetParam().ate, UltimoAnoBrasil(tabela)), GetParam().mensagem);
-    try {
-        PreparaMudancas(tabela, PopulacaoOriginal(), GetParam().de, GetParam().ate);
-        ADD_FAILURE() << "sem falha";
-    } catch (const Falha& falha) {
-        EXPECT_EQ(std::string(falha.what()), GetParam().mensagem);
-    }
-}
-
-const CasoAnos casosAnos[] = {
-    {"de_depois_de_ate", 2013, 2010, "O ano da divis\xe3o da base (2013) \xe9 posterior ao ano de destino (2010)."},
-    {"antes_de_1991", 1990, 2000,
-     "O ano 1990 est\xe1 fora dos anos da tabela de mudan\xe7"
-     "as (1991 a 2025)."},
-    {"depois_da_tabela", 2010, 2026,
-     "O ano 2026 est\xe1 fora dos anos da tabela de mudan\xe7"
-     "as (1991 a 2025)."},
-};
-
-INSTANTIATE_TEST_SUITE_P(Casos, AnosQueNaoServem, testing::ValuesIn(casosAnos), NomeDoCaso<CasoAnos>);
 
 } // namespace
