@@ -64,6 +64,10 @@ private:
     void Morvisan1Click();
     void mi_aju_atalhoClick();
 
+    void PreparaBrasilClick();
+    // A base de tradução gravada pela preparação vira o arquivo do passo 2.
+    void SelecionaTraducao(const std::string& caminho);
+
     void ImportaBase(BaseExtra base);
     void MostraBaseExtra(BaseExtra base, bool ativa);
     void MostraDicas();

@@ -1,6 +1,7 @@
 // TTrad: o menu "&Serviços" e o menu "&Ajuda".
 #include "Ajuda.h"
 #include "Atalho.h"
+#include "DialogoPreparacao.h"
 #include "ErroGeral.h"
 #include "FixaCfg.h"
 #include "Trad_.h"
@@ -10,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QFile>
+#include <QLabel>
 #include <QMenuBar>
 
 namespace {
@@ -45,6 +47,8 @@ void TTrad::MontaMenus() {
     base2 = Item(ufs, QStringLiteral("base2"), QStringLiteral("<vazio>"));
     base1->setEnabled(false);
     base2->setEnabled(false);
+    QAction* preparaBrasil =
+        Item(servicos, QStringLiteral("PreparaBrasil"), QStringLiteral("Preparar base de tradução do Brasil..."));
     IgnoraEx = Item(servicos, QStringLiteral("IgnoraEx"), QStringLiteral("Ignorar exceções"));
     IgnoraEx->setCheckable(true);
     IgnoraEx->setChecked(true);
@@ -64,6 +68,7 @@ void TTrad::MontaMenus() {
     connect(FixarBT, &QAction::triggered, this, &TTrad::FixarBTClick);
     connect(definir1, &QAction::triggered, this, &TTrad::Definir1Click);
     connect(definir2, &QAction::triggered, this, &TTrad::Definir2Click);
+    connect(preparaBrasil, &QAction::triggered, this, &TTrad::PreparaBrasilClick);
     connect(IgnoraEx, &QAction::triggered, this, &TTrad::IgnoraExClick);
     connect(sair, &QAction::triggered, this, &TTrad::Sair1Click);
     connect(morvisan, &QAction::triggered, this, &TTrad::Morvisan1Click);
@@ -73,6 +78,25 @@ void TTrad::MontaMenus() {
 
 void TTrad::FixarBTClick() {
     ComCaixaDeErro(dialogos_, this, [this] { GravaFixa(ajustes_.DirSistema, ajustes_.Arquivos[1]); });
+}
+
+// A tabela é lida antes de a caixa abrir: sem ela não há o que preparar.
+void TTrad::PreparaBrasilClick() {
+    ComCaixaDeErro(dialogos_, this, [this] {
+        const std::vector<MudancaBrasil> tabela = LeMudancasBrasil(ArquivoMudancasBrasil(ajustes_.DirSistema));
+        const std::string original = BO->text() == QStringLiteral("OK") ? ajustes_.Arquivos[0] : std::string();
+        DialogoPreparacao dialogo(
+            tabela, ajustes_, original, dialogos_, [this](const std::string& saida) { SelecionaTraducao(saida); },
+            this);
+        dialogo.exec();
+    });
+}
+
+void TTrad::SelecionaTraducao(const std::string& caminho) {
+    ajustes_.Arquivos[1] = caminho;
+    BT->setText(QStringLiteral("OK"));
+    FixarBT->setEnabled(true);
+    MostraDicas();
 }
 
 // A marca já foi trocada pelo próprio item; os ajustes acompanham.

@@ -1,5 +1,7 @@
-// morvisan-lote: a importação das bases extras e a tradução, pelo terminal.
+// morvisan-lote: a importação das bases extras, a preparação da base de tradução do Brasil e a
+// tradução, pelo terminal.
 #include "ComandoImportar.h"
+#include "ComandoPreparar.h"
 #include "ComandoTraduzir.h"
 #include "Terminal.h"
 #include "Texto.h"
@@ -50,6 +52,8 @@ int main(int argc, char** argv) {
             return ComandoImportar(dirSistema, argumentos);
         if (comando == "traduzir")
             return ComandoTraduzir(dirSistema, argumentos);
+        if (comando == "preparar")
+            return ComandoPreparar(dirSistema, argumentos);
     } catch (const std::exception& falha) {
         // Uma falha antes da rodada (uma base extra ilegível, por exemplo) também sai como erro.
         std::cerr << ParaTerminal(MensagemComPonto(falha.what())) << "\n";

@@ -2,6 +2,7 @@
 #include "Processamento.h"
 
 #include "CargaTexto.h"
+#include "RegrasBaseOriginal.h"
 #include "Texto.h"
 
 namespace {
@@ -14,12 +15,7 @@ void ConsertaInteiro(std::string& texto) {
 } // namespace
 
 void Processamento::T_BO_DESCBeforeInsert(Tabela&) {
-    Rascunho& r = ajustes_.rascunho;
-    ConsertaInteiro(r.CD_UF);
-    ConsertaInteiro(r.CD_MUN);
-    for (std::string* populacao : {&r.POP1, &r.POP2})
-        if (!EhDecimal(*populacao, ajustes_.regional.separadorDecimal))
-            *populacao = "0";
+    ConsertaBaseOriginal(ajustes_.rascunho, ajustes_.regional.separadorDecimal);
 }
 
 void Processamento::T_BT_DESCBeforeInsert(Tabela&) {
@@ -33,15 +29,7 @@ void Processamento::CarregaBO() {
     avisosBO_.clear();
     registrosBO_.clear();
     populacaoAntes_ = {};
-    RegrasCarga regras{{{"CD_UF", &r.CD_UF, "0", true},
-                        {"CD_MUN", &r.CD_MUN, "0", true},
-                        {"POP1", &r.POP1, "0", true},
-                        {"POP2", &r.POP2, "0", true}},
-                       [&r] {
-                           if (r.POP2.size() > 12)
-                               r.POP2 = Apara(r.POP2.substr(0, 12));
-                       },
-                       nullptr};
+    const RegrasCarga regras = RegrasBaseOriginal(r);
     // POP1 e POP2 passam pelo teste decimal, mais largo que a conversão: "5000 " ou "7000,5" chegam à
     // conversão e param a rodada com o lugar na mensagem.
     CarregaTexto(ajustes_.Arquivos[0], regras, dados_.T_BO_DESC, avisosBO_, [&](long long linha) {

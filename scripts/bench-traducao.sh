@@ -27,7 +27,9 @@ mede() {
         "$(wc -l <"$saida/RES.CSV")"
 }
 
-mede "exemplo nacional" "$raiz/exemplos/original-2012.csv" "$raiz/exemplos/traducao-2013.csv" \
+"$lote" preparar "$raiz/exemplos/censo-2010.csv" 2010 2013 "$trabalho/traducao-2013.csv" >/dev/null 2>&1 ||
+    [ $? -eq 4 ]
+mede "exemplo nacional" "$raiz/exemplos/censo-2010.csv" "$trabalho/traducao-2013.csv" \
     "$raiz/exemplos/municipios.csv" "$raiz/exemplos/ufs.csv"
 for tamanho in "500000 50000" "1000000 100000"; do
     read -r n m <<<"$tamanho"

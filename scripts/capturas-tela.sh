@@ -10,7 +10,9 @@ programa="$build/Morvisan/morvisan"
 saida="$build/capturas"
 rm -rf "$saida"
 mkdir -p "$saida/dados"
-cp "$raiz/exemplos/original-2012.csv" "$raiz/exemplos/traducao-2013.csv" "$saida/dados/"
+cp "$raiz/exemplos/censo-2010.csv" "$saida/dados/"
+"$build/Morvisan/morvisan-lote" preparar "$raiz/exemplos/censo-2010.csv" 2010 2013 \
+    "$saida/dados/traducao-2010-2013.csv" >/dev/null 2>&1 || [ $? -eq 4 ]
 
 # O próprio Xvfb escolhe um número livre e o escreve quando já aceita conexões.
 numero="$saida/xvfb.numero"
@@ -41,7 +43,7 @@ clica() { # clica no ponto (x, y) da janela
 principal=$(janela "Morvisan 1.1")
 xdotool windowfocus "$principal"
 captura 1-passo1
-# Primeiro arquivo da lista (original-2012.csv), "&Próximo", segundo arquivo, "&Próximo".
+# Primeiro arquivo da lista (censo-2010.csv), "&Próximo", segundo arquivo, "&Próximo".
 menu=$(( $(xdotool getwindowgeometry --shell "$principal" | sed -n 's/^HEIGHT=//p') - 331 ))
 clica "$principal" 200 $((menu + 100))
 xdotool key alt+p

@@ -7,7 +7,7 @@ pacotes=(
     libsqlite3-dev libshp-dev googletest libgtest-dev
     qt6-base-dev libqt6printsupport6 libgl-dev qt6-translations-l10n
     fonts-liberation fonts-dejavu-core
-    python3-dbfread gdal-bin poppler-utils
+    python3 python3-dbfread gdal-bin poppler-utils
     xvfb xauth x11-apps xdotool imagemagick locales
 )
 faltam=()

@@ -1,0 +1,151 @@
+#include "LeituraDados.h"
+
+#include "Falha.h"
+#include "Texto.h"
+
+#include <algorithm>
+#include <string_view>
+
+namespace {
+
+// Corta a linha da esquerda para a direita. Cada campo antes do último só existe quando um ";" o
+// fecha; o último fica com o resto inteiro (";" inclusive), aparado, e só quando o separador antes
+// dele existe. Campos que não vieram ficam com o padrão.
+void CortaLinha(std::string_view linha, const std::vector<CampoEntrada>& campos) {
+    for (const CampoEntrada& campo : campos)
+        *campo.rascunho = campo.padrao;
+    std::size_t inicio = 0;
+    for (std::size_t i = 0; i + 1 < campos.size(); ++i) {
+        const std::size_t separador = linha.find(';', inicio);
+        if (separador == std::string_view::npos)
+            return;
+        campos[i].rascunho->assign(linha.substr(inicio, separador - inicio));
+        inicio = separador + 1;
+    }
+    *campos.back().rascunho = Apara(linha.substr(inicio));
+}
+
+// O texto sem os brancos das pontas, sem copiar.
+std::string_view SemBrancos(std::string_view texto) {
+    while (!texto.empty() && static_cast<unsigned char>(texto.front()) <= 32)
+        texto.remove_prefix(1);
+    while (!texto.empty() && static_cast<unsigned char>(texto.back()) <= 32)
+        texto.remove_suffix(1);
+    return texto;
+}
+
+// Campo entre aspas, como as planilhas salvam: sem os brancos de fora e as duas aspas, com cada
+// aspa dobrada de dentro virando uma. Um campo que é uma aspa só fica como está.
+void TiraAspas(std::string& campo) {
+    const std::string_view aparado = SemBrancos(campo);
+    if (aparado.size() < 2 || aparado.front() != '"' || aparado.back() != '"')
+        return;
+    std::string dentro;
+    for (std::size_t i = 1; i + 1 < aparado.size(); ++i) {
+        dentro += aparado[i];
+        if (aparado[i] == '"' && i + 2 < aparado.size() && aparado[i + 1] == '"')
+            ++i;
+    }
+    campo = std::move(dentro);
+}
+
+bool EhLetra(unsigned char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= 0xC0 && c != 0xD7 && c != 0xF7);
+}
+
+// A linha de títulos começa por uma palavra onde os dados têm um código; "x1F" é código hexadecimal.
+bool EhLinhaDeTitulos(const std::string& primeiroCampo) {
+    const std::string_view texto = SemBrancos(primeiroCampo);
+    return !texto.empty() && EhLetra(static_cast<unsigned char>(texto[0])) && !EhInteiro(texto);
+}
+
+bool NaoBranca(const std::string& linha) {
+    return std::any_of(linha.begin(), linha.end(), [](char c) { return static_cast<unsigned char>(c) > 32; });
+}
+
+// Põe o "?" no lugar das marcas de troca; diz se havia alguma.
+bool TrocaMarcas(std::string& texto) {
+    bool trocou = false;
+    for (char& c : texto)
+        if (c == LeitorEntrada::MarcaTroca) {
+            c = '?';
+            trocou = true;
+        }
+    return trocou;
+}
+
+} // namespace
+
+LeituraDados::LeituraDados(const std::string& caminho, const RegrasCarga& regras, std::vector<Aviso>& avisos)
+    : leitor_(caminho), regras_(regras), avisos_(avisos), antes_(regras.campos.size()) {}
+
+Aviso LeituraDados::AvisoDaLinha(const char* campo, const std::string& tipo, const std::string& texto) const {
+    return Aviso{leitor_.Nome(), leitor_.NumeroLinha(), campo, tipo, texto};
+}
+
+bool LeituraDados::Proxima() {
+    PassaAvisosDaLinha();
+    const std::vector<CampoEntrada>& campos = regras_.campos;
+    while (leitor_.LeLinha(linha_)) {
+        ++linhasLidas_;
+        naoBrancas_ += NaoBranca(linha_);
+        if (linha_.find(';') == std::string::npos)
+            continue;
+        ++comSeparador_;
+        CortaLinha(linha_, campos);
+        for (const CampoEntrada& campo : campos)
+            TiraAspas(*campo.rascunho);
+        if (EhLinhaDeTitulos(*campos.front().rascunho)) {
+            if (leitor_.Utf8())
+                TrocaMarcas(linha_);
+            avisos_.push_back(AvisoDaLinha("", Avisos::LinhaDeTitulos, linha_));
+            continue;
+        }
+        if (regras_.regraUltimoCampo)
+            regras_.regraUltimoCampo();
+        for (std::size_t i = 0; i < campos.size(); ++i)
+            if (leitor_.Utf8() && TrocaMarcas(*campos[i].rascunho))
+                daLinha_.push_back(
+                    {i, AvisoDaLinha(campos[i].nome, Avisos::TrocadoPorInterrogacao, *campos[i].rascunho)});
+        if (regras_.antesDoConserto)
+            regras_.antesDoConserto();
+        ++dados_;
+        return true;
+    }
+    // Um arquivo com texto mas sem nenhuma linha de dados é quase sempre outro separador: seguir daria
+    // uma base vazia tratada como boa.
+    if (dados_ == 0 && naoBrancas_ > 0)
+        throw Falha(leitor_.Nome() +
+                    (comSeparador_ == 0
+                         ? ": nenhuma linha tem o separador ';' (use ponto e v\xedrgula entre os campos)."
+                         : ": nenhuma linha de dados, s\xf3 linhas de t\xedtulos."));
+    return false;
+}
+
+void LeituraDados::Conserta(const std::function<void()>& conserto) {
+    const std::vector<CampoEntrada>& campos = regras_.campos;
+    for (std::size_t i = 0; i < campos.size(); ++i)
+        antes_[i] = *campos[i].rascunho;
+    conserto();
+    // O conserto só troca por "0" o que não passa no teste do campo.
+    for (std::size_t i = 0; i < campos.size(); ++i)
+        if (*campos[i].rascunho != antes_[i])
+            daLinha_.push_back({i, AvisoDaLinha(campos[i].nome, Avisos::TrocadoPorZero, antes_[i])});
+    PassaAvisosDaLinha();
+}
+
+void LeituraDados::PassaAvisosDaLinha() {
+    std::stable_sort(daLinha_.begin(), daLinha_.end(),
+                     [](const AvisoDoCampo& a, const AvisoDoCampo& b) { return a.campo < b.campo; });
+    for (AvisoDoCampo& doCampo : daLinha_)
+        avisos_.push_back(std::move(doCampo.aviso));
+    daLinha_.clear();
+}
+
+std::int32_t LeituraDados::Inteiro(const CampoEntrada& campo) const {
+    const auto valor = TentaInteiro(*campo.rascunho);
+    if (!valor)
+        throw Falha(leitor_.Nome() + ", linha " + TextoInteiro(leitor_.NumeroLinha()) + ", campo " + campo.nome + ": " +
+                    MensagemInteiroInvalido(*campo.rascunho));
+    return *valor;
+}

@@ -1,0 +1,66 @@
+#pragma once
+// Leitura das linhas de dados de um arquivo de entrada do usuário para o rascunho: corte em campos,
+// aspas, linhas de títulos, regras do último campo, caracteres sem lugar em Windows-1252 e o conserto,
+// cada troca virando um aviso com o lugar. A carga nas tabelas e a preparação da base de tradução
+// leem a base original do mesmo jeito.
+#include "Aviso.h"
+#include "LeitorEntrada.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+// Um campo da linha, na ordem do arquivo: o nome do campo da tabela, o texto no rascunho, o texto
+// de quando falta, e se vai à tabela como inteiro (conversão estrita) ou como texto.
+struct CampoEntrada {
+    const char* nome;
+    std::string* rascunho;
+    const char* padrao;
+    bool inteiro;
+};
+
+struct RegrasCarga {
+    std::vector<CampoEntrada> campos;
+    // Regras do último campo, sobre o rascunho já sem aspas (corte na largura, marca de exceção).
+    std::function<void()> regraUltimoCampo;
+    // Opcional: o que muda no rascunho antes do conserto (a data escrita por extenso).
+    std::function<void()> antesDoConserto;
+};
+
+class LeituraDados {
+public:
+    // Abre o arquivo (Falha quando ilegível ou em UTF-16); os avisos vão para `avisos`, na ordem de
+    // linha e campo.
+    LeituraDados(const std::string& caminho, const RegrasCarga& regras, std::vector<Aviso>& avisos);
+
+    // Deixa no rascunho a próxima linha de dados, pronta para o conserto; false no fim. Um arquivo com
+    // texto mas sem nenhuma linha de dados levanta Falha com o nome dele.
+    bool Proxima();
+    // Roda o conserto (que troca por "0" o que não passa no teste do campo) e avisa cada troca.
+    void Conserta(const std::function<void()>& conserto);
+    // O inteiro do campo no rascunho; a falha da conversão diz arquivo, linha e campo.
+    std::int32_t Inteiro(const CampoEntrada& campo) const;
+
+    long long NumeroLinha() const { return leitor_.NumeroLinha(); }
+    long long LinhasLidas() const { return linhasLidas_; }
+
+private:
+    struct AvisoDoCampo {
+        std::size_t campo;
+        Aviso aviso;
+    };
+    Aviso AvisoDaLinha(const char* campo, const std::string& tipo, const std::string& texto) const;
+    void PassaAvisosDaLinha();
+
+    LeitorEntrada leitor_;
+    const RegrasCarga& regras_;
+    std::vector<Aviso>& avisos_;
+    std::string linha_;
+    std::vector<std::string> antes_;
+    std::vector<AvisoDoCampo> daLinha_;
+    long long linhasLidas_ = 0;
+    long long naoBrancas_ = 0;
+    long long comSeparador_ = 0;
+    long long dados_ = 0;
+};

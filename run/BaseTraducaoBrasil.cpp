@@ -1,0 +1,60 @@
+#include "BaseTraducaoBrasil.h"
+
+#include "ArquivoSaida.h"
+#include "Arquivos.h"
+#include "Falha.h"
+#include "SaidasDaRodada.h"
+#include "Texto.h"
+
+#include <filesystem>
+
+std::string ArquivoAvisos(const std::string& saida) {
+    return saida + ".avisos";
+}
+
+bool PreparacaoSobreEntrada(const PedidoPreparacao& pedido) {
+    // Os nomes valem sem olhar a caixa, como na gravação.
+    for (const std::string& saida : {pedido.saida, ArquivoAvisos(pedido.saida)})
+        for (const std::string& entrada : {pedido.original, ArquivoMudancasBrasil(pedido.dirSistema)}) {
+            std::error_code erro;
+            if (saida == entrada || std::filesystem::equivalent(ResolveCaminho(saida), entrada, erro))
+                return true;
+        }
+    return false;
+}
+
+Preparacao PreparaBaseBrasil(const PedidoPreparacao& pedido, const std::vector<MudancaBrasil>& tabela) {
+    if (PreparacaoSobreEntrada(pedido))
+        throw Falha("Voc\xea especificou o mesmo nome mais de uma vez.");
+    const PopulacaoOriginal base = LePopulacaoOriginal(pedido.original, pedido.separadorDecimal);
+    const Preparacao preparacao = PreparaMudancas(tabela, base, pedido.de, pedido.ate);
+
+    // Os dois arquivos trocam os anteriores juntos, como as saídas da rodada.
+    SaidasDaRodada saidas;
+    ArquivoSaida saida(saidas.Temporario(pedido.saida), pedido.saida);
+    for (const LinhaPreparada& linha : preparacao.linhas)
+        saida.EscreveLinha(TextoLinha(linha));
+    saida.Fecha();
+    // Sempre gravado, mesmo só com os títulos: um arquivo de avisos velho ao lado enganaria.
+    const std::string arquivoAvisos = ArquivoAvisos(pedido.saida);
+    ArquivoSaida avisos(saidas.Temporario(arquivoAvisos), arquivoAvisos);
+    avisos.EscreveLinha("CD_UF;CD_MUND;DOADOR;CD_MUNR;RECEPTOR;POP;AVISO;ORIGEM");
+    for (const AvisoPreparacao& aviso : preparacao.avisos)
+        avisos.EscreveLinha(TextoInteiro(aviso.uf) + ";" + TextoInteiro(aviso.doador) + ";" + aviso.nomeDoador + ";" +
+                            TextoInteiro(aviso.receptor) + ";" + aviso.nomeReceptor + ";" +
+                            (aviso.pop ? TextoInteiro(*aviso.pop) : "") + ";" + aviso.aviso + ";" + aviso.origem);
+    avisos.Fecha();
+    saidas.Publica();
+    return preparacao;
+}
+
+std::string ResumoPreparacao(const PedidoPreparacao& pedido, const Preparacao& preparacao) {
+    std::string resumo = "Base de tradu\xe7\xe3o de " + TextoInteiro(pedido.de) + " para " + TextoInteiro(pedido.ate) +
+                         " gravada em \"" + pedido.saida + "\": " + TextoInteiro(preparacao.linhas.size()) +
+                         " mudan\xe7"
+                         "a(s).\n";
+    if (preparacao.avisos.empty())
+        return resumo + "Nenhum par estimado ou deixado de fora.\n";
+    return resumo + TextoInteiro(preparacao.estimadas) + " par(es) com popula\xe7\xe3o estimada e " +
+           TextoInteiro(preparacao.deixadas) + " deixado(s) de fora: veja \"" + ArquivoAvisos(pedido.saida) + "\".\n";
+}

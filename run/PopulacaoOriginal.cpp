@@ -1,0 +1,37 @@
+#include "PopulacaoOriginal.h"
+
+#include "RegrasBaseOriginal.h"
+#include "Texto.h"
+
+void PopulacaoOriginal::Define(std::int32_t uf, std::int32_t municipio, std::int64_t pop1) {
+    pop1_.try_emplace(Chave(uf, municipio), pop1);
+}
+
+const std::int64_t* PopulacaoOriginal::Pop1(std::int32_t uf, std::int32_t municipio) const {
+    const auto achado = pop1_.find(Chave(uf, municipio));
+    return achado == pop1_.end() ? nullptr : &achado->second;
+}
+
+std::uint64_t PopulacaoOriginal::Chave(std::int32_t uf, std::int32_t municipio) {
+    return static_cast<std::uint64_t>(static_cast<std::uint32_t>(uf)) << 32 | static_cast<std::uint32_t>(municipio);
+}
+
+PopulacaoOriginal LePopulacaoOriginal(const std::string& caminho, char separadorDecimal) {
+    PopulacaoOriginal base;
+    Rascunho r;
+    const RegrasCarga regras = RegrasBaseOriginal(r);
+    // Os avisos da leitura são os da rodada, que os grava em Morvisan.Avisos; aqui só importam os
+    // valores como a rodada os verá.
+    std::vector<Aviso> avisos;
+    LeituraDados leitura(caminho, regras, avisos);
+    while (leitura.Proxima()) {
+        leitura.Conserta([&r, separadorDecimal] { ConsertaBaseOriginal(r, separadorDecimal); });
+        const std::int32_t uf = leitura.Inteiro(regras.campos[0]);
+        const std::int32_t municipio = leitura.Inteiro(regras.campos[1]);
+        const std::int32_t pop1 = leitura.Inteiro(regras.campos[2]);
+        // POP2 não entra na conta, mas a rodada pararia nele: melhor parar aqui, antes de gravar.
+        leitura.Inteiro(regras.campos[3]);
+        base.Define(uf, municipio, pop1);
+    }
+    return base;
+}

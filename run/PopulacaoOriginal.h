@@ -1,0 +1,21 @@
+#pragma once
+// O POP1 de cada município de uma base original, lido pelas regras da carga da rodada.
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+
+class PopulacaoOriginal {
+public:
+    // Guarda o primeiro registro de cada código, o que a transferência da rodada acharia.
+    void Define(std::int32_t uf, std::int32_t municipio, std::int64_t pop1);
+    // Vazio quando o município não está na base.
+    const std::int64_t* Pop1(std::int32_t uf, std::int32_t municipio) const;
+
+private:
+    static std::uint64_t Chave(std::int32_t uf, std::int32_t municipio);
+    std::unordered_map<std::uint64_t, std::int64_t> pop1_;
+};
+
+// Lê a base original: linhas sem ";" puladas, campos consertados para "0" como na carga, e a mesma
+// falha da carga para a população que passa no teste decimal e não é inteira.
+PopulacaoOriginal LePopulacaoOriginal(const std::string& caminho, char separadorDecimal);

@@ -1,0 +1,30 @@
+#include "ExecutaLote.h"
+
+#include "MudancasBrasil.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <sys/wait.h>
+
+namespace {
+
+std::string Aspas(const std::string& texto) {
+    return "'" + texto + "'";
+}
+
+} // namespace
+
+SaidaLote ExecutaLote(const PastaTemporaria& pasta, const std::string& sistema,
+                      const std::vector<std::string>& argumentos) {
+    std::string comando = "LC_ALL=C.UTF-8 " + Aspas(MORVISAN_LOTE) + " --sistema " + Aspas(sistema);
+    for (const std::string& argumento : argumentos)
+        comando += " " + Aspas(argumento);
+    comando += " >" + Aspas(pasta / "lote-saida.txt") + " 2>" + Aspas(pasta / "lote-erros.txt");
+    const int estado = std::system(comando.c_str());
+    return {WIFEXITED(estado) ? WEXITSTATUS(estado) : -1, pasta.Le("lote-saida.txt"), pasta.Le("lote-erros.txt")};
+}
+
+SistemaLote::SistemaLote() : sistema(pasta.MontaSistema()) {
+    std::filesystem::create_directories(sistema + "dados");
+    std::filesystem::copy_file(ArquivoMudancasBrasil(MORVISAN_DIR_SISTEMA), ArquivoMudancasBrasil(sistema));
+}

@@ -1,0 +1,25 @@
+#pragma once
+// O executável morvisan-lote de verdade, rodado sob C.UTF-8 com a saída e os erros guardados.
+#include "PastaTemporaria.h"
+
+#include <string>
+#include <vector>
+
+struct SaidaLote {
+    int codigo = -1;
+    std::string normal;
+    std::string erros;
+};
+
+// Roda "morvisan-lote --sistema SISTEMA ARGUMENTOS..."; a saída e os erros passam por arquivos da pasta.
+SaidaLote ExecutaLote(const PastaTemporaria& pasta, const std::string& sistema,
+                      const std::vector<std::string>& argumentos);
+
+// Uma pasta de programa temporária com Bases0 e a tabela de mudanças do Brasil da compilação.
+struct SistemaLote {
+    SistemaLote();
+    SaidaLote Roda(const std::vector<std::string>& argumentos) const { return ExecutaLote(pasta, sistema, argumentos); }
+
+    PastaTemporaria pasta;
+    std::string sistema;
+};

@@ -1,0 +1,153 @@
+// "Serviços", "Preparar base de tradução do Brasil...": a caixa grava a base ao lado da original, mostra
+// os avisos e a entrega ao passo 2; o que não serve é recusado sem gravar nada.
+#include "MudancasBrasil.h"
+#include "SistemaTeste.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <functional>
+
+using Tipo = DialogosFalsos::Tipo;
+
+namespace {
+
+// Um programa com a tabela da compilação e a base escolhida no passo 1.
+void ComBase(SistemaTeste& s, const std::string& base) {
+    QFile tabela(QString::fromStdString(ArquivoMudancasBrasil(MORVISAN_DIR_SISTEMA)));
+    QVERIFY(tabela.open(QIODevice::ReadOnly));
+    s.Escreve(QStringLiteral("sistema/dados/mudancas-brasil.csv"), tabela.readAll().toStdString());
+    s.Escreve(QStringLiteral("dados/base.csv"), base);
+}
+
+// Abre a caixa pelo menu e, dentro dela, faz o que o teste pede antes de fechá-la.
+void NaCaixa(SistemaTeste& s, const std::function<void(QDialog&)>& acao) {
+    ClicaItem(Acha<QListWidget>(&s.Trad(), QStringLiteral("Arquivo")), QStringLiteral("base.csv"));
+    bool abriu = false;
+    QuandoPronto([] { return qobject_cast<QDialog*>(QApplication::activeModalWidget()) != nullptr; },
+                 [&] {
+                     auto* caixa = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                     abriu = caixa != nullptr && caixa->objectName() == QStringLiteral("PreparacaoBrasil");
+                     if (abriu)
+                         acao(*caixa);
+                     if (caixa != nullptr)
+                         caixa->reject();
+                 });
+    Acha<QAction>(&s.Trad(), QStringLiteral("PreparaBrasil"))->trigger();
+    QVERIFY(abriu);
+}
+
+void Prepara(QDialog& caixa, int de, int ate, const QString& saida = QString()) {
+    Acha<QSpinBox>(&caixa, QStringLiteral("AnoDe"))->setValue(de);
+    Acha<QSpinBox>(&caixa, QStringLiteral("AnoAte"))->setValue(ate);
+    if (!saida.isEmpty())
+        Acha<QLineEdit>(&caixa, QStringLiteral("Saida"))->setText(saida);
+    QTest::mouseClick(Acha<QPushButton>(&caixa, QStringLiteral("Preparar")), Qt::LeftButton);
+}
+
+} // namespace
+
+class TestePreparacao : public QObject {
+    Q_OBJECT
+private slots:
+    void gravaMostraEEntregaAoPasso2_data();
+    void gravaMostraEEntregaAoPasso2();
+    void recusaSemGravar_data();
+    void recusaSemGravar();
+    void semTabelaNaoAbre();
+};
+
+void TestePreparacao::gravaMostraEEntregaAoPasso2_data() {
+    QTest::addColumn<QString>("base");
+    QTest::addColumn<int>("de");
+    QTest::addColumn<int>("ate");
+    QTest::addColumn<QString>("linhas");
+    QTest::addColumn<QString>("aviso");
+    QTest::newRow("limpo") << QStringLiteral("22;1100;715360;715360\r\n") << 2008 << 2009
+                           << QStringLiteral("22;1;1100;2;672;7352;20090101;\r\n")
+                           << QStringLiteral("Nenhum par estimado ou deixado de fora.");
+    QTest::newRow("com avisos") << QStringLiteral("42;940;51562;1\r\n") << 2010 << 2013
+                                << QStringLiteral("42;1;940;2;1265;9307;20130101;\r\n")
+                                << QStringLiteral("Laguna (940) -> Pescaria Brava (1265): população movida estimada");
+}
+
+void TestePreparacao::gravaMostraEEntregaAoPasso2() {
+    QFETCH(QString, base);
+    QFETCH(int, de);
+    QFETCH(int, ate);
+    QFETCH(QString, linhas);
+    QFETCH(QString, aviso);
+    SistemaTeste s([&](SistemaTeste& t) { ComBase(t, base.toStdString()); });
+    const QString esperada = s.Caminho(QStringLiteral("dados/traducao-%1-%2.csv").arg(de).arg(ate));
+    QString original, padrao, memo;
+    NaCaixa(s, [&](QDialog& caixa) {
+        original = Acha<QLineEdit>(&caixa, QStringLiteral("Original"))->text();
+        padrao = QString::number(Acha<QSpinBox>(&caixa, QStringLiteral("AnoAte"))->value());
+        Prepara(caixa, de, ate);
+        memo = Acha<QPlainTextEdit>(&caixa, QStringLiteral("Avisos"))->toPlainText();
+    });
+    QCOMPARE(original, s.Caminho(QStringLiteral("dados/base.csv")));
+    QCOMPARE(padrao, QStringLiteral("2025"));
+    QVERIFY2(memo.contains(aviso), qPrintable(memo));
+    QCOMPARE(QString::fromStdString(s.Le(QStringLiteral("dados/traducao-%1-%2.csv").arg(de).arg(ate))), linhas);
+    QCOMPARE(Acha<QLabel>(&s.Trad(), QStringLiteral("BT"))->text(), QStringLiteral("OK"));
+    QCOMPARE(QString::fromStdString(s.Trad().ajustes().Arquivos[1]), esperada);
+    QVERIFY(!s.dialogos.emEspera);
+}
+
+void TestePreparacao::recusaSemGravar_data() {
+    QTest::addColumn<QString>("base");
+    QTest::addColumn<int>("de");
+    QTest::addColumn<int>("ate");
+    QTest::addColumn<QString>("saida");
+    QTest::addColumn<int>("tipo");
+    QTest::addColumn<QString>("texto");
+    QTest::newRow("população que não é inteira")
+        << QStringLiteral("15;680;5000 ;1\r\n") << 2010 << 2013 << QString() << int(Tipo::Erro)
+        << QStringLiteral("base.csv, linha 1, campo POP1: '5000 ' n\u00e3o \u00e9 um n\u00famero inteiro v\u00e1lido.");
+    QTest::newRow("anos invertidos") << QStringLiteral("15;680;1;1\r\n") << 2013 << 2010 << QString()
+                                     << int(Tipo::Mensagem)
+                                     << QStringLiteral(
+                                            "O ano da divisão da base (2013) é posterior ao ano de destino (2010).");
+    QTest::newRow("saída sobre a original")
+        << QStringLiteral("15;680;1;1\r\n") << 2010 << 2013 << QStringLiteral("base.csv") << int(Tipo::Mensagem)
+        << QStringLiteral("Você especificou o mesmo nome mais de uma vez.");
+}
+
+void TestePreparacao::recusaSemGravar() {
+    QFETCH(QString, base);
+    QFETCH(int, de);
+    QFETCH(int, ate);
+    QFETCH(QString, saida);
+    QFETCH(int, tipo);
+    QFETCH(QString, texto);
+    SistemaTeste s([&](SistemaTeste& t) { ComBase(t, base.toStdString()); });
+    NaCaixa(s, [&](QDialog& caixa) {
+        Prepara(caixa, de, ate, saida.isEmpty() ? QString() : s.Caminho(QStringLiteral("dados/") + saida));
+    });
+    const QStringList caixas = s.dialogos.Textos(Tipo(tipo));
+    QCOMPARE(caixas.size(), 1);
+    QVERIFY2(caixas[0].contains(texto), qPrintable(caixas[0]));
+    QCOMPARE(QString::fromStdString(s.Le(QStringLiteral("dados/base.csv"))), base);
+    QVERIFY(!QFile::exists(s.Caminho(QStringLiteral("dados/traducao-%1-%2.csv").arg(de).arg(ate))));
+    QCOMPARE(Acha<QLabel>(&s.Trad(), QStringLiteral("BT"))->text(), QStringLiteral("Falta"));
+    QVERIFY(!s.dialogos.emEspera);
+}
+
+void TestePreparacao::semTabelaNaoAbre() {
+    SistemaTeste s;
+    Acha<QAction>(&s.Trad(), QStringLiteral("PreparaBrasil"))->trigger();
+    const QStringList erros = s.dialogos.Textos(Tipo::Erro);
+    QCOMPARE(erros.size(), 1);
+    QVERIFY2(erros[0].contains(QStringLiteral("não foi encontrada")), qPrintable(erros[0]));
+}
+
+QTEST_MAIN(TestePreparacao)
+#include "TestePreparacao.moc"

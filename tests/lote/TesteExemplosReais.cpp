@@ -1,0 +1,92 @@
+// Os dois exemplos reais de ponta a ponta pelo comando em lote: importar nomes e siglas, preparar a
+// base de tradução pela tabela de mudanças do Brasil e traduzir.
+#include "ExecutaLote.h"
+#include "MudancasBrasil.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+
+namespace {
+
+// CD_UF;CD_MUN -> POP1 de um resultado.
+std::map<std::pair<int, int>, long long> Resultado(const std::string& caminho) {
+    std::map<std::pair<int, int>, long long> pop;
+    std::istringstream linhas(LeArquivo(caminho));
+    std::string uf, sigla, municipio, nome, pop1, resto;
+    while (std::getline(linhas, uf, ';') && std::getline(linhas, sigla, ';') && std::getline(linhas, municipio, ';') &&
+           std::getline(linhas, nome, ';') && std::getline(linhas, pop1, ';') && std::getline(linhas, resto))
+        pop[{std::stoi(uf), std::stoi(municipio)}] = std::stoll(pop1);
+    return pop;
+}
+
+long long Total(const std::map<std::pair<int, int>, long long>& pop) {
+    long long total = 0;
+    for (const auto& [municipio, valor] : pop)
+        total += valor;
+    return total;
+}
+
+// Preparar e traduzir um exemplo real, com os nomes e as siglas de exemplos/ importados.
+std::map<std::pair<int, int>, long long> Traduz(const SistemaLote& preparo, const std::string& base, const char* de,
+                                                const char* ate) {
+    const std::string exemplos = std::string(MORVISAN_EXEMPLOS) + "/";
+    EXPECT_EQ(preparo.Roda({"importar", "municipios", exemplos + "municipios.csv"}).codigo, 0);
+    EXPECT_EQ(preparo.Roda({"importar", "ufs", exemplos + "ufs.csv"}).codigo, 0);
+    const SaidaLote preparada = preparo.Roda({"preparar", exemplos + base, de, ate, preparo.pasta / "trad.csv"});
+    EXPECT_EQ(preparada.codigo, 4) << preparada.erros;
+    const SaidaLote traduzida =
+        preparo.Roda({"traduzir", exemplos + base, preparo.pasta / "trad.csv", preparo.pasta / "", "RES"});
+    EXPECT_EQ(traduzida.codigo, 0) << traduzida.erros;
+    EXPECT_NE(traduzida.normal.find("Sucesso total!"), std::string::npos) << traduzida.normal;
+    return Resultado(preparo.pasta / "RES.CSV");
+}
+
+TEST(LotePrepararExemplos, Censo2010ParaADivisaoDe2013BateComOIbge) {
+    SistemaLote preparo;
+    const auto pop = Traduz(preparo, "censo-2010.csv", "2010", "2013");
+    EXPECT_EQ(pop.size(), 5570u);
+    EXPECT_EQ(Total(pop), 190755799);
+    // A população de 2010 na malha de 2022 que o IBGE publicou.
+    EXPECT_EQ(pop.at({15, 475}), 14775);  // Mojuí dos Campos
+    EXPECT_EQ(pop.at({15, 680}), 279805); // Santarém
+    EXPECT_EQ(pop.at({43, 1454}), 2619);  // Pinto Bandeira
+    EXPECT_EQ(pop.at({43, 210}), 104659); // Bento Gonçalves
+}
+
+TEST(LotePrepararExemplos, Censo2000ParaADivisaoDe2010ComparadoAoAtlas) {
+    SistemaLote preparo;
+    const auto pop = Traduz(preparo, "censo-2000.csv", "2000", "2010");
+    EXPECT_EQ(pop.size(), 5565u);
+    EXPECT_EQ(Total(pop), 169799170);
+    // Quem participou de alguma mudança de 2001 a 2009.
+    std::set<std::pair<int, int>> mudou;
+    for (const MudancaBrasil& m : LeMudancasBrasil(ArquivoMudancasBrasil(preparo.sistema)))
+        if (m.data > 20000101 && m.data < 20100101)
+            mudou.insert({{m.uf, m.doador}, {m.uf, m.receptor}});
+    // O Atlas dá o Censo 2000 na malha de 2010: os ajustes de limites que nenhuma lista registra
+    // ficam como diferença, quase toda em municípios que não mudaram.
+    std::ifstream atlas(std::string(MORVISAN_FONTES) + "/atlas-malha2010.csv");
+    std::string linha;
+    std::getline(atlas, linha);
+    int iguais = 0, diferentesSemMudanca = 0, diferentesComMudanca = 0;
+    while (std::getline(atlas, linha)) {
+        const std::pair<int, int> municipio{std::stoi(linha.substr(0, 2)), std::stoi(linha.substr(2, 4))};
+        std::vector<std::string> campos;
+        std::istringstream corte(linha);
+        for (std::string campo; std::getline(corte, campo, ';');)
+            campos.push_back(campo);
+        if (pop.at(municipio) == std::stoll(campos.at(4)))
+            ++iguais;
+        else
+            ++(mudou.count(municipio) ? diferentesComMudanca : diferentesSemMudanca);
+    }
+    EXPECT_EQ(iguais, 4696);
+    EXPECT_EQ(diferentesSemMudanca, 857);
+    EXPECT_EQ(diferentesComMudanca, 12);
+}
+
+} // namespace
