@@ -36,18 +36,27 @@ int ModeloGrade::columnCount(const QModelIndex& pai) const {
 QVariant ModeloGrade::data(const QModelIndex& indice, int papel) const {
     if (!indice.isValid() || indice.row() >= registros_ || indice.column() >= campos_)
         return {};
-    if (papel == Qt::DisplayRole)
+    // A dica traz o texto que a coluna estreita corta.
+    if (papel == Qt::DisplayRole || papel == Qt::ToolTipRole)
         return ParaTela(tabela_.TextoCampoEm(indice.row() + 1, indice.column()));
     return {};
 }
 
-QVariant ModeloGrade::headerData(int secao, Qt::Orientation orientacao, int papel) const {
-    if (orientacao == Qt::Vertical) {
-        if (papel == Qt::DisplayRole && secao >= 0 && secao < registros_)
-            return secao + 1;
-        return {};
+int ModeloGrade::LinhaMaisLonga(int coluna) const {
+    int maisLonga = -1;
+    std::size_t tamanho = 0;
+    for (int linha = 0; linha < registros_; ++linha) {
+        const std::size_t este = tabela_.TextoCampoEm(linha + 1, coluna).size();
+        if (maisLonga < 0 || este > tamanho) {
+            maisLonga = linha;
+            tamanho = este;
+        }
     }
-    if (secao < 0 || secao >= campos_)
+    return maisLonga;
+}
+
+QVariant ModeloGrade::headerData(int secao, Qt::Orientation orientacao, int papel) const {
+    if (orientacao == Qt::Vertical || secao < 0 || secao >= campos_)
         return {};
     if (papel == Qt::DisplayRole)
         return ParaTela(tabela_.NomeCampo(secao));

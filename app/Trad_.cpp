@@ -20,7 +20,8 @@
 #include <QShortcutEvent>
 
 TTrad::TTrad(const std::string& dirSistema, Dialogos& dialogos, QWidget* pai)
-    : QMainWindow(pai, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint), dialogos_(dialogos) {
+    : QMainWindow(pai, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      dialogos_(dialogos) {
     setWindowTitle(QStringLiteral("Morvisan 1.1"));
     MontaControles();
     MontaMenus();
@@ -46,7 +47,8 @@ TTrad::TTrad(const std::string& dirSistema, Dialogos& dialogos, QWidget* pai)
     Unidade->DefineUnidade(Pasta->Pasta());
     PastaChange();
     FormCreate(dirSistema);
-    adjustSize();
+    // Janela comum (na barra de tarefas e no Alt+Tab), de tamanho fixo: nada a maximizar nem esticar.
+    setFixedSize(sizeHint());
     CentraNaTela(this);
 }
 

@@ -37,6 +37,7 @@ public:
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
+    void changeEvent(QEvent* evento) override;
 
 private:
     void MontaControles();
