@@ -55,6 +55,7 @@ private:
     bool NovoArquivoKeyPress(QKeyEvent* tecla);
     void NovoArquivoChange();
     bool LinhasKeyPress(QKeyEvent* tecla);
+    void Cola(QLineEdit* caixa, const QString& texto);
     void FixarBTClick();
     void IgnoraExClick();
     void Sair1Click();
