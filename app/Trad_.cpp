@@ -9,6 +9,7 @@
 #include "SeletorUnidade.h"
 #include "Tela.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
@@ -40,6 +41,10 @@ TTrad::TTrad(const std::string& dirSistema, Dialogos& dialogos, QWidget* pai)
     // Alt+A é de "&Anterior" e de "&Ajuda": o botão ganha (o menu abre com o mouse ou por Alt+S e a seta).
     Anterior->installEventFilter(this);
     menuBar()->installEventFilter(this);
+    auto* atualiza = new QAction(this);
+    atualiza->setShortcut(QKeySequence(Qt::Key_F5));
+    addAction(atualiza);
+    connect(atualiza, &QAction::triggered, this, &TTrad::AtualizaListas);
     connect(Proximo, &QPushButton::clicked, this, &TTrad::ProximoClick);
     connect(Anterior, &QPushButton::clicked, this, &TTrad::AnteriorClick);
     connect(Fechar, &QPushButton::clicked, this, &TTrad::FecharClick);

@@ -52,6 +52,8 @@ private:
     void UnidadeChange();
     void PastaChange();
     void TipoChange();
+    // Relê unidades, pastas e arquivos (F5, volta de uma rodada, importação).
+    void AtualizaListas();
     bool NovoArquivoKeyPress(QKeyEvent* tecla);
     void NovoArquivoChange();
     bool LinhasKeyPress(QKeyEvent* tecla);

@@ -32,6 +32,8 @@ void TTrad::ImportaBase(BaseExtra base) {
         resultado = ImportaBaseExtra(base, QFile::encodeName(arquivo).toStdString(), ajustes_, dados_);
     } catch (const std::exception& falha) {
         dialogos_.CursorNormal();
+        // Bases1 pode ter sido criada antes da falha.
+        AtualizaListas();
         if (std::string(falha.what()) == "Falha ao copiar.")
             dialogos_.Mensagem(this, QStringLiteral("Erro!"), QStringLiteral("Falha ao copiar."));
         else
@@ -39,6 +41,7 @@ void TTrad::ImportaBase(BaseExtra base) {
         return;
     }
     dialogos_.CursorNormal();
+    AtualizaListas();
     MostraBaseExtra(base, true);
     dialogos_.Mensagem(this, QStringLiteral("Morvisan"), ParaCaixa(TextoConclusao(resultado)));
 }

@@ -217,6 +217,10 @@ void TesteProc::rodadaIgualAoLote() {
     QCOMPARE(s.Trad().Passo(), 3);
     QCOMPARE(Acha<QLineEdit>(&s.Trad(), QStringLiteral("NovoArquivo"))->text(), QStringLiteral("RES"));
     QCOMPARE(Acha<QLabel>(&s.Trad(), QStringLiteral("BO"))->text(), QStringLiteral("OK"));
+    // A lista de arquivos já mostra o que a rodada gravou.
+    const auto gravados = Acha<QListWidget>(&s.Trad(), QStringLiteral("Arquivo"));
+    for (const QString& nome : {QStringLiteral("RES.CSV"), QStringLiteral("comp.CSV")})
+        QVERIFY2(!gravados->findItems(nome, Qt::MatchExactly).isEmpty(), qPrintable(nome));
 
     const QString sistemaLote = s.Caminho(QStringLiteral("lote"));
     QDir().mkpath(sistemaLote + QStringLiteral("/Bases0"));

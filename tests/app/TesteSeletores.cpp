@@ -1,11 +1,16 @@
 // As listas de unidade, pasta e arquivo da janela principal, usadas com mouse e teclado.
 #include "SistemaTeste.h"
 
+#include "ListaArquivos.h"
+#include "SeletorUnidade.h"
+
+#include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStorageInfo>
 #include <QTest>
 
 namespace {
@@ -51,6 +56,13 @@ private slots:
     void listasNaPartida();
     void abrirPastaMudaOsArquivos();
     void unidadeIlegivelVoltaSemAviso();
+    void digitarAchaAPasta_data();
+    void digitarAchaAPasta();
+    void caminhoDesdeARaizEmOutroVolume();
+    void volumesTecnicosForaDaUnidade_data();
+    void volumesTecnicosForaDaUnidade();
+    void F5Relista();
+    void importacaoMostraBases1();
 };
 
 void TesteSeletores::listasNaPartida() {
@@ -94,6 +106,117 @@ void TesteSeletores::unidadeIlegivelVoltaSemAviso() {
     QCOMPARE(unidade->currentText(), antes);
     QCOMPARE(Itens(Lista(s, "Arquivo")), QStringList({QStringLiteral("a.csv"), QStringLiteral("B.CSV")}));
     QVERIFY(s.dialogos.Chamadas().empty());
+}
+
+void TesteSeletores::digitarAchaAPasta_data() {
+    QTest::addColumn<QString>("digitado");
+    QTest::addColumn<QString>("pasta");
+    QTest::newRow("subpasta") << QStringLiteral("va") << QStringLiteral("vazia");
+    QTest::newRow("maiúscula acha minúscula") << QStringLiteral("SU") << QStringLiteral("sub");
+    QTest::newRow("pasta do caminho") << QStringLiteral("da") << QStringLiteral("dados");
+}
+
+// Digitar o começo do nome leva à pasta, como na lista de arquivos; abrir continua sendo Enter.
+void TesteSeletores::digitarAchaAPasta() {
+    QFETCH(QString, digitado);
+    QFETCH(QString, pasta);
+    SistemaTeste s = ComPastas();
+    s.Trad().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&s.Trad()));
+    QListWidget* lista = Lista(s, "Pasta");
+    lista->setFocus();
+    QTest::keyClicks(lista, digitado);
+    QCOMPARE(lista->currentItem()->text(), pasta);
+    QCOMPARE(Itens(Lista(s, "Arquivo")), QStringList({QStringLiteral("a.csv"), QStringLiteral("B.CSV")}));
+}
+
+// Numa pasta de outro sistema de arquivos montado, a lista ainda começa em "/".
+void TesteSeletores::caminhoDesdeARaizEmOutroVolume() {
+    QString pasta;
+    for (const QString& candidata : {QStringLiteral("/dev/shm"), QStringLiteral("/proc/sys"), QStringLiteral("/dev")})
+        if (QFileInfo(candidata).isReadable() && QStorageInfo(candidata).rootPath() != QStringLiteral("/")) {
+            pasta = candidata;
+            break;
+        }
+    if (pasta.isEmpty())
+        QSKIP("nenhuma pasta de outro volume nesta máquina");
+    SistemaTeste s;
+    s.Trad().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&s.Trad()));
+    Abre(Lista(s, "Pasta"), QStringLiteral("/"));
+    for (const QString& nome : pasta.mid(1).split(u'/'))
+        Abre(Lista(s, "Pasta"), nome);
+    const QStringList itens = Itens(Lista(s, "Pasta"));
+    QCOMPARE(itens.mid(0, 3), (QStringList{QStringLiteral("/")} + pasta.mid(1).split(u'/')).mid(0, 3));
+    Abre(Lista(s, "Pasta"), QStringLiteral("/"));
+    QCOMPARE(Itens(Lista(s, "Pasta")).first(), QStringLiteral("/"));
+}
+
+void TesteSeletores::volumesTecnicosForaDaUnidade_data() {
+    QTest::addColumn<QString>("raiz");
+    QTest::addColumn<QByteArray>("tipo");
+    QTest::addColumn<bool>("tecnico");
+    QTest::newRow("raiz") << QStringLiteral("/") << QByteArray("ext4") << false;
+    QTest::newRow("home noutro disco") << QStringLiteral("/home") << QByteArray("ext4") << false;
+    QTest::newRow("pendrive em /media") << QStringLiteral("/media/maria/PENDRIVE") << QByteArray("vfat") << false;
+    QTest::newRow("pendrive em /run/media") << QStringLiteral("/run/media/maria/PEN") << QByteArray("vfat") << false;
+    QTest::newRow("rede") << QStringLiteral("/mnt/ibge") << QByteArray("cifs") << false;
+    QTest::newRow("/tmp em memória") << QStringLiteral("/tmp") << QByteArray("tmpfs") << false;
+    QTest::newRow("proc") << QStringLiteral("/proc") << QByteArray("proc") << true;
+    QTest::newRow("sys") << QStringLiteral("/sys") << QByteArray("sysfs") << true;
+    QTest::newRow("cgroup") << QStringLiteral("/sys/fs/cgroup/cpu") << QByteArray("cgroup") << true;
+    QTest::newRow("run") << QStringLiteral("/run") << QByteArray("tmpfs") << true;
+    QTest::newRow("run do usuário") << QStringLiteral("/run/user/1000") << QByteArray("tmpfs") << true;
+    QTest::newRow("memória compartilhada") << QStringLiteral("/dev/shm") << QByteArray("tmpfs") << true;
+    QTest::newRow("pacote snap") << QStringLiteral("/snap/core/1") << QByteArray("squashfs") << true;
+    QTest::newRow("nome parecido não é /run") << QStringLiteral("/runs") << QByteArray("ext4") << false;
+}
+
+void TesteSeletores::volumesTecnicosForaDaUnidade() {
+    QFETCH(QString, raiz);
+    QFETCH(QByteArray, tipo);
+    QFETCH(bool, tecnico);
+    QCOMPARE(VolumeTecnico(raiz, tipo), tecnico);
+}
+
+// F5 relê pastas e arquivos; o arquivo escolhido continua marcado.
+void TesteSeletores::F5Relista() {
+    SistemaTeste s = ComPastas();
+    s.Trad().show();
+    s.Trad().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&s.Trad()));
+    ClicaItem(Lista(s, "Arquivo"), QStringLiteral("a.csv"));
+    s.Escreve(QStringLiteral("dados/novo.csv"), "1;1;1;1\r\n");
+    QVERIFY(QDir().mkpath(s.Caminho(QStringLiteral("dados/nova"))));
+    QVERIFY(QDir().rmdir(s.Caminho(QStringLiteral("dados/vazia"))));
+    QCOMPARE(Itens(Lista(s, "Arquivo")).size(), 2);
+    QTest::keyClick(&s.Trad(), Qt::Key_F5);
+    QCOMPARE(Itens(Lista(s, "Arquivo")),
+             QStringList({QStringLiteral("a.csv"), QStringLiteral("B.CSV"), QStringLiteral("novo.csv")}));
+    QCOMPARE(Itens(Lista(s, "Pasta")).mid(Itens(Lista(s, "Pasta")).size() - 3),
+             QStringList({QStringLiteral("dados"), QStringLiteral("nova"), QStringLiteral("sub")}));
+    QCOMPARE(Acha<ListaArquivos>(&s.Trad(), QStringLiteral("Arquivo"))->Selecionado(), QStringLiteral("a.csv"));
+    // A pasta corrente sumiu: a lista fica na de cima.
+    QVERIFY(QDir(s.Caminho(QStringLiteral("dados/sub"))).removeRecursively());
+    Abre(Lista(s, "Pasta"), QStringLiteral("nova"));
+    QVERIFY(QDir().rmdir(s.Caminho(QStringLiteral("dados/nova"))));
+    QTest::keyClick(&s.Trad(), Qt::Key_F5);
+    QCOMPARE(Itens(Lista(s, "Pasta")).last(), QStringLiteral("dados"));
+    QCOMPARE(Itens(Lista(s, "Arquivo")).size(), 3);
+    QVERIFY(s.dialogos.Chamadas().empty());
+}
+
+// Importar cria Bases1 ao lado do programa: a lista de pastas a mostra sem F5.
+void TesteSeletores::importacaoMostraBases1() {
+    SistemaTeste s([](SistemaTeste& t) { t.Escreve(QStringLiteral("ufs.csv"), "35;SP\r\n"); });
+    s.Trad().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&s.Trad()));
+    Abre(Lista(s, "Pasta"), QFileInfo(s.Caminho(QStringLiteral("sistema"))).dir().dirName());
+    Abre(Lista(s, "Pasta"), QStringLiteral("sistema"));
+    QVERIFY(!Itens(Lista(s, "Pasta")).contains(QStringLiteral("Bases1")));
+    s.dialogos.ProximoArquivo(s.Caminho(QStringLiteral("ufs.csv")));
+    Acha<QAction>(&s.Trad(), QStringLiteral("Definir2"))->trigger();
+    QVERIFY(Itens(Lista(s, "Pasta")).contains(QStringLiteral("Bases1")));
 }
 
 QTEST_MAIN(TesteSeletores)
