@@ -156,6 +156,7 @@ private slots:
     void rodadaQueFalha();
     void controlesDaJanela();
     void imprimirDeixaAGradeNoUltimo();
+    void modeloFaltandoNomeiaPastaETabela();
     void estadoImpostoEDesfeito_data();
     void estadoImpostoEDesfeito();
     void comBasesExtras_data();
@@ -322,6 +323,27 @@ void TesteProc::rodadaQueFalha() {
     QFile modelo(QStringLiteral(MORVISAN_DADOS_TESTE "/janelas/traducao.csv"));
     QVERIFY(modelo.open(QIODevice::ReadOnly));
     QCOMPARE(s.Le(QStringLiteral("dados/traducao.csv")), modelo.readAll().toStdString());
+}
+
+// Sem o modelo da base final, a cópia, a abertura e o fechamento mostram suas caixas; a consulta à
+// tabela que falta para a rodada com a pasta e o arquivo no texto.
+void TesteProc::modeloFaltandoNomeiaPastaETabela() {
+    SistemaTeste s([](SistemaTeste& t) {
+        t.CopiaDado(QStringLiteral("original.csv"), QStringLiteral("dados/original.csv"));
+        t.CopiaDado(QStringLiteral("traducao.csv"), QStringLiteral("dados/traducao.csv"));
+        QVERIFY(QFile::remove(t.Caminho(QStringLiteral("sistema/Bases0/FINAL.DBF"))));
+    });
+    PreparaRodada(s, QStringLiteral("RES"));
+    const Retrato r = Roda(s);
+    QCOMPARE(s.dialogos.Textos(Tipo::Mensagem),
+             QStringList({QStringLiteral("Falha ao copiar."), QStringLiteral("Erro ao abrir algum banco de dados."),
+                          QStringLiteral("Erro ao fechar algum banco de dados.")}));
+    // A consulta ficou sem a pasta de trabalho (a abertura parou antes): procurou na pasta corrente.
+    QCOMPARE(s.dialogos.Textos(Tipo::Erro), QStringList{QStringLiteral("Tabela não encontrada: ") +
+                                                        s.Caminho(QStringLiteral("dados/final.dbf")) + u'.'});
+    QCOMPARE(r.situacao, QStringLiteral("Preparando arquivo final..."));
+    QVERIFY(!r.imprimeHabilitado);
+    QVERIFY(s.Trad().isVisible());
 }
 
 void TesteProc::estadoImpostoEDesfeito_data() {

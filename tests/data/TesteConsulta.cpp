@@ -3,6 +3,7 @@
 #include "ApoioMotor.h"
 #include "Falha.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -135,6 +136,27 @@ TEST_F(TesteConsulta, ComandosRecusadosFalhamComMensagemENadaMudam) {
         EXPECT_THROW(sql.rfind("select", 0) == 0 ? dados.Q_BF_DESC.Abre() : dados.Q_BF_DESC.Executa(), Falha) << sql;
     }
     EXPECT_EQ(dados.T_BF_DESC.Registros(), 0);
+}
+
+// A tabela que falta é dita com a pasta e o arquivo, também quando o comando não tem pasta (a
+// abertura das tabelas de trabalho falhou antes): então vale a pasta corrente.
+TEST_F(TesteConsulta, TabelaQueFaltaNomeiaPastaEArquivo) {
+    const std::string corrente = std::filesystem::current_path().string();
+    std::filesystem::current_path(modelos.Caminho() + "..");
+    const std::string acima = std::filesystem::current_path().string();
+    for (const auto& [pasta, esperado] : {std::pair{modelos.Caminho(), modelos.Caminho() + "Inexistente.dbf"},
+                                          std::pair{std::string(), acima + "/Inexistente.dbf"}}) {
+        Consulta consulta(dados.motor);
+        consulta.DefinePasta(pasta);
+        consulta.AcrescentaSql("select count(*) as Zerados from Inexistente;");
+        try {
+            consulta.Abre();
+            ADD_FAILURE() << "devia falhar";
+        } catch (const Falha& falha) {
+            EXPECT_EQ(std::string(falha.what()), "Tabela n\xe3o encontrada: " + esperado);
+        }
+    }
+    std::filesystem::current_path(corrente);
 }
 
 } // namespace
