@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QRegularExpression>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -86,40 +85,6 @@ private slots:
         QVERIFY(Aviso()->isVisible());
         QCOMPARE(Aviso()->text(), QStringLiteral("Tópico \"Inexistente\" não encontrado no arquivo de ajuda."));
         QVERIFY(Texto()->toPlainText().startsWith(QStringLiteral("Ajuda do Módulo")));
-    }
-
-    void AbreAoLadoDaDonaSemRolarDeLado_data() {
-        QTest::addColumn<QString>("lugarDaDona");
-        QTest::addColumn<QString>("lugarDaAjuda");
-        QTest::newRow("dona à esquerda: ajuda à direita") << QStringLiteral("esquerda") << QStringLiteral("direita");
-        QTest::newRow("dona à direita: ajuda à esquerda") << QStringLiteral("direita") << QStringLiteral("esquerda");
-        QTest::newRow("sem lugar dos lados: centrada") << QStringLiteral("larga") << QStringLiteral("centro");
-    }
-
-    // A ajuda abre ao lado da janela dona (ou centrada sobre ela), dentro da tela, sem rolar de lado.
-    void AbreAoLadoDaDonaSemRolarDeLado() {
-        QFETCH(QString, lugarDaDona);
-        QFETCH(QString, lugarDaAjuda);
-        const QRect tela = dona->screen()->availableGeometry();
-        const int largura = lugarDaDona == QStringLiteral("larga") ? tela.width() - 100 : 60;
-        const int esquerda = lugarDaDona == QStringLiteral("direita") ? tela.right() + 1 - largura
-                             : lugarDaDona == QStringLiteral("larga") ? tela.left() + 50
-                                                                      : tela.left();
-        dona->setGeometry(esquerda, tela.center().y() - 100, largura, 200);
-        dona->show();
-        QVERIFY(QTest::qWaitForWindowExposed(dona.get()));
-        AbreAjuda(MORVISAN_DIR_SISTEMA, "Principal", dona.get());
-        QWidget* janela = Texto()->window();
-        QVERIFY(QTest::qWaitForWindowExposed(janela));
-        QCOMPARE(Texto()->horizontalScrollBar()->maximum(), 0);
-        QVERIFY(tela.contains(janela->frameGeometry()));
-        const QRect ocupada = dona->frameGeometry();
-        if (lugarDaAjuda == QStringLiteral("direita"))
-            QCOMPARE(janela->frameGeometry().left(), ocupada.right() + 1);
-        else if (lugarDaAjuda == QStringLiteral("esquerda"))
-            QCOMPARE(janela->frameGeometry().right() + 1, ocupada.left());
-        else
-            QVERIFY((janela->frameGeometry().center() - ocupada.center()).manhattanLength() <= 2);
     }
 
     void NomeDoArquivoValeEmQualquerCaixa() {

@@ -156,9 +156,6 @@ private slots:
     void rodadaQueFalha();
     void controlesDaJanela();
     void imprimirDeixaAGradeNoUltimo();
-    void modeloFaltandoNomeiaPastaETabela();
-    void estadoImpostoEDesfeito_data();
-    void estadoImpostoEDesfeito();
     void comBasesExtras_data();
     void comBasesExtras();
 };
@@ -323,53 +320,6 @@ void TesteProc::rodadaQueFalha() {
     QFile modelo(QStringLiteral(MORVISAN_DADOS_TESTE "/janelas/traducao.csv"));
     QVERIFY(modelo.open(QIODevice::ReadOnly));
     QCOMPARE(s.Le(QStringLiteral("dados/traducao.csv")), modelo.readAll().toStdString());
-}
-
-// Sem o modelo da base final, a cópia, a abertura e o fechamento mostram suas caixas; a consulta à
-// tabela que falta para a rodada com a pasta e o arquivo no texto.
-void TesteProc::modeloFaltandoNomeiaPastaETabela() {
-    SistemaTeste s([](SistemaTeste& t) {
-        t.CopiaDado(QStringLiteral("original.csv"), QStringLiteral("dados/original.csv"));
-        t.CopiaDado(QStringLiteral("traducao.csv"), QStringLiteral("dados/traducao.csv"));
-        QVERIFY(QFile::remove(t.Caminho(QStringLiteral("sistema/Bases0/FINAL.DBF"))));
-    });
-    PreparaRodada(s, QStringLiteral("RES"));
-    const Retrato r = Roda(s);
-    QCOMPARE(s.dialogos.Textos(Tipo::Mensagem),
-             QStringList({QStringLiteral("Falha ao copiar."), QStringLiteral("Erro ao abrir algum banco de dados."),
-                          QStringLiteral("Erro ao fechar algum banco de dados.")}));
-    // A consulta ficou sem a pasta de trabalho (a abertura parou antes): procurou na pasta corrente.
-    QCOMPARE(s.dialogos.Textos(Tipo::Erro), QStringList{QStringLiteral("Tabela não encontrada: ") +
-                                                        s.Caminho(QStringLiteral("dados/final.dbf")) + u'.'});
-    QCOMPARE(r.situacao, QStringLiteral("Preparando arquivo final..."));
-    QVERIFY(!r.imprimeHabilitado);
-    QVERIFY(s.Trad().isVisible());
-}
-
-void TesteProc::estadoImpostoEDesfeito_data() {
-    QTest::addColumn<bool>("principal");
-    QTest::addColumn<int>("estado");
-    QTest::newRow("principal maximizada") << true << int(Qt::WindowMaximized);
-    QTest::newRow("principal em tela cheia") << true << int(Qt::WindowFullScreen);
-    QTest::newRow("processamento minimizado") << false << int(Qt::WindowMinimized);
-    QTest::newRow("processamento maximizado") << false << int(Qt::WindowMaximized);
-    QTest::newRow("processamento em tela cheia") << false << int(Qt::WindowFullScreen);
-}
-
-// O gerenciador de janelas pode impor um estado que a janela não oferece: ela volta ao normal, do
-// mesmo tamanho, e o programa nunca fica sem janela à vista.
-void TesteProc::estadoImpostoEDesfeito() {
-    QFETCH(bool, principal);
-    QFETCH(int, estado);
-    SistemaTeste s;
-    QWidget* janela = principal ? static_cast<QWidget*>(&s.Trad()) : &s.Proc();
-    janela->show();
-    QVERIFY(QTest::qWaitForWindowExposed(janela));
-    const QSize tamanho = janela->size();
-    janela->setWindowState(Qt::WindowStates(estado));
-    QTRY_COMPARE(janela->windowState(), Qt::WindowNoState);
-    QCOMPARE(janela->size(), tamanho);
-    QVERIFY(janela->isVisible());
 }
 
 void TesteProc::comBasesExtras_data() {

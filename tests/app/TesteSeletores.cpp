@@ -2,7 +2,6 @@
 #include "SistemaTeste.h"
 
 #include "ListaArquivos.h"
-#include "SeletorUnidade.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -10,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStorageInfo>
 #include <QTest>
 
 namespace {
@@ -58,9 +56,6 @@ private slots:
     void unidadeIlegivelVoltaSemAviso();
     void digitarAchaAPasta_data();
     void digitarAchaAPasta();
-    void caminhoDesdeARaizEmOutroVolume();
-    void volumesTecnicosForaDaUnidade_data();
-    void volumesTecnicosForaDaUnidade();
     void F5Relista();
     void importacaoMostraBases1();
 };
@@ -130,55 +125,6 @@ void TesteSeletores::digitarAchaAPasta() {
     QCOMPARE(Itens(Lista(s, "Arquivo")), QStringList({QStringLiteral("a.csv"), QStringLiteral("B.CSV")}));
 }
 
-// Numa pasta de outro sistema de arquivos montado, a lista ainda começa em "/".
-void TesteSeletores::caminhoDesdeARaizEmOutroVolume() {
-    QString pasta;
-    for (const QString& candidata : {QStringLiteral("/dev/shm"), QStringLiteral("/proc/sys"), QStringLiteral("/dev")})
-        if (QFileInfo(candidata).isReadable() && QStorageInfo(candidata).rootPath() != QStringLiteral("/")) {
-            pasta = candidata;
-            break;
-        }
-    if (pasta.isEmpty())
-        QSKIP("nenhuma pasta de outro volume nesta máquina");
-    SistemaTeste s;
-    s.Trad().show();
-    QVERIFY(QTest::qWaitForWindowExposed(&s.Trad()));
-    Abre(Lista(s, "Pasta"), QStringLiteral("/"));
-    for (const QString& nome : pasta.mid(1).split(u'/'))
-        Abre(Lista(s, "Pasta"), nome);
-    const QStringList itens = Itens(Lista(s, "Pasta"));
-    QCOMPARE(itens.mid(0, 3), (QStringList{QStringLiteral("/")} + pasta.mid(1).split(u'/')).mid(0, 3));
-    Abre(Lista(s, "Pasta"), QStringLiteral("/"));
-    QCOMPARE(Itens(Lista(s, "Pasta")).first(), QStringLiteral("/"));
-}
-
-void TesteSeletores::volumesTecnicosForaDaUnidade_data() {
-    QTest::addColumn<QString>("raiz");
-    QTest::addColumn<QByteArray>("tipo");
-    QTest::addColumn<bool>("tecnico");
-    QTest::newRow("raiz") << QStringLiteral("/") << QByteArray("ext4") << false;
-    QTest::newRow("home noutro disco") << QStringLiteral("/home") << QByteArray("ext4") << false;
-    QTest::newRow("pendrive em /media") << QStringLiteral("/media/maria/PENDRIVE") << QByteArray("vfat") << false;
-    QTest::newRow("pendrive em /run/media") << QStringLiteral("/run/media/maria/PEN") << QByteArray("vfat") << false;
-    QTest::newRow("rede") << QStringLiteral("/mnt/ibge") << QByteArray("cifs") << false;
-    QTest::newRow("/tmp em memória") << QStringLiteral("/tmp") << QByteArray("tmpfs") << false;
-    QTest::newRow("proc") << QStringLiteral("/proc") << QByteArray("proc") << true;
-    QTest::newRow("sys") << QStringLiteral("/sys") << QByteArray("sysfs") << true;
-    QTest::newRow("cgroup") << QStringLiteral("/sys/fs/cgroup/cpu") << QByteArray("cgroup") << true;
-    QTest::newRow("run") << QStringLiteral("/run") << QByteArray("tmpfs") << true;
-    QTest::newRow("run do usuário") << QStringLiteral("/run/user/1000") << QByteArray("tmpfs") << true;
-    QTest::newRow("memória compartilhada") << QStringLiteral("/dev/shm") << QByteArray("tmpfs") << true;
-    QTest::newRow("pacote snap") << QStringLiteral("/snap/core/1") << QByteArray("squashfs") << true;
-    QTest::newRow("nome parecido não é /run") << QStringLiteral("/runs") << QByteArray("ext4") << false;
-}
-
-void TesteSeletores::volumesTecnicosForaDaUnidade() {
-    QFETCH(QString, raiz);
-    QFETCH(QByteArray, tipo);
-    QFETCH(bool, tecnico);
-    QCOMPARE(VolumeTecnico(raiz, tipo), tecnico);
-}
-
 // F5 relê pastas e arquivos; o arquivo escolhido continua marcado.
 void TesteSeletores::F5Relista() {
     SistemaTeste s = ComPastas();
@@ -196,13 +142,6 @@ void TesteSeletores::F5Relista() {
     QCOMPARE(Itens(Lista(s, "Pasta")).mid(Itens(Lista(s, "Pasta")).size() - 3),
              QStringList({QStringLiteral("dados"), QStringLiteral("nova"), QStringLiteral("sub")}));
     QCOMPARE(Acha<ListaArquivos>(&s.Trad(), QStringLiteral("Arquivo"))->Selecionado(), QStringLiteral("a.csv"));
-    // A pasta corrente sumiu: a lista fica na de cima.
-    QVERIFY(QDir(s.Caminho(QStringLiteral("dados/sub"))).removeRecursively());
-    Abre(Lista(s, "Pasta"), QStringLiteral("nova"));
-    QVERIFY(QDir().rmdir(s.Caminho(QStringLiteral("dados/nova"))));
-    QTest::keyClick(&s.Trad(), Qt::Key_F5);
-    QCOMPARE(Itens(Lista(s, "Pasta")).last(), QStringLiteral("dados"));
-    QCOMPARE(Itens(Lista(s, "Arquivo")).size(), 3);
     QVERIFY(s.dialogos.Chamadas().empty());
 }
 

@@ -171,7 +171,6 @@ void TesteTrad::atalhosDeEdicao_data() {
           "-./");
     linha("nome: Ctrl+C copia", "NovoArquivo", "RES", "", "^A|^C", "RES", "RES");
     linha("nome: Ctrl+Z desfaz", "NovoArquivo", "", "", "ab|^A|c|^Z", "AB", "");
-    linha("linhas: Ctrl+A e um dígito", "Linhas", "50", "", "^A|7", "7", "");
     linha("linhas: colar fica com os dígitos", "Linhas", "50", "1a2b3", "^A|^V", "12", "1a2b3");
 }
 

@@ -138,25 +138,21 @@ TEST_F(TesteConsulta, ComandosRecusadosFalhamComMensagemENadaMudam) {
     EXPECT_EQ(dados.T_BF_DESC.Registros(), 0);
 }
 
-// A tabela que falta é dita com a pasta e o arquivo, também quando o comando não tem pasta (a
-// abertura das tabelas de trabalho falhou antes): então vale a pasta corrente.
+// A tabela que falta é dita com a pasta e o arquivo; um comando sem pasta (a abertura das tabelas de
+// trabalho falhou antes) procura na pasta corrente, e é ela que a mensagem diz.
 TEST_F(TesteConsulta, TabelaQueFaltaNomeiaPastaEArquivo) {
-    const std::string corrente = std::filesystem::current_path().string();
-    std::filesystem::current_path(modelos.Caminho() + "..");
-    const std::string acima = std::filesystem::current_path().string();
-    for (const auto& [pasta, esperado] : {std::pair{modelos.Caminho(), modelos.Caminho() + "Inexistente.dbf"},
-                                          std::pair{std::string(), acima + "/Inexistente.dbf"}}) {
-        Consulta consulta(dados.motor);
-        consulta.DefinePasta(pasta);
-        consulta.AcrescentaSql("select count(*) as Zerados from Inexistente;");
+    for (const std::string& pasta : {modelos.Caminho(), std::string()}) {
+        dados.QGeral.DefinePasta(pasta);
+        dados.QGeral.LimpaSql();
+        dados.QGeral.AcrescentaSql("select count(*) as Zerados from Inexistente;");
+        const std::string onde = pasta.empty() ? std::filesystem::current_path().string() + "/" : pasta;
         try {
-            consulta.Abre();
+            dados.QGeral.Abre();
             ADD_FAILURE() << "devia falhar";
         } catch (const Falha& falha) {
-            EXPECT_EQ(std::string(falha.what()), "Tabela n\xe3o encontrada: " + esperado);
+            EXPECT_EQ(std::string(falha.what()), "Tabela n\xe3o encontrada: " + onde + "Inexistente.dbf");
         }
     }
-    std::filesystem::current_path(corrente);
 }
 
 } // namespace
