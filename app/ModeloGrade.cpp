@@ -42,17 +42,19 @@ QVariant ModeloGrade::data(const QModelIndex& indice, int papel) const {
     return {};
 }
 
-int ModeloGrade::LinhaMaisLonga(int coluna) const {
-    int maisLonga = -1;
-    std::size_t tamanho = 0;
-    for (int linha = 0; linha < registros_; ++linha) {
-        const std::size_t este = tabela_.TextoCampoEm(linha + 1, coluna).size();
-        if (maisLonga < 0 || este > tamanho) {
-            maisLonga = linha;
-            tamanho = este;
+std::vector<int> ModeloGrade::LinhasMaisLongas() const {
+    std::vector<int> linhas(static_cast<std::size_t>(campos_), -1);
+    std::vector<std::size_t> tamanhos(static_cast<std::size_t>(campos_), 0);
+    // Uma passada só, registro a registro: a tabela é lida em blocos na ordem.
+    for (int linha = 0; linha < registros_; ++linha)
+        for (std::size_t coluna = 0; coluna < linhas.size(); ++coluna) {
+            const std::size_t tamanho = tabela_.TextoCampoEm(linha + 1, static_cast<int>(coluna)).size();
+            if (linhas[coluna] < 0 || tamanho > tamanhos[coluna]) {
+                linhas[coluna] = linha;
+                tamanhos[coluna] = tamanho;
+            }
         }
-    }
-    return maisLonga;
+    return linhas;
 }
 
 QVariant ModeloGrade::headerData(int secao, Qt::Orientation orientacao, int papel) const {

@@ -2,6 +2,7 @@
 // O modelo da grade Resultado: a tabela final só para leitura, campos na ordem da tabela, nomes dos
 // campos como títulos (em negrito), o texto inteiro de cada célula na dica. Desligado, não mostra nada.
 #include <QAbstractTableModel>
+#include <vector>
 
 class Tabela;
 
@@ -13,8 +14,8 @@ public:
     void Liga();
     void Desliga();
     bool Ligado() const { return ligado_; }
-    // A linha cujo texto é o mais longo da coluna, em todos os registros; -1 sem registros.
-    int LinhaMaisLonga(int coluna) const;
+    // Para cada coluna, a linha cujo texto é o mais longo em todos os registros; -1 sem registros.
+    std::vector<int> LinhasMaisLongas() const;
 
     int rowCount(const QModelIndex& pai = QModelIndex()) const override;
     int columnCount(const QModelIndex& pai = QModelIndex()) const override;
