@@ -1,5 +1,6 @@
 #pragma once
-// Dialogos de verdade: caixas do Qt, diálogos de arquivo e impressão, bipe e cursor da aplicação.
+// Dialogos de verdade: caixas do Qt, diálogos de arquivo e impressão, bipe e cursor da aplicação. Vive
+// enquanto o programa roda e lembra a pasta do último arquivo aberto.
 #include "Dialogos.h"
 
 class DialogosReais : public Dialogos {
@@ -13,4 +14,7 @@ public:
     void Bipe() override;
     void CursorEspera() override;
     void CursorNormal() override;
+
+private:
+    QString ultimaPasta_;
 };

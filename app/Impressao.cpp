@@ -21,15 +21,13 @@ private:
     Dialogos& dialogos_;
 };
 
-void Imprime(QPrinter& impressora, Dialogos& dialogos, Tabela& T_BF_DESC, const Ajustes& ajustes, const QDate& hoje) {
+void Imprime(QPrinter& impressora, Dialogos& dialogos, Tabela& T_BF_DESC, const Ajustes& ajustes, int k,
+             const QDate& hoje) {
     const CursorDeEspera espera(dialogos);
     const Relatorio relatorio(T_BF_DESC);
     ImpressoraLinhas saida(impressora);
     saida.Inicia();
     saida.DefineFonte(QStringLiteral("Courier"), 8);
-    // O número de linhas só é lido com o trabalho já começado: um valor inútil para antes da
-    // primeira linha, e o trabalho é abandonado.
-    const int k = RegistrosPorPagina(ajustes.Linhas);
     const std::string titulo = TituloRelatorio(DaTela(hoje.toString(ParaTela(ajustes.regional.formatoDataCurta))));
     relatorio.Escreve(k, titulo, [&saida](const std::string& linha) { saida.Escreve(linha); });
     saida.Termina();
@@ -39,7 +37,11 @@ void Imprime(QPrinter& impressora, Dialogos& dialogos, Tabela& T_BF_DESC, const 
 
 void ImprimeResultado(QWidget* pai, Dialogos& dialogos, QPrinter& ImprimeDB, Tabela& T_BF_DESC, const Ajustes& ajustes,
                       const QDate& hoje) {
-    if (!dialogos.EscolheImpressora(pai, ImprimeDB))
-        return;
-    ComCaixaDeErro(dialogos, pai, [&] { Imprime(ImprimeDB, dialogos, T_BF_DESC, ajustes, hoje); });
+    ComCaixaDeErro(dialogos, pai, [&] {
+        // O tamanho da página é conferido antes do diálogo: um valor inútil não começa trabalho
+        // nenhum nem deixa arquivo para trás.
+        const int k = RegistrosPorPagina(ajustes.Linhas);
+        if (dialogos.EscolheImpressora(pai, ImprimeDB))
+            Imprime(ImprimeDB, dialogos, T_BF_DESC, ajustes, k, hoje);
+    });
 }

@@ -30,8 +30,11 @@ void ImpressoraLinhas::Inicia() {
 }
 
 void ImpressoraLinhas::DefineFonte(const QString& nome, int pontos) {
-    fonte_ = QFont(nome, pontos);
-    // Sem a face pedida, o fontconfig cai numa de passo fixo, não numa proporcional.
+    // A face de passo fixo é escolhida aqui, não pelo que o sistema faz do nome pedido: a Liberation
+    // Mono (instalada com o programa, nas medidas da Courier New) vem antes, e o relatório sai igual
+    // em qualquer máquina.
+    fonte_ = QFont(QStringList{QStringLiteral("Liberation Mono"), nome}, pontos);
+    // Sem nenhuma das duas, o fontconfig cai numa de passo fixo, não numa proporcional.
     fonte_.setStyleHint(QFont::TypeWriter);
     fonte_.setFixedPitch(true);
     pintor_.setFont(fonte_);

@@ -19,6 +19,16 @@ void ListaArquivos::DefinePasta(const QString& pasta) {
     Relista();
 }
 
+void ListaArquivos::Atualiza() {
+    const QString escolhido = Selecionado();
+    Relista();
+    // A escolha continua marcada, sem avisar de novo: nada foi escolhido agora.
+    const QSignalBlocker bloqueio(this);
+    const auto itens = findItems(escolhido, Qt::MatchExactly);
+    if (!escolhido.isEmpty() && !itens.isEmpty())
+        setCurrentItem(itens.first());
+}
+
 void ListaArquivos::DefineMascara(const QString& mascara) {
     mascara_ = mascara;
     Relista();

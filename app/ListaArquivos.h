@@ -8,6 +8,8 @@ public:
     explicit ListaArquivos(QWidget* pai = nullptr);
     void DefinePasta(const QString& pasta);
     void DefineMascara(const QString& mascara);
+    // Relê a pasta (arquivos novos ou apagados), com o arquivo escolhido ainda marcado.
+    void Atualiza();
     const QString& Pasta() const { return pasta_; }
     // Nome do arquivo selecionado; vazio quando nada está selecionado.
     QString Selecionado() const;

@@ -4,17 +4,38 @@
 #include <QFileInfo>
 #include <QStorageInfo>
 #include <QStyle>
+#include <QStyledItemDelegate>
 
 namespace {
 constexpr int papelCaminho = Qt::UserRole;
+constexpr int papelNivel = Qt::UserRole + 1;
 
-// Cada nível da árvore entra dois espaços.
-QString Recuo(int nivel) {
-    return QString(2 * nivel, QLatin1Char(' '));
-}
+// O recuo de cada nível é desenhado, não posto no texto: o item traz só o nome, e digitar o começo do
+// nome acha a pasta.
+class RecuoDoNivel : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* pintor, const QStyleOptionViewItem& opcao, const QModelIndex& indice) const override {
+        QStyleOptionViewItem recuada(opcao);
+        recuada.rect.adjust(Recuo(opcao, indice), 0, 0, 0);
+        QStyledItemDelegate::paint(pintor, recuada, indice);
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& opcao, const QModelIndex& indice) const override {
+        return QStyledItemDelegate::sizeHint(opcao, indice) + QSize(Recuo(opcao, indice), 0);
+    }
+
+private:
+    // Dois espaços por nível.
+    static int Recuo(const QStyleOptionViewItem& opcao, const QModelIndex& indice) {
+        return indice.data(papelNivel).toInt() * 2 * opcao.fontMetrics.horizontalAdvance(QLatin1Char(' '));
+    }
+};
 } // namespace
 
 ListaPastas::ListaPastas(QWidget* pai) : QListWidget(pai) {
+    setItemDelegate(new RecuoDoNivel(this));
     connect(this, &QListWidget::itemActivated, this, &ListaPastas::Abre);
 }
 
@@ -24,28 +45,30 @@ bool ListaPastas::DefinePasta(const QString& pasta) {
         return false;
     pasta_ = QDir::cleanPath(info.absoluteFilePath());
     clear();
-    const QString raiz = QDir::cleanPath(QStorageInfo(pasta_).rootPath());
+    // Desde "/", qualquer que seja o volume: de uma pasta noutro sistema de arquivos montado também se
+    // sobe pela lista.
     QStringList ancestrais;
     for (QDir dir(pasta_);; dir.cdUp()) {
         ancestrais.prepend(dir.absolutePath());
-        if (dir.absolutePath() == raiz || dir.isRoot())
+        if (dir.isRoot())
             break;
     }
     const QIcon aberta = style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon fechada = style()->standardIcon(QStyle::SP_DirClosedIcon);
     int nivel = 0;
-    for (const QString& caminho : ancestrais) {
-        const QString nome = nivel == 0 ? caminho : QFileInfo(caminho).fileName();
-        auto* item = new QListWidgetItem(aberta, Recuo(nivel) + nome, this);
+    const auto inclui = [this](const QIcon& icone, const QString& nome, const QString& caminho, int nivelItem) {
+        auto* item = new QListWidgetItem(icone, nome, this);
         item->setData(papelCaminho, caminho);
+        item->setData(papelNivel, nivelItem);
+    };
+    for (const QString& caminho : ancestrais) {
+        inclui(aberta, nivel == 0 ? caminho : QFileInfo(caminho).fileName(), caminho, nivel);
         ++nivel;
     }
     setCurrentRow(count() - 1);
     const auto subpastas = QDir(pasta_).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
-    for (const QFileInfo& sub : subpastas) {
-        auto* item = new QListWidgetItem(fechada, Recuo(nivel) + sub.fileName(), this);
-        item->setData(papelCaminho, sub.absoluteFilePath());
-    }
+    for (const QFileInfo& sub : subpastas)
+        inclui(fechada, sub.fileName(), sub.absoluteFilePath(), nivel);
     return true;
 }
 
@@ -53,6 +76,12 @@ bool ListaPastas::DefineUnidade(const QString& raiz) {
     if (QDir::cleanPath(QStorageInfo(pasta_).rootPath()) == QDir::cleanPath(raiz))
         return true;
     return DefinePasta(raiz);
+}
+
+void ListaPastas::Atualiza() {
+    for (QDir dir(pasta_);; dir.cdUp())
+        if (DefinePasta(dir.absolutePath()) || dir.isRoot())
+            return;
 }
 
 void ListaPastas::Abre(QListWidgetItem* item) {

@@ -1,6 +1,7 @@
 #pragma once
-// Pasta: lista de pastas à moda clássica: o caminho da raiz do volume até a pasta corrente, depois as
-// subpastas dela. Abrir um item (duplo clique, Enter) o torna a pasta corrente.
+// Pasta: lista de pastas à moda clássica: o caminho desde a raiz "/" até a pasta corrente, um nível
+// mais recuado que o outro, depois as subpastas dela. Abrir um item (duplo clique, Enter) o torna a
+// pasta corrente; digitar o começo de um nome vai até a pasta.
 #include <QListWidget>
 
 class ListaPastas : public QListWidget {
@@ -11,6 +12,8 @@ public:
     bool DefinePasta(const QString& pasta);
     // Vai para a raiz do volume dado, a não ser que a pasta corrente já esteja nele.
     bool DefineUnidade(const QString& raiz);
+    // Relê a pasta corrente (subpastas novas ou apagadas); se ela sumiu, fica na mais próxima acima.
+    void Atualiza();
     const QString& Pasta() const { return pasta_; }
 
 signals:

@@ -36,18 +36,29 @@ int ModeloGrade::columnCount(const QModelIndex& pai) const {
 QVariant ModeloGrade::data(const QModelIndex& indice, int papel) const {
     if (!indice.isValid() || indice.row() >= registros_ || indice.column() >= campos_)
         return {};
-    if (papel == Qt::DisplayRole)
+    // A dica traz o texto que a coluna estreita corta.
+    if (papel == Qt::DisplayRole || papel == Qt::ToolTipRole)
         return ParaTela(tabela_.TextoCampoEm(indice.row() + 1, indice.column()));
     return {};
 }
 
+std::vector<int> ModeloGrade::LinhasMaisLongas() const {
+    std::vector<int> linhas(static_cast<std::size_t>(campos_), -1);
+    std::vector<std::size_t> tamanhos(static_cast<std::size_t>(campos_), 0);
+    // Uma passada só, registro a registro: a tabela é lida em blocos na ordem.
+    for (int linha = 0; linha < registros_; ++linha)
+        for (std::size_t coluna = 0; coluna < linhas.size(); ++coluna) {
+            const std::size_t tamanho = tabela_.TextoCampoEm(linha + 1, static_cast<int>(coluna)).size();
+            if (linhas[coluna] < 0 || tamanho > tamanhos[coluna]) {
+                linhas[coluna] = linha;
+                tamanhos[coluna] = tamanho;
+            }
+        }
+    return linhas;
+}
+
 QVariant ModeloGrade::headerData(int secao, Qt::Orientation orientacao, int papel) const {
-    if (orientacao == Qt::Vertical) {
-        if (papel == Qt::DisplayRole && secao >= 0 && secao < registros_)
-            return secao + 1;
-        return {};
-    }
-    if (secao < 0 || secao >= campos_)
+    if (orientacao == Qt::Vertical || secao < 0 || secao >= campos_)
         return {};
     if (papel == Qt::DisplayRole)
         return ParaTela(tabela_.NomeCampo(secao));

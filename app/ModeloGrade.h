@@ -1,7 +1,8 @@
 #pragma once
 // O modelo da grade Resultado: a tabela final só para leitura, campos na ordem da tabela, nomes dos
-// campos como títulos (em negrito). Desligado, não mostra nada.
+// campos como títulos (em negrito), o texto inteiro de cada célula na dica. Desligado, não mostra nada.
 #include <QAbstractTableModel>
+#include <vector>
 
 class Tabela;
 
@@ -13,6 +14,8 @@ public:
     void Liga();
     void Desliga();
     bool Ligado() const { return ligado_; }
+    // Para cada coluna, a linha cujo texto é o mais longo em todos os registros; -1 sem registros.
+    std::vector<int> LinhasMaisLongas() const;
 
     int rowCount(const QModelIndex& pai = QModelIndex()) const override;
     int columnCount(const QModelIndex& pai = QModelIndex()) const override;

@@ -2,18 +2,22 @@
 
 #include "Centro.h"
 #include "ErroGeral.h"
+#include "EstadoFixo.h"
 #include "Impressao.h"
 #include "ModeloGrade.h"
 #include "Navegador.h"
 
 #include <QCloseEvent>
 #include <QDate>
+#include <QPlainTextEdit>
 #include <QTableView>
 #include <QTimer>
+#include <QToolButton>
 
 TProc::TProc(Ajustes& ajustes, Dados& dados, Dialogos& dialogos, QWidget* principal)
-    : QDialog(principal, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint), ajustes_(ajustes), dados_(dados),
-      dialogos_(dialogos), principal_(principal), processamento_(ajustes, dados, *this) {
+    : QDialog(principal, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      ajustes_(ajustes), dados_(dados), dialogos_(dialogos), principal_(principal),
+      processamento_(ajustes, dados, *this) {
     setWindowTitle(QStringLiteral("Tradução"));
     setModal(true);
     MontaControles();
@@ -24,6 +28,9 @@ TProc::~TProc() = default;
 
 int TProc::exec() {
     rodadaPendente_ = true;
+    rodando_ = true;
+    // Só uma rodada que chegou à situação final tem o que imprimir.
+    Imprime->setEnabled(false);
     CentraNaTela(this);
     return QDialog::exec();
 }
@@ -38,12 +45,29 @@ bool TProc::event(QEvent* evento) {
 }
 
 void TProc::FormActivate() {
-    ComCaixaDeErro(dialogos_, this, [this] { processamento_.FormActivate(); });
+    bool terminou = false;
+    ComCaixaDeErro(dialogos_, this, [this, &terminou] {
+        processamento_.FormActivate();
+        terminou = true;
+    });
+    rodando_ = false;
+    Imprime->setEnabled(terminou);
+    // O relatório se lê de cima: a primeira linha traz a contagem que as seguintes explicam.
+    Obs->moveCursor(QTextCursor::Start);
+    Obs->ensureCursorVisible();
 }
 
-// Sem botões na moldura: só "&Fechar" encerra, e sempre por Fechando.
+// O botão de fechar da moldura vale "&Fechar", sempre por Fechando; durante a rodada é recusado.
 void TProc::closeEvent(QCloseEvent* evento) {
     evento->ignore();
+    if (!rodando_)
+        FecharClick();
+}
+
+// Minimizada com a principal escondida, o programa ficaria sem janela nenhuma na tela: volta.
+void TProc::changeEvent(QEvent* evento) {
+    QDialog::changeEvent(evento);
+    DesfazEstadoRecusado(this, evento, Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen);
 }
 
 void TProc::reject() {}

@@ -53,6 +53,7 @@ public:
 protected:
     bool event(QEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
+    void changeEvent(QEvent* evento) override;
     void reject() override;
 
 private:
@@ -72,6 +73,8 @@ private:
     // O diálogo de impressão guarda a impressora e os ajustes escolhidos enquanto o programa roda.
     QPrinter ImprimeDB{QPrinter::HighResolution};
     bool rodadaPendente_ = false;
+    // Da exibição até o fim da rodada (terminada ou parada por uma falha).
+    bool rodando_ = false;
     QElapsedTimer ultimoRepinte_;
     std::string situacao_;
     std::array<std::string, 3> contadores_;

@@ -86,6 +86,8 @@ void TProc::MontaControles() {
     Resultado->setSelectionBehavior(QAbstractItemView::SelectRows);
     Resultado->setSelectionMode(QAbstractItemView::SingleSelection);
     Resultado->verticalHeader()->setDefaultSectionSize(18);
+    // Sem números de linha: a largura é das seis colunas; o registro corrente é a linha destacada.
+    Resultado->verticalHeader()->hide();
     QFont negrito = Resultado->horizontalHeader()->font();
     negrito.setBold(true);
     Resultado->horizontalHeader()->setFont(negrito);
@@ -102,6 +104,7 @@ void TProc::MontaControles() {
     Imprime->setAutoRaise(true);
     Imprime->setIcon(FiguraImpressora());
     Imprime->setToolTip(QStringLiteral("Imprimir resultado"));
+    Imprime->setEnabled(false);
 
     Fechar = new QPushButton(QStringLiteral("&Fechar"), this);
     Fechar->setObjectName(QStringLiteral("Fechar"));

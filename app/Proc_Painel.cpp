@@ -1,4 +1,5 @@
 // TProc como PainelProc: o que os passos da rodada escrevem e leem na janela.
+#include "ColunasGrade.h"
 #include "Cores.h"
 #include "ModeloGrade.h"
 #include "Navegador.h"
@@ -93,9 +94,7 @@ void TProc::DefineCorObs(Cor cor) {
 
 void TProc::LigaGrade() {
     modelo_->Liga();
-    // Colunas na medida dos títulos e dos valores (o Qt mede só as primeiras mil linhas): nomes
-    // longos de municípios aparecem inteiros e os códigos não ocupam a grade.
-    Resultado->resizeColumnsToContents();
+    AjustaColunas(Resultado, *modelo_);
     Ponteiro->Liga(true);
     if (dados_.T_BF_DESC.Aberta() && dados_.T_BF_DESC.Registros() > 0)
         dados_.T_BF_DESC.Primeiro();

@@ -9,30 +9,42 @@
 #include "SeletorUnidade.h"
 #include "Tela.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QShortcutEvent>
 
 TTrad::TTrad(const std::string& dirSistema, Dialogos& dialogos, QWidget* pai)
-    : QMainWindow(pai, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint), dialogos_(dialogos) {
+    : QMainWindow(pai, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      dialogos_(dialogos) {
     setWindowTitle(QStringLiteral("Morvisan 1.1"));
     MontaControles();
     MontaMenus();
-    // Só o teclado passa pelos filtros: sem colar pelo menu de contexto nem soltar texto arrastado.
+    // Colar pelo teclado ou pelo botão do meio passa pelos filtros; sem menu de contexto nem soltar
+    // texto arrastado, que não passariam.
     for (QLineEdit* caixa : {NovoArquivo, Linhas}) {
         caixa->installEventFilter(this);
         caixa->setContextMenuPolicy(Qt::NoContextMenu);
         caixa->setAcceptDrops(false);
+        // Um acento composto (tecla morta) chegaria pelo método de entrada, por fora do filtro.
+        caixa->setAttribute(Qt::WA_InputMethodEnabled, false);
     }
     // Alt+A é de "&Anterior" e de "&Ajuda": o botão ganha (o menu abre com o mouse ou por Alt+S e a seta).
     Anterior->installEventFilter(this);
     menuBar()->installEventFilter(this);
+    auto* atualiza = new QAction(this);
+    atualiza->setShortcut(QKeySequence(Qt::Key_F5));
+    addAction(atualiza);
+    connect(atualiza, &QAction::triggered, this, &TTrad::AtualizaListas);
     connect(Proximo, &QPushButton::clicked, this, &TTrad::ProximoClick);
     connect(Anterior, &QPushButton::clicked, this, &TTrad::AnteriorClick);
     connect(Fechar, &QPushButton::clicked, this, &TTrad::FecharClick);
@@ -46,7 +58,8 @@ TTrad::TTrad(const std::string& dirSistema, Dialogos& dialogos, QWidget* pai)
     Unidade->DefineUnidade(Pasta->Pasta());
     PastaChange();
     FormCreate(dirSistema);
-    adjustSize();
+    // Janela comum (na barra de tarefas e no Alt+Tab), de tamanho fixo: nada a maximizar nem esticar.
+    setFixedSize(sizeHint());
     CentraNaTela(this);
 }
 
@@ -92,21 +105,35 @@ bool TTrad::eventFilter(QObject* objeto, QEvent* evento) {
     }
     if (objeto != NovoArquivo && objeto != Linhas)
         return QMainWindow::eventFilter(objeto, evento);
+    auto* caixa = static_cast<QLineEdit*>(objeto);
+    // O botão do meio cola a seleção do X.
+    if (evento->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(evento)->button() == Qt::MiddleButton) {
+        Cola(caixa, QGuiApplication::clipboard()->text(QClipboard::Selection));
+        return true;
+    }
+    // Só eventos de tecla daqui em diante: o molde vem depois de conferido o tipo.
+    if (evento->type() != QEvent::ShortcutOverride && evento->type() != QEvent::KeyPress)
+        return false;
     auto* tecla = static_cast<QKeyEvent*>(evento);
     // Ctrl+X é "Sair" também com o foco numa caixa de texto (lá seria "recortar").
-    if (evento->type() == QEvent::ShortcutOverride && tecla->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_X)) {
+    if (evento->type() == QEvent::ShortcutOverride) {
+        if (tecla->keyCombination() != QKeyCombination(Qt::CTRL, Qt::Key_X))
+            return false;
         evento->ignore();
         return true;
     }
-    if (evento->type() != QEvent::KeyPress)
-        return false;
-    // Colar traria caracteres que o filtro não viu (Shift+Insert não digita caractere nenhum).
-    if (tecla->matches(QKeySequence::Paste))
+    if (tecla->matches(QKeySequence::Paste)) {
+        Cola(caixa, QGuiApplication::clipboard()->text());
         return true;
+    }
     if (tecla->text().isEmpty())
         return false;
     // Alt com uma letra é comando, não digitação: sem atalho, não faz nada (a caixa a digitaria).
     if (tecla->modifiers() & (Qt::AltModifier | Qt::MetaModifier))
         return true;
+    // Ctrl+A, Ctrl+C, Ctrl+Z e os outros atalhos de edição ficam com a caixa: não digitam caractere.
+    if (tecla->modifiers() & Qt::ControlModifier)
+        return false;
     return objeto == NovoArquivo ? NovoArquivoKeyPress(tecla) : LinhasKeyPress(tecla);
 }

@@ -37,6 +37,7 @@ public:
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
+    void changeEvent(QEvent* evento) override;
 
 private:
     void MontaControles();
@@ -51,9 +52,12 @@ private:
     void UnidadeChange();
     void PastaChange();
     void TipoChange();
+    // Relê unidades, pastas e arquivos (F5, volta de uma rodada, importação).
+    void AtualizaListas();
     bool NovoArquivoKeyPress(QKeyEvent* tecla);
     void NovoArquivoChange();
     bool LinhasKeyPress(QKeyEvent* tecla);
+    void Cola(QLineEdit* caixa, const QString& texto);
     void FixarBTClick();
     void IgnoraExClick();
     void Sair1Click();

@@ -36,10 +36,13 @@ void TTrad::ImportaBase(BaseExtra base) {
         return;
     } catch (const std::exception& falha) {
         dialogos_.CursorNormal();
+        // Bases1 pode ter sido criada antes da falha.
+        AtualizaListas();
         MostraErroGeral(dialogos_, this, falha);
         return;
     }
     dialogos_.CursorNormal();
+    AtualizaListas();
     MostraBaseExtra(base, true);
     dialogos_.Mensagem(this, QStringLiteral("Morvisan"), ParaCaixa(TextoConclusao(resultado)));
 }

@@ -3,6 +3,7 @@
 #include "Atalho.h"
 #include "DialogoPreparacao.h"
 #include "ErroGeral.h"
+#include "EstadoFixo.h"
 #include "FixaCfg.h"
 #include "Trad_.h"
 
@@ -112,11 +113,17 @@ void TTrad::FecharClick() {
     Sair1Click();
 }
 
-// A moldura não tem botão de fechar, mas o gerenciador de janelas fecha assim mesmo (Alt+F4): é
-// "Sair", não esconder a janela e deixar o programa rodando sem ela.
+// O botão de fechar da moldura (e o Alt+F4) é "Sair", não esconder a janela e deixar o programa
+// rodando sem ela.
 void TTrad::closeEvent(QCloseEvent* evento) {
     evento->accept();
     Sair1Click();
+}
+
+// Minimizada ela fica na barra de tarefas; maximizada ou em tela cheia, o formulário fixo ficaria num canto.
+void TTrad::changeEvent(QEvent* evento) {
+    QMainWindow::changeEvent(evento);
+    DesfazEstadoRecusado(this, evento, Qt::WindowMaximized | Qt::WindowFullScreen);
 }
 
 void TTrad::Sobre1Click() {

@@ -9,7 +9,7 @@
 namespace {
 
 // Teclas que não digitam caractere passam direto, como as setas; apagar à direita também, e o Tab,
-// que leva o foco ao controle seguinte.
+// que leva o foco ao controle seguinte. Uma tecla que traz vários caracteres passa pelo filtro.
 bool PassaDireto(const QKeyEvent* tecla) {
     switch (tecla->key()) {
     case Qt::Key_Backspace:
@@ -18,7 +18,7 @@ bool PassaDireto(const QKeyEvent* tecla) {
     case Qt::Key_Backtab:
         return true;
     default:
-        return tecla->text().size() != 1;
+        return tecla->text().isEmpty();
     }
 }
 
@@ -33,25 +33,50 @@ QString Apara(const QString& texto) {
     return texto.mid(inicio, fim - inicio);
 }
 
+// O que o filtro deixa de um texto digitado ou colado na caixa do nome: a-z trocadas por maiúsculas,
+// só A-Z e 0-9.
+QString FiltroNome(const QString& texto) {
+    QString filtrado;
+    for (const QChar caractere : texto) {
+        const char16_t c = caractere.unicode();
+        const char16_t convertido = (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - u'a' + u'A') : c;
+        if ((convertido >= u'A' && convertido <= u'Z') || (convertido >= u'0' && convertido <= u'9'))
+            filtrado += QChar(convertido);
+    }
+    return filtrado;
+}
+
+// Na caixa das linhas, só os dígitos.
+QString FiltroLinhas(const QString& texto) {
+    QString filtrado;
+    for (const QChar caractere : texto)
+        if (caractere.unicode() >= u'0' && caractere.unicode() <= u'9')
+            filtrado += caractere;
+    return filtrado;
+}
+
 } // namespace
 
-// Só A-Z e 0-9 entram, com a-z trocadas por maiúsculas; o resto é descartado. true: tecla consumida.
+// O caractere digitado entra filtrado; o descartado não apaga uma seleção. true: tecla consumida.
 bool TTrad::NovoArquivoKeyPress(QKeyEvent* tecla) {
     if (PassaDireto(tecla))
         return false;
-    const char16_t digitado = tecla->text().at(0).unicode();
-    const char16_t convertido =
-        (digitado >= u'a' && digitado <= u'z') ? static_cast<char16_t>(digitado - u'a' + u'A') : digitado;
-    if ((convertido >= u'A' && convertido <= u'Z') || (convertido >= u'0' && convertido <= u'9'))
-        NovoArquivo->insert(QString(QChar(convertido)));
+    Cola(NovoArquivo, tecla->text());
     return true;
 }
 
 bool TTrad::LinhasKeyPress(QKeyEvent* tecla) {
     if (PassaDireto(tecla))
         return false;
-    const char16_t digitado = tecla->text().at(0).unicode();
-    return digitado < u'0' || digitado > u'9';
+    Cola(Linhas, tecla->text());
+    return true;
+}
+
+// Colar passa pelo mesmo filtro da digitação; o que sobra entra até o limite da caixa.
+void TTrad::Cola(QLineEdit* caixa, const QString& texto) {
+    const QString filtrado = caixa == NovoArquivo ? FiltroNome(texto) : FiltroLinhas(texto);
+    if (!filtrado.isEmpty())
+        caixa->insert(filtrado);
 }
 
 void TTrad::NovoArquivoChange() {

@@ -71,6 +71,8 @@ void TTrad::ProximoClick() {
     ajustes_.IgnoraEx = IgnoraEx->isChecked();
     if (proc_ != nullptr)
         proc_->exec();
+    // A rodada gravou o resultado, comp.CSV e o log na pasta que a lista mostra.
+    AtualizaListas();
 }
 
 void TTrad::ArquivoClick() {
@@ -104,6 +106,17 @@ void TTrad::PastaChange() {
     Arquivo->DefinePasta(Pasta->Pasta());
     Unidade->DefineUnidade(Pasta->Pasta());
     NovoArquivoChange();
+}
+
+void TTrad::AtualizaListas() {
+    Unidade->ReleVolumes();
+    const QString antes = Pasta->Pasta();
+    Pasta->Atualiza();
+    if (Pasta->Pasta() != antes)
+        PastaChange();
+    else
+        Unidade->DefineUnidade(Pasta->Pasta());
+    Arquivo->Atualiza();
 }
 
 void TTrad::TipoChange() {

@@ -8,10 +8,19 @@
 #include "ValorSql.h"
 
 #include <exception>
+#include <filesystem>
 #include <sqlite3.h>
 #include <strings.h>
 
 namespace {
+
+// A pasta e o arquivo procurados, por inteiro: um comando sem pasta definida procura na pasta corrente
+// do programa, e é ela que a mensagem diz.
+std::string CaminhoInteiro(const std::string& caminho) {
+    std::error_code erro;
+    const std::filesystem::path inteiro = std::filesystem::absolute(caminho, erro);
+    return erro ? caminho : inteiro.lexically_normal().string();
+}
 
 // As tabelas que o comando cita ficam em uso enquanto ele roda; ao sair, cada uma é largada (a que
 // só o comando usava é gravada e descarregada).
@@ -22,7 +31,7 @@ public:
         for (const std::string& nome : comando.Tabelas()) {
             const std::string caminho = ResolveCaminho(pasta + separador + nome + ".dbf");
             if (!ArquivoExiste(caminho))
-                throw Falha("Tabela n\xe3o encontrada: " + nome + " (" + pasta + ")");
+                throw Falha("Tabela n\xe3o encontrada: " + CaminhoInteiro(caminho));
             usadas_.push_back(&motor_.Usa(caminho));
             nomes_.push_back(usadas_.back()->nomeSql);
         }

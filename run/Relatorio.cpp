@@ -78,12 +78,10 @@ void Relatorio::Escreve(int k, const std::string& titulo, const std::function<vo
 }
 
 int RegistrosPorPagina(const std::string& linhas) {
-    const int k = StrToInt(linhas);
-    if (k == 0)
-        throw Falha("Division by zero");
-    if (k < 0)
-        throw Falha("N\xfamero de linhas de relat\xf3rio inv\xe1lido: " + linhas);
-    return k;
+    // A caixa Linhas aceita dois dígitos: vazio, zero ou outra coisa é dito assim ao usuário.
+    if (!EhInteiro(linhas) || StrToInt(linhas) < 1 || StrToInt(linhas) > 99)
+        throw Falha("Informe de 1 a 99 linhas de relat\xf3rio.");
+    return StrToInt(linhas);
 }
 
 std::string TituloRelatorio(const std::string& dataCurta) {

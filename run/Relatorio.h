@@ -25,8 +25,8 @@ private:
     std::vector<std::string> registros_;
 };
 
-// O número de registros por página a partir do texto de Linhas ("05" dá 5); vazio ou não numérico
-// falha na conversão, zero falha como divisão por zero.
+// O número de registros por página a partir do texto de Linhas ("05" dá 5); fora de 1 a 99 (vazio,
+// zero, não numérico) falha com a mensagem do que se espera.
 int RegistrosPorPagina(const std::string& linhas);
 
 // Título das páginas: a data de hoje já no formato curto do usuário.

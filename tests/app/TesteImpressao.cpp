@@ -179,36 +179,40 @@ private slots:
         QVERIFY(dialogos.Textos(DialogosFalsos::Tipo::Erro).isEmpty());
     }
 
-    void LinhasInuteisVaoParaACaixaGeral_data() {
+    void LinhasInuteisRecusadasAntesDoDialogo_data() {
         QTest::addColumn<QString>("linhas");
-        QTest::addColumn<QString>("mensagem");
-        QTest::addRow("vazio") << QString() << QStringLiteral("'' n\u00e3o \u00e9 um n\u00famero inteiro v\u00e1lido.");
-        QTest::addRow("zero") << QStringLiteral("0") << QStringLiteral("Division by zero.");
+        QTest::addRow("vazio") << QString();
+        QTest::addRow("zero") << QStringLiteral("0");
+        QTest::addRow("zero zero") << QStringLiteral("00");
     }
 
-    void LinhasInuteisVaoParaACaixaGeral() {
+    // O tamanho da página é conferido antes do diálogo: nenhum trabalho começa e nenhum arquivo fica.
+    void LinhasInuteisRecusadasAntesDoDialogo() {
         QFETCH(QString, linhas);
-        QFETCH(QString, mensagem);
         IncluiVarios(3);
+        final->Primeiro();
         ajustes.Linhas = linhas.toStdString();
         ImprimeEmPdf();
-        QCOMPARE(dialogos.Textos(DialogosFalsos::Tipo::Erro), QStringList{mensagem});
-        QCOMPARE(dialogos.esperas, 1);
-        QCOMPARE(dialogos.normais, 1);
+        QCOMPARE(dialogos.Textos(DialogosFalsos::Tipo::Erro),
+                 QStringList{QStringLiteral("Informe de 1 a 99 linhas de relatório.")});
+        QVERIFY(dialogos.ChamadasDo(DialogosFalsos::Tipo::EscolheImpressora).empty());
+        QCOMPARE(dialogos.esperas, 0);
         QVERIFY(!dialogos.emEspera);
-        // Nenhuma linha chegou à impressora.
-        if (QFile::exists(Pdf()))
-            QVERIFY(!TextoDoPdf(Pdf()).contains(QStringLiteral("Resultado")));
+        QVERIFY(!QFile::exists(Pdf()));
+        QCOMPARE(final->RegistroAtual(), 1);
     }
 
     // A impressora é a da sessão: a próxima impressão parte da escolha anterior, também depois de
-    // um trabalho abandonado.
+    // uma recusa.
     void ImpressoraGuardaAEscolhaEntreImpressoes() {
         IncluiVarios(3);
         ajustes.Linhas = "0";
-        ImprimeEmPdf();
+        dialogos.ProximaImpressao(true, Pdf());
+        ImprimeResultado(nullptr, dialogos, *impressoraDaSessao, *final, ajustes, hoje);
         QCOMPARE(dialogos.Textos(DialogosFalsos::Tipo::Erro).size(), 1);
         ajustes.Linhas = "50";
+        ImprimeResultado(nullptr, dialogos, *impressoraDaSessao, *final, ajustes, hoje);
+        QVERIFY(QFile::remove(Pdf()));
         dialogos.ProximaImpressao(true);
         ImprimeResultado(nullptr, dialogos, *impressoraDaSessao, *final, ajustes, hoje);
         QCOMPARE(dialogos.Textos(DialogosFalsos::Tipo::EscolheImpressora), QStringList({QString(), Pdf()}));
@@ -260,19 +264,30 @@ private slots:
             QVERIFY(texto.contains(QStringLiteral("linha %1\n").arg(i)));
     }
 
+    // Sem brancos na linha: o pdftotext tira o branco do fim de cada pedaço, e o corte cai em lugares
+    // diferentes conforme a face; assim juntar os pedaços devolve a linha em qualquer uma.
     void LinhaLargaContinuaNaDeBaixo() {
         std::string larga;
         for (int i = 0; i < 30; ++i)
-            larga += "bloco" + std::to_string(i % 10) + "xyz ";
+            larga += "bloco" + std::to_string(i % 10) + "xyz;";
         EscreveNoPdf({larga});
         const QStringList linhas = TextoDoPdf(Pdf()).split(u'\n', Qt::SkipEmptyParts);
         QVERIFY2(linhas.size() >= 3, qPrintable(linhas.join(u'|')));
-        // O corte cai onde a largura acaba, então juntar as linhas devolve a linha inteira.
         QString junto;
         for (const QString& linha : linhas)
             if (!linha.startsWith(u'\f'))
-                junto += linha.leftJustified(linhas[0].size(), u' ');
-        QCOMPARE(junto.trimmed(), QString::fromLatin1(larga).trimmed());
+                junto += linha.trimmed();
+        QCOMPARE(junto, QString::fromLatin1(larga));
+    }
+
+    // A face de passo fixo é a Liberation Mono, seja qual for a que o sistema dá para "Courier".
+    void FaceDePassoFixoEscolhidaPeloPrograma() {
+        EscreveNoPdf({"CD_UF CD_MUN"});
+        QProcess fontes;
+        fontes.start(QStringLiteral("pdffonts"), {Pdf()});
+        QVERIFY(fontes.waitForFinished(30000));
+        const QString lista = QString::fromUtf8(fontes.readAllStandardOutput());
+        QVERIFY2(lista.contains(QStringLiteral("LiberationMono")), qPrintable(lista));
     }
 };
 

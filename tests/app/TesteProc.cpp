@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTest>
@@ -33,8 +34,12 @@ struct Retrato {
     QString tituloColuna;
     QString primeiroNome;
     bool tituloNegrito = false;
-    // Cada coluna mostra inteiros o título e o valor da primeira linha.
+    // As seis colunas cabem na largura da grade; fora MUN, cada uma mostra inteiros o título e o
+    // valor da primeira linha.
     bool colunasCabem = false;
+    QString dicaNome;
+    // O memo mostra a sua primeira linha no alto.
+    bool obsNoTopo = false;
     int linhaAtual = -1;
     int registroDepoisDoUltimo = -1;
     bool emEspera = false;
@@ -62,7 +67,8 @@ void PreparaRodada(SistemaTeste& s, const QString& nome) {
 
 // Responde Sim, espera a rodada acabar (ou a caixa geral de erro), fotografa a janela e fecha. Com
 // pdf, o relatório é impresso nele; sem, o diálogo de impressão é cancelado.
-Retrato Roda(SistemaTeste& s, const QString& pdf = QString()) {
+// pelaMoldura: fecha pelo botão de fechar da moldura em vez de "&Fechar".
+Retrato Roda(SistemaTeste& s, const QString& pdf = QString(), bool pelaMoldura = false) {
     Retrato retrato;
     const int esperas = s.dialogos.esperas;
     const auto erros = s.dialogos.ChamadasDo(Tipo::Erro).size();
@@ -82,6 +88,8 @@ Retrato Roda(SistemaTeste& s, const QString& pdf = QString()) {
                 retrato.contadores << Acha<QLabel>(&proc, QString::fromLatin1(nome))->text();
             auto* obs = Acha<QPlainTextEdit>(&proc, QStringLiteral("Obs"));
             retrato.obs = obs->toPlainText();
+            retrato.obsNoTopo =
+                obs->verticalScrollBar()->value() == 0 && obs->cursorForPosition(QPoint(2, 2)).blockNumber() == 0;
             retrato.corObs = obs->palette().color(QPalette::Text);
             auto* grade = Acha<QTableView>(&proc, QStringLiteral("Resultado"));
             QAbstractItemModelTester verificador(grade->model(),
@@ -92,12 +100,21 @@ Retrato Roda(SistemaTeste& s, const QString& pdf = QString()) {
             for (int coluna = 0; coluna < retrato.colunasGrade; ++coluna)
                 if (grade->model()->headerData(coluna, Qt::Horizontal).toString() == QStringLiteral("MUN"))
                     retrato.primeiroNome = grade->model()->index(0, coluna).data().toString();
-            retrato.colunasCabem = retrato.linhasGrade > 0;
+            retrato.colunasCabem = retrato.linhasGrade > 0 && grade->horizontalScrollBar()->maximum() == 0;
+            int soma = 0;
             for (int coluna = 0; coluna < retrato.colunasGrade; ++coluna) {
-                const QFontMetrics medida(grade->font());
-                const int texto = medida.horizontalAdvance(grade->model()->index(0, coluna).data().toString());
+                soma += grade->columnWidth(coluna);
+                const QString titulo = grade->model()->headerData(coluna, Qt::Horizontal).toString();
+                const QModelIndex celula = grade->model()->index(0, coluna);
+                if (titulo == QStringLiteral("MUN")) {
+                    retrato.dicaNome = celula.data(Qt::ToolTipRole).toString();
+                    continue;
+                }
+                const int texto = std::max(QFontMetrics(grade->font()).horizontalAdvance(celula.data().toString()),
+                                           QFontMetrics(grade->horizontalHeader()->font()).horizontalAdvance(titulo));
                 retrato.colunasCabem = retrato.colunasCabem && grade->columnWidth(coluna) > texto;
             }
+            retrato.colunasCabem = retrato.colunasCabem && soma <= grade->viewport()->width();
             retrato.tituloNegrito = grade->model()->headerData(0, Qt::Horizontal, Qt::FontRole).value<QFont>().bold();
             retrato.linhaAtual = grade->currentIndex().row();
             retrato.emEspera = s.dialogos.emEspera;
@@ -112,7 +129,10 @@ Retrato Roda(SistemaTeste& s, const QString& pdf = QString()) {
                 QTest::mouseClick(ultimo, Qt::LeftButton);
                 retrato.registroDepoisDoUltimo = grade->currentIndex().row();
             }
-            QTest::mouseClick(Acha<QPushButton>(&proc, QStringLiteral("Fechar")), Qt::LeftButton);
+            if (pelaMoldura)
+                proc.close();
+            else
+                QTest::mouseClick(Acha<QPushButton>(&proc, QStringLiteral("Fechar")), Qt::LeftButton);
         });
     Clica(s, "Proximo");
     return retrato;
@@ -132,6 +152,7 @@ class TesteProc : public QObject {
 private slots:
     void rodadaIgualAoLote();
     void segundaRodada();
+    void rodadaQueFalha_data();
     void rodadaQueFalha();
     void controlesDaJanela();
     void imprimirDeixaAGradeNoUltimo();
@@ -178,6 +199,7 @@ void TesteProc::rodadaIgualAoLote() {
     QCOMPARE(r.tituloColuna, QStringLiteral("CD_UF"));
     QVERIFY(r.tituloNegrito);
     QVERIFY(r.colunasCabem);
+    QVERIFY(r.obsNoTopo);
     QCOMPARE(r.linhaAtual, 0);
     QCOMPARE(r.registroDepoisDoUltimo, 4);
     QVERIFY(!r.emEspera);
@@ -193,6 +215,10 @@ void TesteProc::rodadaIgualAoLote() {
     QCOMPARE(s.Trad().Passo(), 3);
     QCOMPARE(Acha<QLineEdit>(&s.Trad(), QStringLiteral("NovoArquivo"))->text(), QStringLiteral("RES"));
     QCOMPARE(Acha<QLabel>(&s.Trad(), QStringLiteral("BO"))->text(), QStringLiteral("OK"));
+    // A lista de arquivos já mostra o que a rodada gravou.
+    const auto gravados = Acha<QListWidget>(&s.Trad(), QStringLiteral("Arquivo"));
+    for (const QString& nome : {QStringLiteral("RES.CSV"), QStringLiteral("comp.CSV")})
+        QVERIFY2(!gravados->findItems(nome, Qt::MatchExactly).isEmpty(), qPrintable(nome));
 
     const QString sistemaLote = s.Caminho(QStringLiteral("lote"));
     QDir().mkpath(sistemaLote + QStringLiteral("/Bases0"));
@@ -229,11 +255,14 @@ void TesteProc::imprimirDeixaAGradeNoUltimo() {
     QVERIFY(!r.ultimoHabilitadoDepoisDeImprimir);
 }
 
-// A segunda rodada parte de cópias novas: mesmo resultado, e o memo volta do estado da anterior.
+// A segunda rodada parte de cópias novas: mesmo resultado, e o memo volta do estado da anterior. A
+// primeira janela é fechada pela moldura, que vale "&Fechar": as tabelas foram fechadas.
 void TesteProc::segundaRodada() {
     SistemaTeste s = ComBases();
     PreparaRodada(s, QStringLiteral("PRIMEIRA"));
-    const Retrato primeira = Roda(s);
+    const Retrato primeira = Roda(s, QString(), true);
+    QVERIFY(!s.Proc().isVisible());
+    QVERIFY(s.Trad().isVisible());
     auto* caixa = Acha<QLineEdit>(&s.Trad(), QStringLiteral("NovoArquivo"));
     caixa->clear();
     Digita(caixa, QStringLiteral("SEGUNDA"));
@@ -244,27 +273,54 @@ void TesteProc::segundaRodada() {
     QCOMPARE(s.Le(QStringLiteral("dados/SEGUNDA.CSV")), s.Le(QStringLiteral("dados/PRIMEIRA.CSV")));
     QCOMPARE(s.dialogos.ChamadasDo(Tipo::Pergunta).size(), std::size_t(2));
     QVERIFY(s.dialogos.ChamadasDo(Tipo::Erro).empty());
+    QVERIFY(s.dialogos.ChamadasDo(Tipo::Mensagem).empty());
     QVERIFY(s.Trad().isVisible());
 }
 
-// A base original some depois de escolhida: a carga falha, a caixa geral de erro aparece, a janela
-// fica com o texto do passo e a ampulheta; "&Fechar" ainda traz a principal de volta, cursor normal.
+void TesteProc::rodadaQueFalha_data() {
+    QTest::addColumn<QString>("falta");
+    QTest::addColumn<QString>("noErro");
+    QTest::addColumn<QString>("situacao");
+    QTest::newRow("a base original sumiu depois de escolhida")
+        << QStringLiteral("original") << QStringLiteral("original.csv")
+        << QStringLiteral("Transferindo dados do arquivo a ser traduzido...");
+    // Já com a população movida nas tabelas de trabalho, mas sem a situação final.
+    QTest::newRow("o resultado não pode ser gravado")
+        << QStringLiteral("saida") << QStringLiteral("RES.CSV") << QStringLiteral("Gravando...");
+}
+
+// A falha para a rodada: a caixa geral de erro aparece, a janela fica com o texto do passo e a
+// ampulheta, e "Imprime" fica apagado (não há resultado a imprimir); "&Fechar" ainda traz a
+// principal de volta, cursor normal.
 void TesteProc::rodadaQueFalha() {
+    QFETCH(QString, falta);
+    QFETCH(QString, noErro);
+    QFETCH(QString, situacao);
     SistemaTeste s = ComBases();
     PreparaRodada(s, QStringLiteral("RES"));
-    QVERIFY(QFile::remove(s.Caminho(QStringLiteral("dados/original.csv"))));
-    const Retrato r = Roda(s);
+    if (falta == QStringLiteral("original"))
+        QVERIFY(QFile::remove(s.Caminho(QStringLiteral("dados/original.csv"))));
+    else
+        QVERIFY(QDir().mkpath(s.Caminho(QStringLiteral("dados/RES.CSV"))));
+    const Retrato r = Roda(s, s.Caminho(QStringLiteral("relatorio.pdf")));
     const auto erros = s.dialogos.ChamadasDo(Tipo::Erro);
     QCOMPARE(erros.size(), std::size_t(1));
-    QVERIFY2(erros[0].texto.contains(QStringLiteral("original.csv")), qPrintable(erros[0].texto));
-    QCOMPARE(r.situacao, QStringLiteral("Transferindo dados do arquivo a ser traduzido..."));
+    QVERIFY2(erros[0].texto.contains(noErro), qPrintable(erros[0].texto));
+    QCOMPARE(r.situacao, situacao);
     QCOMPARE(r.linhasGrade, 0);
     QVERIFY(r.emEspera);
+    QVERIFY(!r.imprimeHabilitado);
+    QVERIFY(s.dialogos.ChamadasDo(Tipo::EscolheImpressora).empty());
+    QVERIFY(!QFile::exists(s.Caminho(QStringLiteral("relatorio.pdf"))));
     QVERIFY(!s.dialogos.emEspera);
     QVERIFY(!s.Proc().isVisible());
     QVERIFY(s.Trad().isVisible());
     QCOMPARE(s.Trad().Passo(), 3);
     QVERIFY(s.dialogos.ChamadasDo(Tipo::Mensagem).empty());
+    // As bases de entrada ficam como estavam.
+    QFile modelo(QStringLiteral(MORVISAN_DADOS_TESTE "/janelas/traducao.csv"));
+    QVERIFY(modelo.open(QIODevice::ReadOnly));
+    QCOMPARE(s.Le(QStringLiteral("dados/traducao.csv")), modelo.readAll().toStdString());
 }
 
 void TesteProc::comBasesExtras_data() {
@@ -314,6 +370,7 @@ void TesteProc::comBasesExtras() {
     QCOMPARE(r.obs, obs);
     QCOMPARE(r.corObs, corObs);
     QCOMPARE(r.primeiroNome, nomeNaGrade);
+    QCOMPARE(r.dicaNome, nomeNaGrade);
     QVERIFY(r.colunasCabem);
     QVERIFY(s.dialogos.ChamadasDo(Tipo::Erro).empty());
 }

@@ -1,6 +1,9 @@
 // As listas de unidade, pasta e arquivo da janela principal, usadas com mouse e teclado.
 #include "SistemaTeste.h"
 
+#include "ListaArquivos.h"
+
+#include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -51,6 +54,10 @@ private slots:
     void listasNaPartida();
     void abrirPastaMudaOsArquivos();
     void unidadeIlegivelVoltaSemAviso();
+    void digitarAchaAPasta_data();
+    void digitarAchaAPasta();
+    void F5Relista();
+    void importacaoMostraBases1();
 };
 
 void TesteSeletores::listasNaPartida() {
@@ -94,6 +101,61 @@ void TesteSeletores::unidadeIlegivelVoltaSemAviso() {
     QCOMPARE(unidade->currentText(), antes);
     QCOMPARE(Itens(Lista(s, "Arquivo")), QStringList({QStringLiteral("a.csv"), QStringLiteral("B.CSV")}));
     QVERIFY(s.dialogos.Chamadas().empty());
+}
+
+void TesteSeletores::digitarAchaAPasta_data() {
+    QTest::addColumn<QString>("digitado");
+    QTest::addColumn<QString>("pasta");
+    QTest::newRow("subpasta") << QStringLiteral("va") << QStringLiteral("vazia");
+    QTest::newRow("maiúscula acha minúscula") << QStringLiteral("SU") << QStringLiteral("sub");
+    QTest::newRow("pasta do caminho") << QStringLiteral("da") << QStringLiteral("dados");
+}
+
+// Digitar o começo do nome leva à pasta, como na lista de arquivos; abrir continua sendo Enter.
+void TesteSeletores::digitarAchaAPasta() {
+    QFETCH(QString, digitado);
+    QFETCH(QString, pasta);
+    SistemaTeste s = ComPastas();
+    s.Trad().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&s.Trad()));
+    QListWidget* lista = Lista(s, "Pasta");
+    lista->setFocus();
+    QTest::keyClicks(lista, digitado);
+    QCOMPARE(lista->currentItem()->text(), pasta);
+    QCOMPARE(Itens(Lista(s, "Arquivo")), QStringList({QStringLiteral("a.csv"), QStringLiteral("B.CSV")}));
+}
+
+// F5 relê pastas e arquivos; o arquivo escolhido continua marcado.
+void TesteSeletores::F5Relista() {
+    SistemaTeste s = ComPastas();
+    s.Trad().show();
+    s.Trad().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&s.Trad()));
+    ClicaItem(Lista(s, "Arquivo"), QStringLiteral("a.csv"));
+    s.Escreve(QStringLiteral("dados/novo.csv"), "1;1;1;1\r\n");
+    QVERIFY(QDir().mkpath(s.Caminho(QStringLiteral("dados/nova"))));
+    QVERIFY(QDir().rmdir(s.Caminho(QStringLiteral("dados/vazia"))));
+    QCOMPARE(Itens(Lista(s, "Arquivo")).size(), 2);
+    QTest::keyClick(&s.Trad(), Qt::Key_F5);
+    QCOMPARE(Itens(Lista(s, "Arquivo")),
+             QStringList({QStringLiteral("a.csv"), QStringLiteral("B.CSV"), QStringLiteral("novo.csv")}));
+    QCOMPARE(Itens(Lista(s, "Pasta")).mid(Itens(Lista(s, "Pasta")).size() - 3),
+             QStringList({QStringLiteral("dados"), QStringLiteral("nova"), QStringLiteral("sub")}));
+    QCOMPARE(Acha<ListaArquivos>(&s.Trad(), QStringLiteral("Arquivo"))->Selecionado(), QStringLiteral("a.csv"));
+    QVERIFY(s.dialogos.Chamadas().empty());
+}
+
+// Importar cria Bases1 ao lado do programa: a lista de pastas a mostra sem F5.
+void TesteSeletores::importacaoMostraBases1() {
+    SistemaTeste s([](SistemaTeste& t) { t.Escreve(QStringLiteral("ufs.csv"), "35;SP\r\n"); });
+    s.Trad().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&s.Trad()));
+    Abre(Lista(s, "Pasta"), QFileInfo(s.Caminho(QStringLiteral("sistema"))).dir().dirName());
+    Abre(Lista(s, "Pasta"), QStringLiteral("sistema"));
+    QVERIFY(!Itens(Lista(s, "Pasta")).contains(QStringLiteral("Bases1")));
+    s.dialogos.ProximoArquivo(s.Caminho(QStringLiteral("ufs.csv")));
+    Acha<QAction>(&s.Trad(), QStringLiteral("Definir2"))->trigger();
+    QVERIFY(Itens(Lista(s, "Pasta")).contains(QStringLiteral("Bases1")));
 }
 
 QTEST_MAIN(TesteSeletores)

@@ -62,6 +62,8 @@ private slots:
     void janelaAbreNoPasso1ComTudoEmFalta();
     void filtroDoNomeDoResultado();
     void tabSaiDasCaixas();
+    void atalhosDeEdicao_data();
+    void atalhosDeEdicao();
     void BCSegueONome();
     void filtroDasLinhas();
     void passosDoAssistente();
@@ -121,10 +123,6 @@ void TesteTrad::filtroDoNomeDoResultado() {
     QVERIFY(nome->isVisible());
     Digita(nome, QStringLiteral("abc-1é"));
     QCOMPARE(nome->text(), QStringLiteral("ABC1"));
-    QGuiApplication::clipboard()->setText(QStringLiteral("../x"));
-    QTest::keyClick(nome, Qt::Key_V, Qt::ControlModifier);
-    QTest::keyClick(nome, Qt::Key_Insert, Qt::ShiftModifier);
-    QCOMPARE(nome->text(), QStringLiteral("ABC1"));
     // Alt com letra é comando: não digita nada.
     QTest::keyClick(nome, Qt::Key_B, Qt::AltModifier);
     QCOMPARE(nome->text(), QStringLiteral("ABC1"));
@@ -149,6 +147,65 @@ void TesteTrad::tabSaiDasCaixas() {
     QTRY_VERIFY(!linhas->hasFocus());
     QCOMPARE(nome->text(), QString());
     QCOMPARE(linhas->text(), QStringLiteral("50"));
+}
+
+void TesteTrad::atalhosDeEdicao_data() {
+    QTest::addColumn<QString>("caixa");
+    QTest::addColumn<QString>("inicial");
+    QTest::addColumn<QString>("colado");
+    // Passos separados por "|": "^A" Ctrl+A, "^C" Ctrl+C, "^V" Ctrl+V, "^I" Shift+Insert, "^Z" Ctrl+Z,
+    // "<" Backspace; outro texto é digitado.
+    QTest::addColumn<QString>("passos");
+    QTest::addColumn<QString>("texto");
+    QTest::addColumn<QString>("areaDeTransferencia");
+    const auto linha = [](const char* nome, const char* caixa, const char* inicial, const char* colado,
+                          const char* passos, const char* texto, const char* area) {
+        QTest::newRow(nome) << QString::fromUtf8(caixa) << QString::fromUtf8(inicial) << QString::fromUtf8(colado)
+                            << QString::fromUtf8(passos) << QString::fromUtf8(texto) << QString::fromUtf8(area);
+    };
+    linha("nome: Ctrl+A e Backspace trocam o nome inteiro", "NovoArquivo", "RES2013", "", "^A|<|orig", "ORIG", "");
+    linha("nome: colar passa pelo filtro", "NovoArquivo", "R", "../x-1 é", "^V", "RX1", "../x-1 é");
+    linha("nome: Shift+Insert também, até 8 caracteres", "NovoArquivo", "RES", "abcdefghij", "^I", "RESABCDE",
+          "abcdefghij");
+    linha("nome: colar só o que o filtro descarta não apaga a seleção", "NovoArquivo", "RES", "-./", "^A|^V", "RES",
+          "-./");
+    linha("nome: Ctrl+C copia", "NovoArquivo", "RES", "", "^A|^C", "RES", "RES");
+    linha("nome: Ctrl+Z desfaz", "NovoArquivo", "", "", "ab|^A|c|^Z", "AB", "");
+    linha("linhas: colar fica com os dígitos", "Linhas", "50", "1a2b3", "^A|^V", "12", "1a2b3");
+}
+
+// Os atalhos de edição valem nas duas caixas; o que se cola passa pelo mesmo filtro da digitação.
+void TesteTrad::atalhosDeEdicao() {
+    QFETCH(QString, caixa);
+    QFETCH(QString, inicial);
+    QFETCH(QString, colado);
+    QFETCH(QString, passos);
+    QFETCH(QString, texto);
+    QFETCH(QString, areaDeTransferencia);
+    SistemaTeste s;
+    Mostra(s);
+    AoPasso3(s);
+    auto* campo = Acha<QLineEdit>(&s.Trad(), caixa);
+    campo->setText(inicial);
+    QGuiApplication::clipboard()->setText(colado);
+    for (const QString& passo : passos.split(u'|')) {
+        if (passo == QStringLiteral("^A"))
+            QTest::keyClick(campo, Qt::Key_A, Qt::ControlModifier);
+        else if (passo == QStringLiteral("^C"))
+            QTest::keyClick(campo, Qt::Key_C, Qt::ControlModifier);
+        else if (passo == QStringLiteral("^V"))
+            QTest::keyClick(campo, Qt::Key_V, Qt::ControlModifier);
+        else if (passo == QStringLiteral("^I"))
+            QTest::keyClick(campo, Qt::Key_Insert, Qt::ShiftModifier);
+        else if (passo == QStringLiteral("^Z"))
+            QTest::keyClick(campo, Qt::Key_Z, Qt::ControlModifier);
+        else if (passo == QStringLiteral("<"))
+            QTest::keyClick(campo, Qt::Key_Backspace);
+        else
+            Digita(campo, passo);
+    }
+    QCOMPARE(campo->text(), texto);
+    QCOMPARE(QGuiApplication::clipboard()->text(), areaDeTransferencia);
 }
 
 void TesteTrad::BCSegueONome() {

@@ -3,6 +3,7 @@
 #include "ApoioMotor.h"
 #include "Falha.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -135,6 +136,23 @@ TEST_F(TesteConsulta, ComandosRecusadosFalhamComMensagemENadaMudam) {
         EXPECT_THROW(sql.rfind("select", 0) == 0 ? dados.Q_BF_DESC.Abre() : dados.Q_BF_DESC.Executa(), Falha) << sql;
     }
     EXPECT_EQ(dados.T_BF_DESC.Registros(), 0);
+}
+
+// A tabela que falta é dita com a pasta e o arquivo; um comando sem pasta (a abertura das tabelas de
+// trabalho falhou antes) procura na pasta corrente, e é ela que a mensagem diz.
+TEST_F(TesteConsulta, TabelaQueFaltaNomeiaPastaEArquivo) {
+    for (const std::string& pasta : {modelos.Caminho(), std::string()}) {
+        dados.QGeral.DefinePasta(pasta);
+        dados.QGeral.LimpaSql();
+        dados.QGeral.AcrescentaSql("select count(*) as Zerados from Inexistente;");
+        const std::string onde = pasta.empty() ? std::filesystem::current_path().string() + "/" : pasta;
+        try {
+            dados.QGeral.Abre();
+            ADD_FAILURE() << "devia falhar";
+        } catch (const Falha& falha) {
+            EXPECT_EQ(std::string(falha.what()), "Tabela n\xe3o encontrada: " + onde + "Inexistente.dbf");
+        }
+    }
 }
 
 } // namespace

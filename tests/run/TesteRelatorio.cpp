@@ -166,6 +166,8 @@ TEST_F(BaseFinal, CentoEVinteRegistrosEmPaginasDeCinquenta) {
     EXPECT_EQ(linhas.back(), "P\xe1gina 3");
 }
 
+const char* const linhasForaDaFaixa = "Informe de 1 a 99 linhas de relat\xf3rio.";
+
 struct CasoLinhas {
     const char* nome;
     const char* texto;
@@ -189,14 +191,16 @@ TEST_P(TextoDeLinhas, ConverteOuFalha) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Relatorio, TextoDeLinhas,
-                         ::testing::Values(CasoLinhas{"cinquenta", "50", 50, nullptr},
-                                           CasoLinhas{"zero_a_esquerda", "05", 5, nullptr},
-                                           CasoLinhas{"noventa_e_nove", "99", 99, nullptr},
-                                           CasoLinhas{"vazio", "", 0, "'' n\xe3o \xe9 um n\xfamero inteiro v\xe1lido."},
-                                           CasoLinhas{"zero", "0", 0, "Division by zero"},
-                                           CasoLinhas{"zero_zero", "00", 0, "Division by zero"}),
-                         [](const ::testing::TestParamInfo<CasoLinhas>& caso) { return std::string(caso.param.nome); });
+INSTANTIATE_TEST_SUITE_P(
+    Relatorio, TextoDeLinhas,
+    ::testing::Values(CasoLinhas{"cinquenta", "50", 50, nullptr}, CasoLinhas{"zero_a_esquerda", "05", 5, nullptr},
+                      CasoLinhas{"noventa_e_nove", "99", 99, nullptr}, CasoLinhas{"um", "1", 1, nullptr},
+                      CasoLinhas{"vazio", "", 0, linhasForaDaFaixa}, CasoLinhas{"zero", "0", 0, linhasForaDaFaixa},
+                      CasoLinhas{"zero_zero", "00", 0, linhasForaDaFaixa},
+                      CasoLinhas{"cem", "100", 0, linhasForaDaFaixa},
+                      CasoLinhas{"negativo", "-5", 0, linhasForaDaFaixa},
+                      CasoLinhas{"letras", "x", 0, linhasForaDaFaixa}),
+    [](const ::testing::TestParamInfo<CasoLinhas>& caso) { return std::string(caso.param.nome); });
 
 TEST(TituloRelatorio, DataCurtaDoUsuarioSeguidaDoNome) {
     EXPECT_EQ(TituloRelatorio("08/12/2026"), "08/12/2026 - Resultado da tradu\xe7\xe3o");

@@ -1,0 +1,25 @@
+#include "ColunasGrade.h"
+
+#include "ModeloGrade.h"
+
+#include <QHeaderView>
+#include <QTableView>
+#include <algorithm>
+
+void AjustaColunas(QTableView* grade, const ModeloGrade& modelo) {
+    QHeaderView* titulos = grade->horizontalHeader();
+    // O Qt mediria só uma amostra das linhas: o valor mais longo vem da tabela inteira.
+    const std::vector<int> maisLongas = modelo.LinhasMaisLongas();
+    for (int coluna = 0; coluna < modelo.columnCount(); ++coluna) {
+        if (modelo.headerData(coluna, Qt::Horizontal).toString() == QStringLiteral("MUN")) {
+            titulos->setSectionResizeMode(coluna, QHeaderView::Stretch);
+            continue;
+        }
+        titulos->setSectionResizeMode(coluna, QHeaderView::Interactive);
+        int largura = titulos->sectionSizeHint(coluna);
+        const int linha = maisLongas[static_cast<std::size_t>(coluna)];
+        if (linha >= 0)
+            largura = std::max(largura, grade->sizeHintForIndex(modelo.index(linha, coluna)).width());
+        titulos->resizeSection(coluna, largura);
+    }
+}
