@@ -1,8 +1,8 @@
 #include "Consulta.h"
 
 #include "Arquivos.h"
-#include "DialetoSql.h"
 #include "ComandoSql.h"
+#include "DialetoSql.h"
 #include "Falha.h"
 #include "Motor.h"
 #include "ValorSql.h"

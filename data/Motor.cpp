@@ -86,8 +86,8 @@ Motor::Carregada& Motor::Usa(const std::string& caminho) {
     for (std::size_t i = 0; i < tabela->campos.size(); ++i) {
         const Campo& campo = tabela->campos[i];
         const bool numero = campo.tipo == 'N' || campo.tipo == 'F';
-        criacao += (i ? ", " : "") + Identificador(campo.nome) +
-                   (numero ? (campo.decimais ? " REAL" : " INTEGER") : " TEXT");
+        criacao +=
+            (i ? ", " : "") + Identificador(campo.nome) + (numero ? (campo.decimais ? " REAL" : " INTEGER") : " TEXT");
         insercao += i ? ", ?" : "?";
     }
     Executa(criacao + ");");
