@@ -72,7 +72,7 @@ void TTrad::MontaMenus() {
 }
 
 void TTrad::FixarBTClick() {
-    ComCaixaDeErro(dialogos_, this, [this] { GravaFixa(ajustes_.DirSistema, ajustes_.Arquivos[1]); });
+    ComCaixaDeErro(dialogos_, this, [this] { GravaFixa(ajustes_.DirUsuario, ajustes_.Arquivos[1]); });
 }
 
 // A marca já foi trocada pelo próprio item; os ajustes acompanham.

@@ -1,15 +1,17 @@
 // Partida do programa: a aplicação, o título, as três janelas e o laço de eventos.
 #include "Aplicacao.h"
 #include "DialogosReais.h"
+#include "ErroGeral.h"
+#include "Pastas.h"
 #include "Programa.h"
 #include "Regional.h"
 #include "Titulos.h"
 #include "TraducaoQt.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QLocale>
 #include <clocale>
+#include <exception>
 
 namespace {
 
@@ -39,8 +41,15 @@ int main(int argc, char* argv[]) {
     InstalaTraducaoDoQt();
     // Só "Sair" e "&Fechar" encerram: esconder a janela principal durante a rodada não pode.
     QApplication::setQuitOnLastWindowClosed(false);
-    const std::string dirSistema = QFile::encodeName(QApplication::applicationDirPath()).toStdString() + "/";
-    Programa programa(dirSistema, dialogos);
+    Pastas pastas;
+    try {
+        pastas = LocalizaPastas(PastaDoExecutavel());
+    } catch (const std::exception& falha) {
+        // Sem pasta pessoal não há onde guardar nada; aberto pelo menu, só uma caixa é vista.
+        MostraErroGeral(dialogos, nullptr, falha);
+        return 1;
+    }
+    Programa programa(pastas, dialogos);
     programa.Trad.ajustes().regional = RegionalDoSistema();
     programa.Trad.show();
     return QApplication::exec();

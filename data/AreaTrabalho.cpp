@@ -38,8 +38,8 @@ void GeraModelos(const std::string& pasta) {
         GravaDbf(pasta + separador + modelo.arquivo, ConteudoDbf{modelo.campos, {}, 3});
 }
 
-bool BaseExtraAtiva(const std::string& dirSistema, const std::string& arquivo) {
-    const std::string copia = dirSistema + Bases1 + "/" + arquivo;
+bool BaseExtraAtiva(const std::string& dirUsuario, const std::string& arquivo) {
+    const std::string copia = dirUsuario + Bases1 + "/" + arquivo;
     if (!ArquivoExiste(copia))
         return false;
     // Basta o cabeçalho: a contagem de registros dele, conferida contra o tamanho do arquivo.

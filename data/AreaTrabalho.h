@@ -35,8 +35,9 @@ const std::vector<Modelo>& Modelos();
 // Cria os modelos vazios na pasta dada (a pasta precisa existir).
 void GeraModelos(const std::string& pasta);
 
-// Uma base extra está ativa quando sua cópia em Bases1 existe e guarda ao menos um registro.
-bool BaseExtraAtiva(const std::string& dirSistema, const std::string& arquivo);
+// Uma base extra está ativa quando sua cópia em Bases1 (na pasta do usuário) existe e guarda ao menos
+// um registro.
+bool BaseExtraAtiva(const std::string& dirUsuario, const std::string& arquivo);
 
 // Algum dos arquivos que a rodada grava na pasta (NOME.CSV, comp.CSV, Morvisan.Log) é uma das duas
 // bases de entrada? Os nomes valem sem olhar a caixa, como na gravação.

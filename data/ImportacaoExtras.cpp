@@ -4,11 +4,10 @@
 #include "ArquivoDbf.h"
 #include "Arquivos.h"
 #include "LeitorTexto.h"
+#include "Pastas.h"
 #include "Texto.h"
 
-#include <cerrno>
 #include <string_view>
-#include <unistd.h>
 
 namespace {
 
@@ -102,11 +101,6 @@ void LargaTabela(Tabela& tabela) {
     }
 }
 
-void ExigePastaGravavel(const std::string& pasta) {
-    if (::access(pasta.c_str(), W_OK | X_OK) != 0)
-        throw Falha("N\xE3o foi poss\xEDvel gravar na pasta \"" + pasta + "\": " + MotivoDoErro(errno) + ".");
-}
-
 } // namespace
 
 void T_DEF_MUNBeforeInsert(Rascunho& rascunho) {
@@ -123,17 +117,16 @@ void T_DEF_UFBeforeInsert(Rascunho& rascunho) {
 
 ResultadoImportacao ImportaBaseExtra(BaseExtra base, const std::string& arquivo, Ajustes& ajustes, Dados& dados) {
     Destino destino = DestinoDa(base, ajustes, dados);
-    const std::string pastaBases1 = ajustes.DirSistema + AreaTrabalho::Bases1 + "/";
+    const std::string pastaBases1 = ajustes.DirUsuario + AreaTrabalho::Bases1 + "/";
     const std::string modelo = ajustes.DirSistema + AreaTrabalho::Bases0 + "/" + destino.arquivo;
     const std::string copia = pastaBases1 + destino.arquivo;
     const std::string nova = pastaBases1 + PrefixoNovo + destino.arquivo;
 
-    CriaPasta(pastaBases1);
     if (!ArquivoExiste(modelo))
         throw FalhaAoCopiar();
     // O modelo é conferido antes da cópia, para a mensagem nomear o arquivo culpado e não o temporário.
     LeitorDbf{ResolveCaminho(modelo)};
-    ExigePastaGravavel(pastaBases1);
+    PreparaPastaGravavel(pastaBases1);
     ApagaArquivo(nova);
     if (!CopiaArquivo(modelo, nova))
         throw FalhaAoCopiar();

@@ -38,7 +38,7 @@ int ComandoImportar(const std::string& dirSistema, const std::vector<std::string
     if (!base)
         return MostraUso();
     Ajustes ajustes;
-    ajustes.DirSistema = dirSistema;
+    ajustes.DefinePastas(PastaUnica(dirSistema));
     ajustes.regional = RegionalDoAmbiente();
     try {
         Dados dados;

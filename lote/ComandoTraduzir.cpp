@@ -68,7 +68,7 @@ int ComandoTraduzir(const std::string& dirSistema, const std::vector<std::string
     }
 
     Ajustes ajustes;
-    ajustes.DirSistema = dirSistema.empty() || dirSistema.back() == '/' ? dirSistema : dirSistema + "/";
+    ajustes.DefinePastas(PastaUnica(dirSistema));
     ajustes.regional = RegionalDoAmbiente();
     ajustes.Arquivos[0] = pedido.original;
     ajustes.Arquivos[1] = pedido.traducao;
@@ -77,8 +77,8 @@ int ComandoTraduzir(const std::string& dirSistema, const std::vector<std::string
     ajustes.NovoArquivo = pedido.nome;
     ajustes.IgnoraEx = !pedido.pularExcecoes;
     // O mesmo teste da partida do programa de janelas.
-    ajustes.base1 = AreaTrabalho::BaseExtraAtiva(ajustes.DirSistema, AreaTrabalho::DefMun);
-    ajustes.base2 = AreaTrabalho::BaseExtraAtiva(ajustes.DirSistema, AreaTrabalho::DefUf);
+    ajustes.base1 = AreaTrabalho::BaseExtraAtiva(ajustes.DirUsuario, AreaTrabalho::DefMun);
+    ajustes.base2 = AreaTrabalho::BaseExtraAtiva(ajustes.DirUsuario, AreaTrabalho::DefUf);
 
     Dados dados;
     PainelTerminal painel(std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1);

@@ -80,12 +80,15 @@ void Processamento::Copiando() {
         bool faz;
         const Tabela& tabela;
     };
+    // Os modelos vêm com o programa; as bases extras são do usuário.
+    const std::string bases0 = ajustes_.DirSistema + AreaTrabalho::Bases0 + "/";
+    const std::string bases1 = ajustes_.DirUsuario + AreaTrabalho::Bases1 + "/";
     const Copia copias[] = {
-        {AreaTrabalho::Bases0, AreaTrabalho::Original, true, dados_.T_BO_DESC},
-        {AreaTrabalho::Bases0, AreaTrabalho::Morvisan, true, dados_.T_BT_DESC},
-        {AreaTrabalho::Bases0, AreaTrabalho::Final, true, dados_.T_BF_DESC},
-        {AreaTrabalho::Bases1, AreaTrabalho::DefMun, ajustes_.base1, dados_.T_DEF_MUN},
-        {AreaTrabalho::Bases1, AreaTrabalho::DefUf, ajustes_.base2, dados_.T_DEF_UF},
+        {bases0, AreaTrabalho::Original, true, dados_.T_BO_DESC},
+        {bases0, AreaTrabalho::Morvisan, true, dados_.T_BT_DESC},
+        {bases0, AreaTrabalho::Final, true, dados_.T_BF_DESC},
+        {bases1, AreaTrabalho::DefMun, ajustes_.base1, dados_.T_DEF_MUN},
+        {bases1, AreaTrabalho::DefUf, ajustes_.base2, dados_.T_DEF_UF},
     };
     try {
         for (const Copia& copia : copias) {
@@ -98,7 +101,7 @@ void Processamento::Copiando() {
                 painel_.Mensagem("Falha ao apagar c\xf3pia anterior.", "Erro!");
                 return;
             }
-            if (!CopiaArquivo(ajustes_.DirSistema + copia.pasta + "/" + copia.arquivo, destino)) {
+            if (!CopiaArquivo(copia.pasta + copia.arquivo, destino)) {
                 painel_.Mensagem("Falha ao copiar.", "Erro!");
                 return;
             }
