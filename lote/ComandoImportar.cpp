@@ -1,9 +1,7 @@
 #include "ComandoImportar.h"
 
-#include "Ambiente.h"
 #include "ImportacaoExtras.h"
 #include "Terminal.h"
-#include "Uso.h"
 
 #include <exception>
 #include <iostream>
@@ -33,16 +31,15 @@ std::string LinhasDoTerminal(const std::string& texto) {
 
 } // namespace
 
-int ComandoImportar(const std::string& dirSistema, const std::vector<std::string>& argumentos) {
-    const auto base = argumentos.size() == 2 ? BaseDoNome(argumentos[0]) : std::nullopt;
+int ComandoImportar(Ajustes& ajustes, const LinhaComando& linha) {
+    const auto base = BaseDoNome(linha.argumentos[0]);
     if (!base)
-        return MostraUso();
-    Ajustes ajustes;
-    ajustes.DefinePastas(PastaUnica(dirSistema));
-    ajustes.regional = RegionalDoAmbiente();
+        throw ErroUso("base desconhecida: " + linha.argumentos[0] + " (use municipios ou ufs)");
+    if (linha.pularExcecoes)
+        throw ErroUso("a op\xE7\xE3o --pular-excecoes s\xF3 vale para traduzir");
     try {
         Dados dados;
-        const ResultadoImportacao resultado = ImportaBaseExtra(*base, argumentos[1], ajustes, dados);
+        const ResultadoImportacao resultado = ImportaBaseExtra(*base, linha.argumentos[1], ajustes, dados);
         std::cout << ParaTerminal(LinhasDoTerminal(TextoConclusao(resultado)));
         return 0;
     } catch (const std::exception& falha) {

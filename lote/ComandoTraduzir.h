@@ -1,8 +1,8 @@
 #pragma once
 // morvisan-lote traduzir ORIGINAL TRADUCAO PASTA NOME [--pular-excecoes]
-#include <string>
-#include <vector>
+#include "Ajustes.h"
+#include "LinhaComando.h"
 
-// Roda a tradução com os argumentos depois de "traduzir"; devolve o código de saída
-// (0 certo, 1 falha, 2 uso errado, 3 terminou com " (erro)").
-int ComandoTraduzir(const std::string& dirSistema, const std::vector<std::string>& argumentos);
+// Roda a tradução (argumentos: os quatro, já contados); devolve o código de saída (0 certo, 1 falha,
+// 2 uso errado, 3 terminou com " (erro)"). Um argumento que não serve levanta ErroUso.
+int ComandoTraduzir(Ajustes& ajustes, const LinhaComando& linha);

@@ -1,18 +1,33 @@
 #include "Uso.h"
 
-#include "Terminal.h"
-
-#include <iostream>
-
-int MostraUso() {
-    std::cerr << ParaTerminal(
-        "Uso:\n"
-        "  morvisan-lote [--sistema PASTA] importar municipios ARQUIVO\n"
-        "  morvisan-lote [--sistema PASTA] importar ufs ARQUIVO\n"
-        "  morvisan-lote [--sistema PASTA] traduzir ORIGINAL TRADUCAO PASTA NOME [--pular-excecoes]\n"
-        "\n"
-        "  --sistema PASTA  pasta do programa (com Bases0); sem ela, a pasta do execut\xE1vel.\n"
-        "  ARQUIVO          texto separado por \";\": CD_UF;CD_MUN;MUN (munic\xED"
-        "pios) ou CD_UF;SG_UF (ufs).\n");
-    return 2;
+std::string TextoUso() {
+    return "Uso: morvisan-lote [OP\xC7\xD5"
+           "ES] importar municipios|ufs ARQUIVO\n"
+           "     morvisan-lote [OP\xC7\xD5"
+           "ES] traduzir ORIGINAL TRADUCAO PASTA NOME\n"
+           "\n"
+           "Comandos:\n"
+           "  importar municipios ARQUIVO  importa os nomes dos munic\xEDpios (CD_UF;CD_MUN;MUN)\n"
+           "  importar ufs ARQUIVO         importa as siglas das UFs (CD_UF;SG_UF)\n"
+           "  traduzir ORIGINAL TRADUCAO PASTA NOME\n"
+           "                               traduz a base ORIGINAL com a base de TRADUCAO e grava\n"
+           "                               NOME.CSV, comp.CSV e Morvisan.Log em PASTA; NOME tem at\xE9 8\n"
+           "                               caracteres\n"
+           "\n"
+           "Op\xE7\xF5"
+           "es (antes ou depois dos argumentos; \"--\" encerra as op\xE7\xF5"
+           "es):\n"
+           "  --sistema PASTA   usa PASTA (com Bases0) para os modelos e para os dados\n"
+           "  --pular-excecoes  traduz com \"Ignorar exce\xE7\xF5"
+           "es\" desmarcado\n"
+           "  -h, --help        mostra esta ajuda e sai\n"
+           "  -V, --version     mostra a vers\xE3o e sai\n"
+           "\n"
+           "Sem --sistema, numa pasta de programa port\xE1til (com Bases0 e grav\xE1vel) tudo fica ao lado\n"
+           "do execut\xE1vel; instalado, os modelos v\xEAm de share/morvisan e as bases extras, as c\xF3pias\n"
+           "de trabalho e Fixa.CFG ficam em $XDG_DATA_HOME/morvisan (normalmente\n"
+           "~/.local/share/morvisan).\n"
+           "\n"
+           "Sa\xED"
+           "da: 0 certo, 1 falha, 2 uso errado, 3 tradu\xE7\xE3o terminada com \" (erro)\".\n";
 }

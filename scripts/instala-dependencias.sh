@@ -23,3 +23,7 @@ fi
 if ! locale -a 2>/dev/null | grep -qi '^pt_BR\.utf-\?8$'; then
     localedef -i pt_BR -f UTF-8 pt_BR.UTF-8
 fi
+# E a de um terminal Latin-1, para o teste da codificação da saída.
+if ! locale -a 2>/dev/null | grep -qi '^pt_BR\.iso-\?8859-\?1$'; then
+    localedef -i pt_BR -f ISO-8859-1 pt_BR.ISO-8859-1
+fi
