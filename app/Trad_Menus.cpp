@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QMenuBar>
 
@@ -107,6 +108,12 @@ void TTrad::Morvisan1Click() {
 void TTrad::mi_aju_atalhoClick() {
     ComCaixaDeErro(dialogos_, this, [this] {
         const std::string alvo = QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
-        CriaAtalho(alvo, "", ajustes_.DirSistema, "Olum (Morvisan)", "Desktop", dialogos_, this);
+        // Instalado, o programa abre na pasta pessoal: a do programa é só leitura e a de dados, escondida,
+        // não é lugar para os resultados.
+        const std::string pasta = ajustes_.DirUsuario == ajustes_.DirSistema
+                                      ? ajustes_.DirSistema
+                                      : QFile::encodeName(QDir::homePath()).toStdString() + "/";
+        CriaAtalho(alvo, "", pasta, "Olum (Morvisan)", "Desktop", ajustes_.DirSistema + "morvisan.svg", dialogos_,
+                   this);
     });
 }
