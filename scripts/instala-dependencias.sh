@@ -9,7 +9,7 @@ pacotes=(
     fonts-liberation fonts-dejavu-core
     python3-dbfread gdal-bin poppler-utils
     xvfb xauth x11-apps xdotool imagemagick locales
-    libqt6svg6 desktop-file-utils appstream
+    libqt6svg6 librsvg2-bin dpkg-dev file desktop-file-utils appstream
 )
 faltam=()
 for p in "${pacotes[@]}"; do
