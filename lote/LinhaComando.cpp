@@ -14,16 +14,12 @@ const option opcoes[] = {
     {nullptr, 0, nullptr, 0},
 };
 
-// O nome da opção longa que o usuário escreveu, sem "=valor".
-std::string NomeLongo(const std::string& texto) {
-    return texto.substr(0, texto.find('='));
-}
-
-bool OpcaoConhecida(const std::string& nome) {
+// O nome inteiro da opção longa (o usuário pode tê-la abreviado, como o getopt_long permite).
+std::string NomeDaOpcao(int codigo) {
     for (const option* opcao = opcoes; opcao->name != nullptr; ++opcao)
-        if (nome == std::string("--") + opcao->name)
-            return true;
-    return false;
+        if (opcao->val == codigo)
+            return std::string("--") + opcao->name;
+    return {};
 }
 
 } // namespace
@@ -38,7 +34,6 @@ LinhaComando LeLinhaComando(int argc, char* argv[]) {
         const int opcao = getopt_long(argc, argv, ":hV", opcoes, nullptr);
         if (opcao == -1)
             break;
-        const std::string escrita = argv[optind - 1];
         switch (opcao) {
         case 'h':
             linha.ajuda = true;
@@ -55,14 +50,17 @@ LinhaComando LeLinhaComando(int argc, char* argv[]) {
             linha.pularExcecoes = true;
             break;
         case ':':
-            throw ErroUso("a op\xE7\xE3o " + NomeLongo(escrita) + " pede um valor");
+            throw ErroUso("a op\xE7\xE3o " + NomeDaOpcao(optopt) + " pede um valor");
         default:
-            // Curta desconhecida: optopt; longa: o texto escrito, que pode ser uma conhecida com "=valor".
-            if (optopt != 0 && escrita.rfind("--", 0) != 0)
-                throw ErroUso(std::string("op\xE7\xE3o desconhecida: -") + static_cast<char>(optopt));
-            if (OpcaoConhecida(NomeLongo(escrita)))
-                throw ErroUso("a op\xE7\xE3o " + NomeLongo(escrita) + " n\xE3o aceita valor");
-            throw ErroUso("op\xE7\xE3o desconhecida: " + NomeLongo(escrita));
+            // optopt 0: longa desconhecida, já passada (optind aponta depois dela). O código de uma
+            // conhecida: ela veio com "=valor" sem pedir valor. Qualquer outro: a letra desconhecida.
+            if (optopt == 0) {
+                const std::string escrita = argv[optind - 1];
+                throw ErroUso("op\xE7\xE3o desconhecida: " + escrita.substr(0, escrita.find('=')));
+            }
+            if (!NomeDaOpcao(optopt).empty())
+                throw ErroUso("a op\xE7\xE3o " + NomeDaOpcao(optopt) + " n\xE3o aceita valor");
+            throw ErroUso(std::string("op\xE7\xE3o desconhecida: -") + static_cast<char>(optopt));
         }
     }
     if (optind < argc) {

@@ -181,6 +181,8 @@ const CasoLinha casosLinha[] = {
     {"opcao_desconhecida_depois_dos_argumentos", "traduzir a b c d --foo", 2, "",
      Uso("op\xC3\xA7\xC3\xA3o desconhecida: --foo")},
     {"opcao_curta_desconhecida", "-x importar ufs a.csv", 2, "", Uso("op\xC3\xA7\xC3\xA3o desconhecida: -x")},
+    {"opcao_curta_desconhecida_num_grupo", "--sistema=@S -xh", 2, "", Uso("op\xC3\xA7\xC3\xA3o desconhecida: -x")},
+    {"opcao_abreviada_sem_valor", "--sis", 2, "", Uso("a op\xC3\xA7\xC3\xA3o --sistema pede um valor")},
     {"opcao_com_valor_que_nao_pede", "--help=sim", 2, "", Uso("a op\xC3\xA7\xC3\xA3o --help n\xC3\xA3o aceita valor")},
     {"pular_excecoes_fora_de_traduzir", "importar ufs a.csv --pular-excecoes", 2, "",
      Uso("a op\xC3\xA7\xC3\xA3o --pular-excecoes s\xC3\xB3 vale para traduzir")},

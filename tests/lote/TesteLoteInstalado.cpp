@@ -11,22 +11,11 @@
 #include <ostream>
 #include <set>
 #include <string>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace {
-
-struct Execucao {
-    int codigo = -1;
-    std::string normal;
-    std::string erros;
-};
-
-std::string Aspas(const std::string& texto) {
-    return "'" + texto + "'";
-}
 
 // Roda como usuário comum: o superusuário passa a ser nobody (que não grava no que é do root).
 std::string ComoUsuarioComum() {
@@ -51,12 +40,10 @@ public:
 
     // Roda o comando com HOME na casa temporária, sem XDG_DATA_HOME a não ser o dado.
     Execucao Roda(const std::string& executavel, const std::string& argumentos, const std::string& xdg = "") const {
-        const std::string comando = ComoUsuarioComum() + "env -u XDG_DATA_HOME HOME=" + Aspas(pasta / "casa") +
-                                    " LC_ALL=C.UTF-8" + (xdg.empty() ? "" : " XDG_DATA_HOME=" + Aspas(xdg)) + " " +
-                                    Aspas(executavel) + " " + argumentos + " >" + Aspas(pasta / "normal.txt") + " 2>" +
-                                    Aspas(pasta / "erros.txt");
-        const int estado = std::system(comando.c_str());
-        return {WIFEXITED(estado) ? WEXITSTATUS(estado) : -1, pasta.Le("normal.txt"), pasta.Le("erros.txt")};
+        return RodaNoShell(ComoUsuarioComum() + "env -u XDG_DATA_HOME HOME=" + Aspas(pasta / "casa") +
+                               " LC_ALL=C.UTF-8" + (xdg.empty() ? "" : " XDG_DATA_HOME=" + Aspas(xdg)) + " " +
+                               Aspas(executavel) + " " + argumentos,
+                           pasta);
     }
 
     // O exemplo do README: as duas bases extras e a tradução de 2012 para 2013.
