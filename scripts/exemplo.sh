@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Instala as dependências, compila e roda o trabalho principal no exemplo que vem junto: importa os
-# nomes dos municípios e as siglas das UFs e traduz a base de 2012 para a divisão de 2013.
+# Instala as dependências, compila os dois programas e roda o trabalho principal no exemplo que vem
+# junto: importa os nomes dos municípios e as siglas das UFs e traduz a base de 2012 para a divisão
+# de 2013.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/instala-dependencias.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build -j2 --target morvisan-lote
+cmake --build build -j2 --target morvisan morvisan-lote
 sistema=build/Morvisan
 saida=build/saida-exemplo
 mkdir -p "$saida"
@@ -15,3 +16,5 @@ mkdir -p "$saida"
 echo
 echo "Arquivos gerados em $saida:"
 ls -l "$saida"
+echo
+echo "Para abrir a janela: build/Morvisan/morvisan"
