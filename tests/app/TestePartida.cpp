@@ -36,10 +36,8 @@ void TestePartida::opcoes_data() {
     const auto errado = [](const QString& linha) {
         return QStringLiteral("morvisan: ") + linha + QStringLiteral("\nUse morvisan --help.\n");
     };
-    QTest::addRow("ajuda") << QStringList{QStringLiteral("--help")} << false << 0 << uso << QString();
     QTest::addRow("ajuda curta") << QStringList{QStringLiteral("-h")} << false << 0 << uso << QString();
     QTest::addRow("versão") << QStringList{QStringLiteral("--version")} << false << 0 << versao << QString();
-    QTest::addRow("versão curta") << QStringList{QStringLiteral("-V")} << false << 0 << versao << QString();
     // Num terminal sem tela gráfica nenhuma, a ajuda e a versão respondem assim mesmo.
     QTest::addRow("ajuda sem tela") << QStringList{QStringLiteral("--help")} << true << 0 << uso << QString();
     QTest::addRow("versão sem tela") << QStringList{QStringLiteral("-V")} << true << 0 << versao << QString();
@@ -104,7 +102,6 @@ void TestePartida::pastaDoUsuarioSeparada() {
         t.Escreve(QStringLiteral("dados/ufs.csv"), "35;SP\r\n");
     });
     const QStringList programa = QDir(s.Caminho(QStringLiteral("sistema"))).entryList(QDir::AllEntries);
-    QVERIFY(s.dialogos.Chamadas().empty());
     QVERIFY(QFileInfo(s.Caminho(s.pastaUsuario)).isDir());
     s.dialogos.ProximoArquivo(s.Caminho(QStringLiteral("dados/ufs.csv")));
     Acha<QAction>(&s.Trad(), QStringLiteral("Definir2"))->trigger();
