@@ -34,7 +34,7 @@ std::string PastaPessoal() {
 }
 
 std::string PastaDadosUsuario() {
-    // Um caminho relativo não vale, como manda a especificação das pastas XDG.
+    // Um caminho relativo não vale: as regras das pastas XDG mandam ignorá-lo.
     if (const char* dados = std::getenv("XDG_DATA_HOME"); dados != nullptr && dados[0] == '/')
         return ComBarra(dados) + "morvisan/";
     return ComBarra(PastaPessoal()) + ".local/share/morvisan/";
