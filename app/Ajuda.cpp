@@ -18,6 +18,14 @@ namespace {
 
 const QString nomeJanela = QStringLiteral("JanelaAjuda");
 
+// A ajuda fica na pasta do programa; um pacote pode tê-la posto entre os documentos
+// (share/doc/morvisan ao lado de share/morvisan). Sem nenhuma, o caminho esperado, para a mensagem.
+std::string ArquivoAjuda(const std::string& dirSistema) {
+    const std::string comPrograma = ResolveCaminho(dirSistema + "morvisan.hlp");
+    const std::string nosDocumentos = ResolveCaminho(dirSistema + "../doc/morvisan/morvisan.hlp");
+    return !ArquivoExiste(comPrograma) && ArquivoExiste(nosDocumentos) ? nosDocumentos : comPrograma;
+}
+
 bool TemAncora(const QTextDocument& documento, const QString& nome) {
     for (QTextBlock bloco = documento.begin(); bloco.isValid(); bloco = bloco.next())
         for (auto trecho = bloco.begin(); !trecho.atEnd(); ++trecho)
@@ -86,7 +94,7 @@ void AbreAjuda(const std::string& dirSistema, const std::string& topico, QWidget
     QWidget* janela = JanelaAjuda(pai);
     auto* texto = janela->findChild<QTextBrowser*>(QStringLiteral("TextoAjuda"));
     auto* aviso = janela->findChild<QLabel*>(QStringLiteral("AvisoAjuda"));
-    const QString arquivo = ParaTela(ResolveCaminho(dirSistema + "morvisan.hlp"));
+    const QString arquivo = ParaTela(ArquivoAjuda(dirSistema));
     const QString nomeTopico = ParaTela(topico);
     const bool existe = QFileInfo(arquivo).isFile();
     aviso->hide();

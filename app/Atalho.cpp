@@ -2,13 +2,18 @@
 
 #include "Falha.h"
 #include "Tela.h"
+#include "Titulos.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
-#include <QTextStream>
+#include <QStandardPaths>
 
 namespace {
+
+// A mesma descrição da entrada do menu.
+const QString comentario =
+    QStringLiteral("Traduz uma base de população municipal para uma divisão municipal mais nova");
 
 // Valor de texto de uma entrada .desktop: a barra invertida e os controles vão escapados.
 QString ValorEntrada(const QString& texto) {
@@ -43,32 +48,12 @@ QString LinhaComando(const QString& alvo, const QString& argumentos) {
     return ValorEntrada(aspas);
 }
 
-// Pasta do usuário pelo nome ("Desktop" procura XDG_DESKTOP_DIR em user-dirs.dirs); sem a chave,
-// ~/Desktop.
+// Pasta do usuário pelo nome: "Desktop" é a área de trabalho do usuário (XDG_DESKTOP_DIR, ou
+// ~/Desktop). Um nome sem lugar conhecido é falha, não a raiz do disco.
 QString PastaDoUsuario(const QString& valorPasta) {
-    const QString casa = QDir::homePath();
-    QString configuracao = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (configuracao.isEmpty())
-        configuracao = casa + QStringLiteral("/.config");
-    const QString chave = QStringLiteral("XDG_") + valorPasta.toUpper() + QStringLiteral("_DIR");
-    QFile pastas(configuracao + QStringLiteral("/user-dirs.dirs"));
-    if (pastas.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        QTextStream leitor(&pastas);
-        QString linha;
-        while (leitor.readLineInto(&linha)) {
-            linha = linha.trimmed();
-            if (!linha.startsWith(chave + u'='))
-                continue;
-            QString valor = linha.mid(chave.size() + 1).trimmed();
-            if (valor.size() >= 2 && valor.startsWith(u'"') && valor.endsWith(u'"'))
-                valor = valor.mid(1, valor.size() - 2);
-            if (valor.startsWith(QStringLiteral("$HOME")))
-                valor = casa + valor.mid(5);
-            if (!valor.isEmpty())
-                return valor;
-        }
-    }
-    return casa + u'/' + valorPasta;
+    if (valorPasta != QStringLiteral("Desktop"))
+        throw Falha(DaTela(QStringLiteral("Pasta do usuário desconhecida: ") + valorPasta));
+    return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
 }
 
 void GravaEntrada(const QString& caminho, const QByteArray& conteudo) {
@@ -83,19 +68,26 @@ void GravaEntrada(const QString& caminho, const QByteArray& conteudo) {
 } // namespace
 
 bool CriaAtalho(const std::string& alvo, const std::string& argumentos, const std::string& pastaTrabalho,
-                const std::string& nomeAtalho, const std::string& valorPasta, Dialogos& dialogos, QWidget* pai) {
+                const std::string& nomeAtalho, const std::string& valorPasta, const std::string& icone,
+                Dialogos& dialogos, QWidget* pai) {
     try {
         const QString pasta = PastaDoUsuario(ParaTela(valorPasta));
         if (!QDir().mkpath(pasta))
             throw Falha(DaTela(QStringLiteral("Não foi possível criar a pasta \"") + pasta + u'"'));
         const QString nome = ParaTela(nomeAtalho);
+        // Classe da janela igual à da entrada do menu: o painel junta a janela aberta ao lançador.
         const QString entrada = QStringLiteral("[Desktop Entry]\n"
                                                "Type=Application\n"
                                                "Version=1.0\n"
                                                "Name=") +
-                                ValorEntrada(nome) + QStringLiteral("\nExec=") +
+                                ValorEntrada(nome) + QStringLiteral("\nComment=") + comentario +
+                                QStringLiteral("\nIcon=") + ValorEntrada(ParaTela(icone)) + QStringLiteral("\nExec=") +
                                 LinhaComando(ParaTela(alvo), ParaTela(argumentos)) + QStringLiteral("\nPath=") +
-                                ValorEntrada(ParaTela(pastaTrabalho)) + QStringLiteral("\nTerminal=false\n");
+                                ValorEntrada(ParaTela(pastaTrabalho)) +
+                                QStringLiteral("\nTerminal=false\n"
+                                               "Categories=Science;Geography;\n"
+                                               "StartupWMClass=") +
+                                NomeAplicacao() + u'\n';
         GravaEntrada(pasta + u'/' + nome + QStringLiteral(".desktop"), entrada.toUtf8());
         return true;
     } catch (const std::exception& falha) {

@@ -9,8 +9,8 @@
 #include <cstring>
 #include <fstream>
 
-std::string LeFixa(const std::string& dirSistema) {
-    const std::string arquivo = dirSistema + AreaTrabalho::ArquivoFixa;
+std::string LeFixa(const std::string& dirUsuario) {
+    const std::string arquivo = dirUsuario + AreaTrabalho::ArquivoFixa;
     if (!ArquivoExiste(arquivo))
         return {};
     std::string caminho;
@@ -25,8 +25,8 @@ std::string LeFixa(const std::string& dirSistema) {
     return caminho;
 }
 
-void GravaFixa(const std::string& dirSistema, const std::string& caminho) {
-    const std::string arquivo = dirSistema + AreaTrabalho::ArquivoFixa;
+void GravaFixa(const std::string& dirUsuario, const std::string& caminho) {
+    const std::string arquivo = dirUsuario + AreaTrabalho::ArquivoFixa;
     std::ofstream saida(arquivo, std::ios::binary | std::ios::trunc);
     saida << caminho << "\r\n";
     saida.close();

@@ -1,6 +1,6 @@
 #include "Programa.h"
 
-Programa::Programa(const std::string& dirSistema, Dialogos& dialogos)
-    : Trad(dirSistema, dialogos), Proc(Trad.ajustes(), Trad.dados(), dialogos, &Trad), Sobre(Trad.ajustes(), &Trad) {
+Programa::Programa(const Pastas& pastas, Dialogos& dialogos)
+    : Trad(pastas, dialogos), Proc(Trad.ajustes(), Trad.dados(), dialogos, &Trad), Sobre(Trad.ajustes(), &Trad) {
     Trad.LigaJanelas(Proc, Sobre);
 }

@@ -4,10 +4,8 @@
 #include "Sobre_.h"
 #include "Trad_.h"
 
-#include <string>
-
 struct Programa {
-    Programa(const std::string& dirSistema, Dialogos& dialogos);
+    Programa(const Pastas& pastas, Dialogos& dialogos);
     TTrad Trad;
     TProc Proc;
     TSobre Sobre;

@@ -111,7 +111,8 @@ void TSobre::FormActivate() {
     AData->setText(criacao.date().toString(ParaTela(ajustes_.regional.formatoDataCurta)));
     AHora->setText(criacao.time().toString(ParaTela(ajustes_.regional.formatoHoraLonga)));
 
-    OCaminho->setText(ParaTela(ajustes_.DirSistema));
+    // Onde está o executável (num programa instalado, o bin/), não a pasta dos modelos nem a de dados.
+    OCaminho->setText(QCoreApplication::applicationDirPath() + u'/');
 
     const QScreen* tela = screen();
     const QSize tamanho = tela != nullptr ? tela->size() : QSize();

@@ -23,7 +23,7 @@
 #include <QPushButton>
 #include <QShortcutEvent>
 
-TTrad::TTrad(const std::string& dirSistema, Dialogos& dialogos, QWidget* pai)
+TTrad::TTrad(const Pastas& pastas, Dialogos& dialogos, QWidget* pai)
     : QMainWindow(pai, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       dialogos_(dialogos) {
     setWindowTitle(QStringLiteral("Morvisan 1.1"));
@@ -57,7 +57,7 @@ TTrad::TTrad(const std::string& dirSistema, Dialogos& dialogos, QWidget* pai)
     Pasta->DefinePasta(QDir::currentPath());
     Unidade->DefineUnidade(Pasta->Pasta());
     PastaChange();
-    FormCreate(dirSistema);
+    FormCreate(pastas);
     // Janela comum (na barra de tarefas e no Alt+Tab), de tamanho fixo: nada a maximizar nem esticar.
     setFixedSize(sizeHint());
     CentraNaTela(this);
@@ -70,16 +70,18 @@ void TTrad::LigaJanelas(QDialog& proc, QDialog& sobre) {
     sobre_ = &sobre;
 }
 
-void TTrad::FormCreate(const std::string& dirSistema) {
+void TTrad::FormCreate(const Pastas& pastas) {
     Passo_ = 1;
-    ajustes_.DirSistema = dirSistema;
+    ajustes_.DefinePastas(pastas);
     ajustes_.Arquivos = {"a definir", "a definir", "a definir"};
-    AreaTrabalho::LimpaTemporarios(ajustes_.DirSistema);
+    // Uma pasta do usuário sem gravação é avisada já, com o motivo; o que já está nela ainda vale.
+    ComCaixaDeErro(dialogos_, this, [this] { PreparaPastaGravavel(ajustes_.DirUsuario); });
+    AreaTrabalho::LimpaTemporarios(ajustes_.DirUsuario);
     // Uma cópia ou um Fixa.CFG ilegível interrompe só a leitura dos arquivos; a janela fica inteira.
     ComCaixaDeErro(dialogos_, this, [this] {
-        MostraBaseExtra(BaseExtra::Municipios, AreaTrabalho::BaseExtraAtiva(ajustes_.DirSistema, AreaTrabalho::DefMun));
-        MostraBaseExtra(BaseExtra::Ufs, AreaTrabalho::BaseExtraAtiva(ajustes_.DirSistema, AreaTrabalho::DefUf));
-        const std::string fixada = LeFixa(ajustes_.DirSistema);
+        MostraBaseExtra(BaseExtra::Municipios, AreaTrabalho::BaseExtraAtiva(ajustes_.DirUsuario, AreaTrabalho::DefMun));
+        MostraBaseExtra(BaseExtra::Ufs, AreaTrabalho::BaseExtraAtiva(ajustes_.DirUsuario, AreaTrabalho::DefUf));
+        const std::string fixada = LeFixa(ajustes_.DirUsuario);
         if (!fixada.empty()) {
             ajustes_.Arquivos[1] = fixada;
             BT->setText(QStringLiteral("OK"));

@@ -23,8 +23,8 @@ class SeletorUnidade;
 class TTrad : public QMainWindow {
     Q_OBJECT
 public:
-    // dirSistema: a pasta do programa, terminada em "/". A criação roda FormCreate.
-    TTrad(const std::string& dirSistema, Dialogos& dialogos, QWidget* pai = nullptr);
+    // pastas: a do programa e a do usuário (LocalizaPastas). A criação roda FormCreate.
+    TTrad(const Pastas& pastas, Dialogos& dialogos, QWidget* pai = nullptr);
     ~TTrad() override;
 
     // A janela de processamento e a caixa "Sobre", criadas depois desta.
@@ -42,7 +42,7 @@ protected:
 private:
     void MontaControles();
     void MontaMenus();
-    void FormCreate(const std::string& dirSistema);
+    void FormCreate(const Pastas& pastas);
 
     void ProximoClick();
     void AnteriorClick();

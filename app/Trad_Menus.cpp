@@ -11,6 +11,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMenuBar>
@@ -78,7 +79,7 @@ void TTrad::MontaMenus() {
 }
 
 void TTrad::FixarBTClick() {
-    ComCaixaDeErro(dialogos_, this, [this] { GravaFixa(ajustes_.DirSistema, ajustes_.Arquivos[1]); });
+    ComCaixaDeErro(dialogos_, this, [this] { GravaFixa(ajustes_.DirUsuario, ajustes_.Arquivos[1]); });
 }
 
 // A tabela é lida antes de a caixa abrir: sem ela não há o que preparar.
@@ -138,6 +139,12 @@ void TTrad::Morvisan1Click() {
 void TTrad::mi_aju_atalhoClick() {
     ComCaixaDeErro(dialogos_, this, [this] {
         const std::string alvo = QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
-        CriaAtalho(alvo, "", ajustes_.DirSistema, "Olum (Morvisan)", "Desktop", dialogos_, this);
+        // Instalado, o programa abre na pasta pessoal: a do programa é só leitura e a de dados, escondida,
+        // não é lugar para os resultados.
+        const std::string pasta = ajustes_.DirUsuario == ajustes_.DirSistema
+                                      ? ajustes_.DirSistema
+                                      : QFile::encodeName(QDir::homePath()).toStdString() + "/";
+        CriaAtalho(alvo, "", pasta, "Olum (Morvisan)", "Desktop", ajustes_.DirSistema + "morvisan.svg", dialogos_,
+                   this);
     });
 }

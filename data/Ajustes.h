@@ -1,5 +1,6 @@
 #pragma once
 // Os ajustes da rodada: o que a janela principal guarda e a rodada e o relatório leem.
+#include "Pastas.h"
 #include "Regional.h"
 
 #include <array>
@@ -13,8 +14,11 @@ struct Rascunho {
 };
 
 struct Ajustes {
-    // Pasta do executável, terminada em "/".
+    // Pasta do programa, com Bases0 e a ajuda; só leitura quando instalado. Terminada em "/".
     std::string DirSistema;
+    // Pasta do que o programa grava: Bases1, Trabalho e Fixa.CFG. Numa pasta de programa portátil é a
+    // própria DirSistema. Terminada em "/".
+    std::string DirUsuario;
     // [0] base original, [1] base de tradução (caminhos completos), [2] nome escolhido na lista.
     std::array<std::string, 3> Arquivos{"a definir", "a definir", "a definir"};
     // Pasta corrente da lista de pastas: onde vão o resultado, comp.CSV e o log.
@@ -30,5 +34,10 @@ struct Ajustes {
     Rascunho rascunho;
     Regional regional;
 
-    std::string PastaTrabalho() const { return DirSistema + "Trabalho/"; }
+    // As duas pastas, achadas uma vez na partida.
+    void DefinePastas(const Pastas& pastas) {
+        DirSistema = pastas.sistema;
+        DirUsuario = pastas.usuario;
+    }
+    std::string PastaTrabalho() const { return DirUsuario + "Trabalho/"; }
 };

@@ -62,13 +62,13 @@ void ConfereBaseExtra(const std::string& pasta, const std::string& arquivo) {
     }
 }
 
-void LimpaTemporarios(const std::string& dirSistema) {
-    LimpaTemporariosOrfaos(dirSistema + Bases1);
-    LimpaTemporariosOrfaos(dirSistema + Trabalho);
+void LimpaTemporarios(const std::string& dirUsuario) {
+    LimpaTemporariosOrfaos(dirUsuario + Bases1);
+    LimpaTemporariosOrfaos(dirUsuario + Trabalho);
 }
 
-bool BaseExtraAtiva(const std::string& dirSistema, const std::string& arquivo) {
-    const std::string copia = dirSistema + Bases1 + "/" + arquivo;
+bool BaseExtraAtiva(const std::string& dirUsuario, const std::string& arquivo) {
+    const std::string copia = dirUsuario + Bases1 + "/" + arquivo;
     if (!ArquivoExiste(copia))
         return false;
     // Basta o cabeçalho: a contagem de registros dele, conferida contra o tamanho do arquivo.

@@ -40,11 +40,13 @@ void GeraModelos(const std::string& pasta);
 // numéricos, nome ou sigla de texto. Levanta Falha que nomeia a tabela e a coluna.
 void ConfereBaseExtra(const std::string& pasta, const std::string& arquivo);
 
-// Apaga de Bases1 e de Trabalho os temporários que um processo morto deixou (na partida e a cada rodada).
-void LimpaTemporarios(const std::string& dirSistema);
+// Apaga de Bases1 e de Trabalho (na pasta do usuário) os temporários que um processo morto deixou
+// (na partida e a cada rodada).
+void LimpaTemporarios(const std::string& dirUsuario);
 
-// Uma base extra está ativa quando sua cópia em Bases1 existe e guarda ao menos um registro.
-bool BaseExtraAtiva(const std::string& dirSistema, const std::string& arquivo);
+// Uma base extra está ativa quando sua cópia em Bases1 (na pasta do usuário) existe e guarda ao menos
+// um registro.
+bool BaseExtraAtiva(const std::string& dirUsuario, const std::string& arquivo);
 
 // Algum dos arquivos que a rodada grava na pasta (NOME.CSV, comp.CSV, Morvisan.Log, Morvisan.Avisos) é
 // uma das duas

@@ -4,13 +4,12 @@
 #include "ArquivoDbf.h"
 #include "Arquivos.h"
 #include "CargaTexto.h"
+#include "Pastas.h"
 #include "Temporarios.h"
 #include "Texto.h"
 #include "TravaPasta.h"
 
-#include <cerrno>
 #include <string_view>
-#include <unistd.h>
 
 namespace {
 
@@ -71,11 +70,6 @@ void LargaTabela(Tabela& tabela) {
     }
 }
 
-void ExigePastaGravavel(const std::string& pasta) {
-    if (::access(pasta.c_str(), W_OK | X_OK) != 0)
-        throw Falha("N\xE3o foi poss\xEDvel gravar na pasta \"" + pasta + "\": " + MotivoDoErro(errno) + ".");
-}
-
 } // namespace
 
 void T_DEF_MUNBeforeInsert(Rascunho& rascunho) {
@@ -92,19 +86,19 @@ void T_DEF_UFBeforeInsert(Rascunho& rascunho) {
 
 ResultadoImportacao ImportaBaseExtra(BaseExtra base, const std::string& arquivo, Ajustes& ajustes, Dados& dados) {
     Destino destino = DestinoDa(base, ajustes, dados);
-    const std::string pastaBases1 = ajustes.DirSistema + AreaTrabalho::Bases1 + "/";
+    const std::string pastaBases1 = ajustes.DirUsuario + AreaTrabalho::Bases1 + "/";
     const std::string modelo = ajustes.DirSistema + AreaTrabalho::Bases0 + "/" + destino.arquivo;
     const std::string copia = pastaBases1 + destino.arquivo;
 
     // Uma importação ou rodada por vez: duas ao mesmo tempo trocariam a base uma da outra.
-    const TravaPasta trava(ajustes.DirSistema);
-    CriaPasta(pastaBases1);
+    PreparaPastaGravavel(ajustes.DirUsuario);
+    const TravaPasta trava(ajustes.DirUsuario);
     LimpaTemporariosOrfaos(pastaBases1);
     if (!ArquivoExiste(modelo))
         throw FalhaAoCopiar("Falta o arquivo \"" + modelo + "\".");
     // O modelo é conferido antes da cópia, para a mensagem nomear o arquivo culpado e não o temporário.
     LeitorDbf{ResolveCaminho(modelo)};
-    ExigePastaGravavel(pastaBases1);
+    PreparaPastaGravavel(pastaBases1);
     // A base nova nasce num temporário ao lado da cópia em uso e só toma o nome dela no fim.
     const std::string nova = CaminhoTemporario(copia, "dbf");
     if (!CopiaArquivo(modelo, nova))

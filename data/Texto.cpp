@@ -261,6 +261,8 @@ std::string MotivoDoErro(int erro) {
     case EBUSY:
     case ETXTBSY:
         return "o arquivo est\xE1 em uso";
+    case EINVAL:
+        return "caminho inv\xE1lido";
     case EIO:
         return "erro de leitura ou grava\xE7\xE3o no disco";
     default:

@@ -1,6 +1,7 @@
 #pragma once
-// Uma rodada ou importação por vez em cada pasta do programa: as cópias de trabalho e as bases
-// extras têm nomes fixos, e duas rodadas juntas misturariam as tabelas uma da outra.
+// Uma rodada ou importação por vez em cada pasta do programa (a pasta onde ele grava Bases1 e
+// Trabalho): as cópias de trabalho e as bases extras têm nomes fixos, e duas rodadas juntas
+// misturariam as tabelas uma da outra.
 #include <string>
 
 class TravaPasta {

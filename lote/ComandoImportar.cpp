@@ -1,9 +1,7 @@
 #include "ComandoImportar.h"
 
-#include "Ambiente.h"
 #include "ImportacaoExtras.h"
 #include "Terminal.h"
-#include "Uso.h"
 
 #include <exception>
 #include <iostream>
@@ -21,16 +19,15 @@ std::optional<BaseExtra> BaseDoNome(const std::string& nome) {
 
 } // namespace
 
-int ComandoImportar(const std::string& dirSistema, const std::vector<std::string>& argumentos) {
-    const auto base = argumentos.size() == 2 ? BaseDoNome(argumentos[0]) : std::nullopt;
+int ComandoImportar(Ajustes& ajustes, const LinhaComando& linha) {
+    const auto base = BaseDoNome(linha.argumentos[0]);
     if (!base)
-        return MostraUso();
-    Ajustes ajustes;
-    ajustes.DirSistema = dirSistema;
-    ajustes.regional = RegionalDoAmbiente();
+        throw ErroUso("base desconhecida: " + linha.argumentos[0] + " (use municipios ou ufs)");
+    if (linha.pularExcecoes)
+        throw ErroUso("a op\xE7\xE3o --pular-excecoes s\xF3 vale para traduzir");
     try {
         Dados dados;
-        const ResultadoImportacao resultado = ImportaBaseExtra(*base, argumentos[1], ajustes, dados);
+        const ResultadoImportacao resultado = ImportaBaseExtra(*base, linha.argumentos[1], ajustes, dados);
         std::cout << ParaTerminal(LinhasDoTerminal(TextoConclusao(resultado)));
         return resultado.avisos.empty() ? 0 : 4;
     } catch (const std::exception& falha) {

@@ -1,10 +1,8 @@
 #include "ComandoPreparar.h"
 
-#include "Ambiente.h"
 #include "BaseTraducaoBrasil.h"
 #include "Terminal.h"
 #include "Texto.h"
-#include "Uso.h"
 
 #include <exception>
 #include <iostream>
@@ -19,38 +17,41 @@ std::optional<int> Ano(const std::string& texto) {
     return std::stoi(texto);
 }
 
-int ErroDeUso(const std::string& mensagem) {
-    std::cerr << ParaTerminal(mensagem) << "\n";
-    return 2;
-}
-
 } // namespace
 
-int ComandoPreparar(const std::string& dirSistema, const std::vector<std::string>& argumentos) {
-    if (argumentos.size() != 4 || argumentos[0].empty() || argumentos[3].empty())
-        return MostraUso();
-    PedidoPreparacao pedido;
-    pedido.dirSistema = dirSistema;
-    pedido.original = argumentos[0];
-    pedido.saida = argumentos[3];
-    pedido.separadorDecimal = RegionalDoAmbiente().separadorDecimal;
+int ComandoPreparar(Ajustes& ajustes, const LinhaComando& linha) {
+    const std::vector<std::string>& argumentos = linha.argumentos;
+    if (linha.pularExcecoes)
+        throw ErroUso("a op\xE7\xE3o --pular-excecoes s\xF3 vale para traduzir");
+    for (std::size_t i : {0u, 3u})
+        if (argumentos[i].empty())
+            throw ErroUso(std::string("preparar: o argumento ") + (i == 0 ? "ORIGINAL" : "SAIDA") + " est\xE1 vazio");
     for (std::size_t i : {1u, 2u})
         if (!Ano(argumentos[i]))
-            return ErroDeUso("Ano inv\xe1lido: '" + argumentos[i] + "' (use quatro d\xedgitos, como 2010).");
+            throw ErroUso("preparar: ano inv\xe1lido: '" + argumentos[i] + "' (use quatro d\xedgitos, como 2010)");
+    PedidoPreparacao pedido;
+    pedido.dirSistema = ajustes.DirSistema;
+    pedido.original = argumentos[0];
     pedido.de = *Ano(argumentos[1]);
     pedido.ate = *Ano(argumentos[2]);
+    pedido.saida = argumentos[3];
+    pedido.separadorDecimal = ajustes.regional.separadorDecimal;
     try {
-        const std::vector<MudancaBrasil> tabela = LeMudancasBrasil(ArquivoMudancasBrasil(dirSistema));
+        const std::vector<MudancaBrasil> tabela = LeMudancasBrasil(ArquivoMudancasBrasil(ajustes.DirSistema));
         const std::string problema = ProblemaDosAnos(pedido.de, pedido.ate, UltimoAnoBrasil(tabela));
         if (!problema.empty())
-            return ErroDeUso(problema);
-        if (PreparacaoSobreEntrada(pedido))
-            return ErroDeUso("Erro!: Voc\xea especificou o mesmo nome mais de uma vez.");
+            throw ErroUso("preparar: " + problema);
+        if (PreparacaoSobreEntrada(pedido)) {
+            std::cerr << ParaTerminal("Erro!: Voc\xea especificou o mesmo nome mais de uma vez.") << "\n";
+            return 2;
+        }
         const Preparacao preparacao = PreparaBaseBrasil(pedido, tabela);
         for (const AvisoPreparacao& aviso : preparacao.avisos)
             std::cerr << ParaTerminal(TextoAviso(aviso)) << "\n";
         std::cout << ParaTerminal(ResumoPreparacao(pedido, preparacao));
         return preparacao.avisos.empty() ? 0 : 4;
+    } catch (const ErroUso&) {
+        throw;
     } catch (const std::exception& falha) {
         std::cerr << ParaTerminal(MensagemComPonto(falha.what())) << "\n";
         return 1;

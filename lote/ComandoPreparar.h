@@ -1,8 +1,9 @@
 #pragma once
 // morvisan-lote preparar ORIGINAL DE ATE SAIDA
-#include <string>
-#include <vector>
+#include "Ajustes.h"
+#include "LinhaComando.h"
 
-// Prepara a base de tradução do Brasil com os argumentos depois de "preparar"; devolve o código de
-// saída (0 certo, 4 com par estimado ou deixado de fora, 1 falha, 2 uso errado).
-int ComandoPreparar(const std::string& dirSistema, const std::vector<std::string>& argumentos);
+// Prepara a base de tradução do Brasil (argumentos: os quatro, já contados); devolve o código de
+// saída (0 certo, 4 com par estimado ou deixado de fora, 1 falha, 2 saída sobre uma entrada). Um
+// argumento que não serve levanta ErroUso.
+int ComandoPreparar(Ajustes& ajustes, const LinhaComando& linha);

@@ -1,12 +1,10 @@
 #include "ComandoTraduzir.h"
 
-#include "Ambiente.h"
 #include "AreaTrabalho.h"
 #include "PainelTerminal.h"
 #include "Processamento.h"
 #include "Terminal.h"
 #include "Texto.h"
-#include "Uso.h"
 
 #include <exception>
 #include <filesystem>
@@ -14,11 +12,6 @@
 #include <unistd.h>
 
 namespace {
-
-struct Pedido {
-    std::string original, traducao, pasta, nome;
-    bool pularExcecoes = false;
-};
 
 // Caracteres do nome como o terminal os escreve: bytes de continuação UTF-8 não contam.
 std::size_t Caracteres(const std::string& texto) {
@@ -28,25 +21,20 @@ std::size_t Caracteres(const std::string& texto) {
     return total;
 }
 
-bool LePedido(const std::vector<std::string>& argumentos, Pedido& pedido) {
-    std::vector<std::string> posicionais;
-    for (const std::string& argumento : argumentos) {
-        if (argumento == "--pular-excecoes")
-            pedido.pularExcecoes = true;
-        else
-            posicionais.push_back(argumento);
-    }
-    if (posicionais.size() != 4)
-        return false;
-    pedido.original = posicionais[0];
-    pedido.traducao = posicionais[1];
-    pedido.pasta = posicionais[2];
-    pedido.nome = posicionais[3];
+void ConfereArgumentos(const std::vector<std::string>& argumentos) {
+    const char* nomes[] = {"ORIGINAL", "TRADUCAO", "PASTA"};
+    for (std::size_t i = 0; i < 3; ++i)
+        if (argumentos[i].empty())
+            throw ErroUso(std::string("traduzir: o argumento ") + nomes[i] + " est\xE1 vazio");
     // O nome é o da caixa NovoArquivo: até 8 caracteres, sem pasta; só brancos é nome que falta, como
     // no passo 3 do assistente.
-    return !pedido.original.empty() && !pedido.traducao.empty() && !pedido.pasta.empty() &&
-           !Apara(pedido.nome).empty() && Caracteres(pedido.nome) <= 8 &&
-           pedido.nome.find_first_of("/\\") == std::string::npos;
+    const std::string& nome = argumentos[3];
+    if (Apara(nome).empty())
+        throw ErroUso("traduzir: o NOME do resultado est\xE1 em branco");
+    if (Caracteres(nome) > 8)
+        throw ErroUso("traduzir: o NOME \"" + nome + "\" tem mais de 8 caracteres");
+    if (nome.find_first_of("/\\") != std::string::npos)
+        throw ErroUso("traduzir: o NOME \"" + nome + "\" n\xE3o pode ter pasta");
 }
 
 bool MesmoArquivo(const std::string& a, const std::string& b) {
@@ -56,29 +44,29 @@ bool MesmoArquivo(const std::string& a, const std::string& b) {
 
 } // namespace
 
-int ComandoTraduzir(const std::string& dirSistema, const std::vector<std::string>& argumentos) {
-    Pedido pedido;
-    if (!LePedido(argumentos, pedido))
-        return MostraUso();
+int ComandoTraduzir(Ajustes& ajustes, const LinhaComando& linha) {
+    ConfereArgumentos(linha.argumentos);
+    const std::string& original = linha.argumentos[0];
+    const std::string& traducao = linha.argumentos[1];
+    const std::string& pasta = linha.argumentos[2];
+    const std::string& nome = linha.argumentos[3];
     // Como o passo 3 do assistente; e a rodada também não grava por cima de uma das bases que lê.
-    if (MesmoArquivo(pedido.original, pedido.traducao) ||
-        AreaTrabalho::SaidaSobreEntrada(pedido.pasta, pedido.nome, pedido.original, pedido.traducao)) {
+    if (MesmoArquivo(original, traducao) || AreaTrabalho::SaidaSobreEntrada(pasta, nome, original, traducao)) {
         std::cerr << ParaTerminal("Erro!: Voc\xea especificou o mesmo nome mais de uma vez.") << "\n";
         return 2;
     }
+    // Uma pasta de dados sem gravação para aqui, com o motivo, antes de uma rodada que só daria erros.
+    PreparaPastaGravavel(ajustes.DirUsuario);
 
-    Ajustes ajustes;
-    ajustes.DirSistema = dirSistema.empty() || dirSistema.back() == '/' ? dirSistema : dirSistema + "/";
-    ajustes.regional = RegionalDoAmbiente();
-    ajustes.Arquivos[0] = pedido.original;
-    ajustes.Arquivos[1] = pedido.traducao;
-    ajustes.Arquivos[2] = pedido.nome;
-    ajustes.Pasta = pedido.pasta;
-    ajustes.NovoArquivo = pedido.nome;
-    ajustes.IgnoraEx = !pedido.pularExcecoes;
+    ajustes.Arquivos[0] = original;
+    ajustes.Arquivos[1] = traducao;
+    ajustes.Arquivos[2] = nome;
+    ajustes.Pasta = pasta;
+    ajustes.NovoArquivo = nome;
+    ajustes.IgnoraEx = !linha.pularExcecoes;
     // O mesmo teste da partida do programa de janelas.
-    ajustes.base1 = AreaTrabalho::BaseExtraAtiva(ajustes.DirSistema, AreaTrabalho::DefMun);
-    ajustes.base2 = AreaTrabalho::BaseExtraAtiva(ajustes.DirSistema, AreaTrabalho::DefUf);
+    ajustes.base1 = AreaTrabalho::BaseExtraAtiva(ajustes.DirUsuario, AreaTrabalho::DefMun);
+    ajustes.base2 = AreaTrabalho::BaseExtraAtiva(ajustes.DirUsuario, AreaTrabalho::DefUf);
 
     Dados dados;
     PainelTerminal painel(std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1);

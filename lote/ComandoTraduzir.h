@@ -1,8 +1,9 @@
 #pragma once
 // morvisan-lote traduzir ORIGINAL TRADUCAO PASTA NOME [--pular-excecoes]
-#include <string>
-#include <vector>
+#include "Ajustes.h"
+#include "LinhaComando.h"
 
-// Roda a tradução com os argumentos depois de "traduzir"; devolve o código de saída
-// (0 "Sucesso total!", 1 falha, 2 uso errado, 3 terminou com " (erro)", 4 terminou com avisos ou achados).
-int ComandoTraduzir(const std::string& dirSistema, const std::vector<std::string>& argumentos);
+// Roda a tradução (argumentos: os quatro, já contados); devolve o código de saída (0 "Sucesso
+// total!", 1 falha, 2 saída sobre uma entrada, 3 terminou com " (erro)", 4 terminou com avisos ou
+// achados). Um argumento que não serve levanta ErroUso.
+int ComandoTraduzir(Ajustes& ajustes, const LinhaComando& linha);

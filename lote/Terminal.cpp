@@ -6,13 +6,18 @@
 
 namespace {
 
-bool TerminalUtf8() {
-    // A codificação vem de LC_CTYPE do usuário; pô-la não mexe no formato dos números.
-    static const bool utf8 = [] {
+bool TerminalLatin1() {
+    // A codificação vem de LC_CTYPE do usuário; pô-la não mexe no formato dos números. A localidade C
+    // (a do cron) diz ASCII, que não tem os acentos: lá vai UTF-8, que os terminais de hoje mostram.
+    static const bool latin1 = [] {
         std::setlocale(LC_CTYPE, "");
-        return std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0;
+        const char* conjunto = nl_langinfo(CODESET);
+        for (const char* umByte : {"ISO-8859-1", "ISO-8859-15", "CP1252"})
+            if (std::strcmp(conjunto, umByte) == 0)
+                return true;
+        return false;
     }();
-    return utf8;
+    return latin1;
 }
 
 // Tamanho da sequência UTF-8 multibyte válida que começa em i (0 quando não há): um caminho vindo
@@ -50,7 +55,7 @@ std::string LinhasDoTerminal(const std::string& texto) {
 }
 
 std::string ParaTerminal(const std::string& latin1) {
-    if (!TerminalUtf8())
+    if (TerminalLatin1())
         return latin1;
     std::string saida;
     saida.reserve(latin1.size() + latin1.size() / 8);

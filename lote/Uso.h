@@ -1,5 +1,6 @@
 #pragma once
-// O texto de uso do comando em lote, mostrado quando os argumentos não servem.
+// O texto de --help do comando em lote.
+#include <string>
 
-// Escreve o uso na saída de erros e devolve o código de saída do uso errado (2).
-int MostraUso();
+// O uso completo, em Latin-1 como os demais textos do sistema.
+std::string TextoUso();

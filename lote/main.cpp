@@ -1,63 +1,77 @@
-// morvisan-lote: a importação das bases extras, a preparação da base de tradução do Brasil e a
-// tradução, pelo terminal.
+// morvisan-lote: a importação das bases extras, a tradução e a preparação da base de tradução do
+// Brasil, pelo terminal.
+#include "Ambiente.h"
 #include "ComandoImportar.h"
 #include "ComandoPreparar.h"
 #include "ComandoTraduzir.h"
+#include "LinhaComando.h"
+#include "Pastas.h"
 #include "Terminal.h"
 #include "Texto.h"
 #include "Uso.h"
 
-#include <climits>
 #include <exception>
 #include <iostream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
 
-// A pasta do executável, como DirSistema do programa de janelas.
-std::string PastaDoExecutavel() {
-    char caminho[PATH_MAX];
-    const ssize_t tamanho = ::readlink("/proc/self/exe", caminho, sizeof caminho - 1);
-    if (tamanho <= 0)
-        return "./";
-    const std::string completo(caminho, static_cast<std::size_t>(tamanho));
-    return completo.substr(0, completo.rfind('/') + 1);
-}
+struct Subcomando {
+    const char* nome;
+    // Os argumentos que o comando pede, pelo nome que o uso lhes dá.
+    std::vector<const char*> argumentos;
+    int (*roda)(Ajustes& ajustes, const LinhaComando& linha);
+};
 
-std::string ComBarraFinal(std::string pasta) {
-    if (pasta.empty() || pasta.back() != '/')
-        pasta += '/';
-    return pasta;
+const Subcomando subcomandos[] = {
+    {"importar", {"municipios|ufs", "ARQUIVO"}, ComandoImportar},
+    {"traduzir", {"ORIGINAL", "TRADUCAO", "PASTA", "NOME"}, ComandoTraduzir},
+    {"preparar", {"ORIGINAL", "DE", "ATE", "SAIDA"}, ComandoPreparar},
+};
+
+// O subcomando pedido, com a conta dos argumentos já feita.
+const Subcomando& SubcomandoDa(const LinhaComando& linha) {
+    if (linha.comando.empty())
+        throw ErroUso("falta o comando (importar, traduzir ou preparar)");
+    for (const Subcomando& subcomando : subcomandos) {
+        if (linha.comando != subcomando.nome)
+            continue;
+        const std::size_t dados = linha.argumentos.size();
+        const std::size_t pedidos = subcomando.argumentos.size();
+        if (dados < pedidos)
+            throw ErroUso(linha.comando + ": falta o argumento " + subcomando.argumentos[dados]);
+        if (dados > pedidos)
+            throw ErroUso(linha.comando + ": argumento a mais: " + linha.argumentos[pedidos]);
+        return subcomando;
+    }
+    throw ErroUso("comando desconhecido: " + linha.comando);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    std::vector<std::string> argumentos(argv + 1, argv + argc);
-    std::string dirSistema = PastaDoExecutavel();
-    if (!argumentos.empty() && argumentos[0] == "--sistema") {
-        if (argumentos.size() < 2 || argumentos[1].empty())
-            return MostraUso();
-        dirSistema = ComBarraFinal(argumentos[1]);
-        argumentos.erase(argumentos.begin(), argumentos.begin() + 2);
-    }
-    if (argumentos.empty())
-        return MostraUso();
-    const std::string comando = argumentos[0];
-    argumentos.erase(argumentos.begin());
     try {
-        if (comando == "importar")
-            return ComandoImportar(dirSistema, argumentos);
-        if (comando == "traduzir")
-            return ComandoTraduzir(dirSistema, argumentos);
-        if (comando == "preparar")
-            return ComandoPreparar(dirSistema, argumentos);
+        const LinhaComando linha = LeLinhaComando(argc, argv);
+        if (linha.ajuda) {
+            std::cout << ParaTerminal(TextoUso()) << std::flush;
+            return 0;
+        }
+        if (linha.versao) {
+            std::cout << "morvisan-lote " MORVISAN_VERSAO "\n" << std::flush;
+            return 0;
+        }
+        const Subcomando& subcomando = SubcomandoDa(linha);
+        Ajustes ajustes;
+        ajustes.DefinePastas(linha.sistema.empty() ? LocalizaPastas(PastaDoExecutavel()) : PastaUnica(linha.sistema));
+        ajustes.regional = RegionalDoAmbiente();
+        return subcomando.roda(ajustes, linha);
+    } catch (const ErroUso& erro) {
+        std::cerr << ParaTerminal(std::string("morvisan-lote: ") + erro.what()) << "\nUse morvisan-lote --help.\n";
+        return 2;
     } catch (const std::exception& falha) {
-        // Uma falha antes da rodada (uma base extra ilegível, por exemplo) também sai como erro.
+        // Uma falha antes da rodada (uma base extra ilegível, a pasta de dados sem gravação) sai como erro.
         std::cerr << ParaTerminal(MensagemComPonto(falha.what())) << "\n";
         return 1;
     }
-    return MostraUso();
 }

@@ -54,8 +54,8 @@ void Processamento::FormActivate() {
     painel_.DefineContador(Contador::BF_DESC, "?");
     // Uma rodada por vez nesta pasta do programa, até Fechando: outra rodada ou importação ao mesmo
     // tempo trocaria as cópias de trabalho por baixo desta.
-    trava_.emplace(ajustes_.DirSistema);
-    AreaTrabalho::LimpaTemporarios(ajustes_.DirSistema);
+    trava_.emplace(ajustes_.DirUsuario);
+    AreaTrabalho::LimpaTemporarios(ajustes_.DirUsuario);
     LimpaTemporariosOrfaos(ajustes_.Pasta);
     // A pasta pode já existir: o resultado não importa.
     CriaPasta(ajustes_.PastaTrabalho());
@@ -117,12 +117,15 @@ void Processamento::Copiando() {
         bool faz;
         const Tabela& tabela;
     };
+    // Os modelos vêm com o programa; as bases extras são do usuário.
+    const std::string bases0 = ajustes_.DirSistema + AreaTrabalho::Bases0 + "/";
+    const std::string bases1 = ajustes_.DirUsuario + AreaTrabalho::Bases1 + "/";
     const Copia copias[] = {
-        {AreaTrabalho::Bases0, AreaTrabalho::Original, true, dados_.T_BO_DESC},
-        {AreaTrabalho::Bases0, AreaTrabalho::Morvisan, true, dados_.T_BT_DESC},
-        {AreaTrabalho::Bases0, AreaTrabalho::Final, true, dados_.T_BF_DESC},
-        {AreaTrabalho::Bases1, AreaTrabalho::DefMun, ajustes_.base1, dados_.T_DEF_MUN},
-        {AreaTrabalho::Bases1, AreaTrabalho::DefUf, ajustes_.base2, dados_.T_DEF_UF},
+        {bases0, AreaTrabalho::Original, true, dados_.T_BO_DESC},
+        {bases0, AreaTrabalho::Morvisan, true, dados_.T_BT_DESC},
+        {bases0, AreaTrabalho::Final, true, dados_.T_BF_DESC},
+        {bases1, AreaTrabalho::DefMun, ajustes_.base1, dados_.T_DEF_MUN},
+        {bases1, AreaTrabalho::DefUf, ajustes_.base2, dados_.T_DEF_UF},
     };
     const auto para = [this](const std::string& texto, const std::string& titulo) {
         painel_.Mensagem(texto, titulo);
@@ -132,7 +135,7 @@ void Processamento::Copiando() {
         for (const Copia& copia : copias) {
             if (!copia.faz)
                 continue;
-            const std::string origem = ajustes_.DirSistema + copia.pasta + "/" + copia.arquivo;
+            const std::string origem = copia.pasta + copia.arquivo;
             const std::string destino = ajustes_.PastaTrabalho() + copia.arquivo;
             // Uma tabela que ficou aberta (um fechamento que falhou) prende sua cópia: apagar o arquivo
             // por baixo dela deixaria a rodada nova sobre os registros da velha.

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Instala as dependências, compila e roda o trabalho principal no exemplo que vem junto: importa os
-# nomes dos municípios e as siglas das UFs, prepara a base de tradução do Censo 2010 para a divisão de
-# 2013 a partir da tabela de mudanças do Brasil e traduz.
+# Instala as dependências, compila os dois programas e roda o trabalho principal no exemplo que vem
+# junto: importa os nomes dos municípios e as siglas das UFs, prepara a base de tradução do Censo 2010
+# para a divisão de 2013 a partir da tabela de mudanças do Brasil e traduz.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/instala-dependencias.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build -j2 --target morvisan-lote
+cmake --build build -j2 --target morvisan morvisan-lote
 sistema=build/Morvisan
 saida=build/saida-exemplo
 mkdir -p "$saida"
@@ -19,3 +19,5 @@ mkdir -p "$saida"
 echo
 echo "Arquivos gerados em $saida:"
 ls -l "$saida"
+echo
+echo "Para abrir a janela: build/Morvisan/morvisan"

@@ -9,6 +9,7 @@ pacotes=(
     fonts-liberation fonts-dejavu-core
     python3 python3-dbfread gdal-bin poppler-utils
     xvfb xauth x11-apps xdotool imagemagick locales
+    libqt6svg6 librsvg2-bin dpkg-dev file desktop-file-utils appstream
 )
 faltam=()
 for p in "${pacotes[@]}"; do
@@ -22,4 +23,8 @@ fi
 # A localidade brasileira (vírgula decimal) para os testes que conferem os dois separadores.
 if ! locale -a 2>/dev/null | grep -qi '^pt_BR\.utf-\?8$'; then
     localedef -i pt_BR -f UTF-8 pt_BR.UTF-8
+fi
+# E a de um terminal Latin-1, para o teste da codificação da saída.
+if ! locale -a 2>/dev/null | grep -qi '^pt_BR\.iso-\?8859-\?1$'; then
+    localedef -i pt_BR -f ISO-8859-1 pt_BR.ISO-8859-1
 fi

@@ -6,14 +6,6 @@
 #include <filesystem>
 #include <sys/wait.h>
 
-namespace {
-
-std::string Aspas(const std::string& texto) {
-    return "'" + texto + "'";
-}
-
-} // namespace
-
 SaidaLote ExecutaLote(const PastaTemporaria& pasta, const std::string& sistema,
                       const std::vector<std::string>& argumentos) {
     std::string comando = "LC_ALL=C.UTF-8 " + Aspas(MORVISAN_LOTE) + " --sistema " + Aspas(sistema);

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <sys/wait.h>
 
 namespace fs = std::filesystem;
 
@@ -36,6 +37,16 @@ std::string LeArquivo(const std::string& caminho) {
     std::ostringstream conteudo;
     conteudo << entrada.rdbuf();
     return conteudo.str();
+}
+
+std::string Aspas(const std::string& texto) {
+    return "'" + texto + "'";
+}
+
+Execucao RodaNoShell(const std::string& linha, const PastaTemporaria& pasta) {
+    const std::string comando = linha + " >" + Aspas(pasta / "normal.txt") + " 2>" + Aspas(pasta / "erros.txt");
+    const int estado = std::system(comando.c_str());
+    return {WIFEXITED(estado) ? WEXITSTATUS(estado) : -1, pasta.Le("normal.txt"), pasta.Le("erros.txt")};
 }
 
 std::string PastaTemporaria::Le(const std::string& nome) const {

@@ -26,3 +26,15 @@ private:
 };
 
 std::string LeArquivo(const std::string& caminho);
+
+// O texto entre aspas simples, para a linha do shell.
+std::string Aspas(const std::string& texto);
+
+// O que um comando do shell deixou: o código de saída e as duas saídas.
+struct Execucao {
+    int codigo = -1;
+    std::string normal;
+    std::string erros;
+};
+// Roda a linha no shell com as saídas em arquivos da pasta dada.
+Execucao RodaNoShell(const std::string& linha, const PastaTemporaria& pasta);

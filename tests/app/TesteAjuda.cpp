@@ -1,7 +1,9 @@
 // O visualizador da ajuda: o arquivo que vai com o programa, o tópico "Principal" e as faltas.
 #include "Ajuda.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -87,11 +89,19 @@ private slots:
         QVERIFY(Texto()->toPlainText().startsWith(QStringLiteral("Ajuda do Módulo")));
     }
 
-    void NomeDoArquivoValeEmQualquerCaixa() {
+    void NomeDoArquivoValeEmQualquerCaixaENosDocumentos_data() {
+        QTest::addColumn<QString>("arquivo");
+        QTest::addRow("caixa alta") << QStringLiteral("share/morvisan/MORVISAN.HLP");
+        QTest::addRow("entre os documentos") << QStringLiteral("share/doc/morvisan/morvisan.hlp");
+    }
+
+    void NomeDoArquivoValeEmQualquerCaixaENosDocumentos() {
+        QFETCH(QString, arquivo);
         QTemporaryDir pasta;
-        QVERIFY(QFile::copy(QStringLiteral(MORVISAN_DIR_SISTEMA "morvisan.hlp"),
-                            pasta.filePath(QStringLiteral("MORVISAN.HLP"))));
-        AbreAjuda(pasta.path().toStdString() + "/", "Principal", dona.get());
+        QVERIFY(QDir(pasta.path()).mkpath(QStringLiteral("share/morvisan")));
+        QVERIFY(QDir(pasta.path()).mkpath(QFileInfo(arquivo).path()));
+        QVERIFY(QFile::copy(QStringLiteral(MORVISAN_DIR_SISTEMA "morvisan.hlp"), pasta.filePath(arquivo)));
+        AbreAjuda(pasta.path().toStdString() + "/share/morvisan/", "Principal", dona.get());
         QVERIFY(!Aviso()->isVisible());
         QVERIFY(Texto()->toPlainText().contains(QStringLiteral("O que o Morvisan faz")));
     }

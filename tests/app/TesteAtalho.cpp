@@ -1,9 +1,12 @@
-// O atalho na área de trabalho: onde fica, o que contém, a troca silenciosa e a falha no aviso.
+// O atalho na área de trabalho: onde fica, o que contém, a troca silenciosa e a falha no aviso; ele e
+// a entrada do menu passam no validador de lançadores.
 #include "Atalho.h"
 #include "DialogosFalsos.h"
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <unistd.h>
@@ -23,7 +26,8 @@ private:
     }
 
     bool Cria(const std::string& alvo = "/opt/Morvisan/morvisan", const std::string& pasta = "/opt/Morvisan/") {
-        return CriaAtalho(alvo, "", pasta, "Olum (Morvisan)", "Desktop", dialogos, nullptr);
+        return CriaAtalho(alvo, "", pasta, "Olum (Morvisan)", "Desktop", "/opt/Morvisan/morvisan.svg", dialogos,
+                          nullptr);
     }
 
     void EscreveUserDirs(const QByteArray& conteudo) {
@@ -50,9 +54,14 @@ private slots:
                                         "Type=Application\n"
                                         "Version=1.0\n"
                                         "Name=Olum (Morvisan)\n"
+                                        "Comment=Traduz uma base de popula\xc3\xa7\xc3\xa3o municipal para uma "
+                                        "divis\xc3\xa3o municipal mais nova\n"
+                                        "Icon=/opt/Morvisan/morvisan.svg\n"
                                         "Exec=\"/opt/Morvisan/morvisan\"\n"
                                         "Path=/opt/Morvisan/\n"
-                                        "Terminal=false\n"));
+                                        "Terminal=false\n"
+                                        "Categories=Science;Geography;\n"
+                                        "StartupWMClass=morvisan\n"));
         QVERIFY(QFile::permissions(atalho).testFlag(QFile::ExeOwner));
         QVERIFY(dialogos.Chamadas().empty());
     }
@@ -124,6 +133,30 @@ private slots:
         QFile::setPermissions(pasta, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(dialogos.ChamadasDo(DialogosFalsos::Tipo::Aviso).size(), size_t{1});
         QVERIFY(Le(pasta + QStringLiteral("/Olum (Morvisan).desktop")).contains("/opt/antigo/morvisan"));
+    }
+
+    void PassamNoValidador_data() {
+        QTest::addColumn<QString>("entrada");
+        QTest::addRow("atalho") << QStringLiteral("Desktop/Olum (Morvisan).desktop");
+        QTest::addRow("atalho com caminho estranho") << QStringLiteral("Desktop/Olum (Morvisan).desktop");
+        QTest::addRow("entrada do menu") << QStringLiteral(MORVISAN_INSTALACAO "/morvisan.desktop");
+    }
+
+    void PassamNoValidador() {
+        QFETCH(QString, entrada);
+        const QString validador = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+        if (validador.isEmpty())
+            QSKIP("desktop-file-validate não instalado (pacote desktop-file-utils)");
+        if (QString::fromLatin1(QTest::currentDataTag()).contains(QStringLiteral("estranho")))
+            QVERIFY(Cria("/opt/Meu \"Morvis\xe3o\" $1/100%/morvisan", "/opt/Meu Morvis\xe3o\\/"));
+        else
+            QVERIFY(Cria());
+        QProcess processo;
+        processo.setProcessChannelMode(QProcess::MergedChannels);
+        processo.start(validador, {QDir(Casa()).absoluteFilePath(entrada)});
+        QVERIFY(processo.waitForFinished());
+        const QByteArray saida = processo.readAll();
+        QVERIFY2(processo.exitCode() == 0 && saida.isEmpty(), saida.constData());
     }
 };
 

@@ -132,14 +132,14 @@ private slots:
         QCOMPARE(painel->frameShadow(), QFrame::Sunken);
     }
 
-    // Cada ativação recalcula: o caminho trocado entre duas exibições aparece na segunda.
+    // Cada ativação recalcula: o separador trocado entre duas exibições aparece na segunda. O local de
+    // instalação é o do executável, seja qual for a pasta dos modelos.
     void AtivacaoPreencheEFecharEncerra() {
         Ajustes ajustes;
-        ajustes.DirSistema = "/opt/morvisan/";
-        ajustes.regional.separadorMilhar = '.';
+        ajustes.DefinePastas({"/usr/share/morvisan/", "/home/fulano/.local/share/morvisan/"});
         TSobre caixa(ajustes);
-        for (const char* pasta : {"/opt/morvisan/", "/usr/local/Morvis\xe3o/"}) {
-            ajustes.DirSistema = pasta;
+        for (const char separador : {'.', ','}) {
+            ajustes.regional.separadorMilhar = separador;
             QString caminho, versao, memoria, disco, tela;
             bool avisoVisivel = true;
             QTimer::singleShot(0, &caixa, [&] {
@@ -154,9 +154,10 @@ private slots:
                 QTest::mouseClick(caixa.findChild<QPushButton*>(QStringLiteral("FechaSobre")), Qt::LeftButton);
             });
             QCOMPARE(caixa.exec(), int(QDialog::Accepted));
-            QCOMPARE(caminho, QString::fromLatin1(pasta));
+            QCOMPARE(caminho, QCoreApplication::applicationDirPath() + u'/');
             QVERIFY2(versao.startsWith(QStringLiteral("Linux.")), qPrintable(versao));
             QVERIFY2(memoria.endsWith(QStringLiteral(" KB")), qPrintable(memoria));
+            QVERIFY2(memoria.contains(QChar::fromLatin1(separador)), qPrintable(memoria));
             QVERIFY2(disco.endsWith(QStringLiteral("bytes")), qPrintable(disco));
             QVERIFY2(tela.contains(u'x'), qPrintable(tela));
             QCOMPARE(avisoVisivel, tela.section(u'x', 0, 0).toInt() < 800);

@@ -33,7 +33,7 @@ std::vector<std::string> LeCopia(const std::string& sistema, BaseExtra base) {
 
 class Importacao {
 public:
-    Importacao() : sistema(pasta.MontaSistema()) { ajustes.DirSistema = sistema; }
+    Importacao() : sistema(pasta.MontaSistema()) { ajustes.DefinePastas(PastaUnica(sistema)); }
 
     ResultadoImportacao Importa(BaseExtra base, const std::string& conteudo) {
         pasta.Escreve("entrada.csv", conteudo);

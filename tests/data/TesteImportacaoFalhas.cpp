@@ -39,7 +39,7 @@ void EscreveTruncada(const std::string& caminho) {
 
 Ajustes AjustesDe(const std::string& sistema) {
     Ajustes ajustes;
-    ajustes.DirSistema = sistema;
+    ajustes.DefinePastas(PastaUnica(sistema));
     return ajustes;
 }
 

@@ -36,7 +36,7 @@ TEST(TesteInteroperabilidade, DbfreadLeOQueAImportacaoGravou) {
         GTEST_SKIP() << "python3-dbfread ausente";
     PastaTemporaria pasta;
     Ajustes ajustes;
-    ajustes.DirSistema = pasta.MontaSistema();
+    ajustes.DefinePastas(PastaUnica(pasta.MontaSistema()));
     Dados dados;
     const std::string nome50 = "Vila Bela da Sant\xEDssima Trindade do Mato Grosso Ac";
     pasta.Escreve("mun.csv", "35;5030;S\xE3o Paulo\r\n41;1;Foz do Igua\xE7u\r\n-1;0;\r\n51;2;" + nome50 + "xyz\r\n");
@@ -69,7 +69,7 @@ TEST(TesteInteroperabilidade, DbfreadLeOQueAImportacaoGravou) {
 TEST(TesteInteroperabilidade, NomesEmUtf8LidosComAcentosPorOutrasFerramentas) {
     PastaTemporaria pasta;
     Ajustes ajustes;
-    ajustes.DirSistema = pasta.MontaSistema();
+    ajustes.DefinePastas(PastaUnica(pasta.MontaSistema()));
     Dados dados;
     pasta.Escreve("mun.csv", "\xEF\xBB\xBF"
                              "CD_UF;CD_MUN;MUN\r\n35;5030;S\xC3\xA3o Paulo\r\n41;1;\"Foz do Igua\xC3\xA7u\"\r\n");

@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
         pasta.Sistema() + "Bases1/" + (base == BaseExtra::Municipios ? "DEF_MUN.dbf" : "DEF_UF.dbf");
     const std::string anterior = Conteudo(copia);
     Ajustes ajustes;
-    ajustes.DirSistema = pasta.Sistema();
+    ajustes.DefinePastas(PastaUnica(pasta.Sistema()));
     Dados objetos;
     try {
         ImportaBaseExtra(base, arquivo, ajustes, objetos);

@@ -10,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
     const std::string_view entrada = Bytes(dados, tamanho);
     const std::size_t separador = entrada.find('\x1e');
     Ajustes ajustes;
-    ajustes.DirSistema = pasta.Sistema();
+    ajustes.DefinePastas(PastaUnica(pasta.Sistema()));
     ajustes.Pasta = pasta.Saida();
     ajustes.NovoArquivo = "RES";
     ajustes.Arquivos[0] = pasta.Escreve("original.csv", entrada.substr(0, separador));

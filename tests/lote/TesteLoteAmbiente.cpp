@@ -1,4 +1,5 @@
-// Ajustes regionais do ambiente: lidos da localidade do usuário, e os números internos ficam em "C".
+// Ajustes regionais do ambiente: os separadores lidos da localidade do usuário, e os números internos
+// ficam em "C".
 #include "Ambiente.h"
 
 #include <gtest/gtest.h>
@@ -10,13 +11,11 @@
 
 namespace {
 
-TEST(TesteLoteAmbiente, LocalidadeCDaPontoEFormatosNoEstiloDosAjustes) {
+TEST(TesteLoteAmbiente, LocalidadeCDaPontoEVirgula) {
     ::setenv("LC_ALL", "C.UTF-8", 1);
     const Regional regional = RegionalDoAmbiente();
     EXPECT_EQ(regional.separadorDecimal, '.');
     EXPECT_EQ(regional.separadorMilhar, ',');
-    EXPECT_EQ(regional.formatoDataCurta, "MM/dd/yy");
-    EXPECT_EQ(regional.formatoHoraLonga, "hh:mm:ss");
     EXPECT_EQ(std::string(std::setlocale(LC_NUMERIC, nullptr)), "C");
     ::unsetenv("LC_ALL");
 }
@@ -30,7 +29,6 @@ TEST(TesteLoteAmbiente, LocalidadeDeVirgulaVoltaACParaOsNumeros) {
     const Regional regional = RegionalDoAmbiente();
     EXPECT_EQ(regional.separadorDecimal, ',');
     EXPECT_EQ(regional.separadorMilhar, '.');
-    EXPECT_EQ(regional.formatoDataCurta, "dd/MM/yyyy");
     char numero[16];
     std::snprintf(numero, sizeof numero, "%.1f", 1.5);
     EXPECT_EQ(std::string(numero), "1.5");

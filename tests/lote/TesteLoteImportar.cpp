@@ -1,13 +1,16 @@
-// morvisan-lote importar: o executável de verdade numa pasta de programa temporária.
+// morvisan-lote importar e a linha de comando: o executável de verdade numa pasta de programa
+// temporária.
 #include "PastaTemporaria.h"
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cstdio>
 #include <filesystem>
 #include <ostream>
 #include <string>
 #include <sys/wait.h>
+#include <utility>
 
 namespace {
 
@@ -81,15 +84,30 @@ TEST(TesteLoteImportar, SemModeloFalhaAoCopiar) {
     EXPECT_EQ(saida.erros, "Falha ao copiar.\nFalta o arquivo \"" + (pasta / "vazio") + "/Bases0/DEF_UF.dbf\".\n");
 }
 
-TEST(TesteLoteImportar, TerminalSemUtf8RecebeOsBytesLatin1) {
+// Só um terminal Latin-1 recebe os bytes como estão; a localidade C do cron (ASCII) recebe UTF-8.
+TEST(TesteLoteImportar, CodificacaoDaSaidaSegueALocalidade) {
+    const std::pair<const char*, std::string> casos[] = {
+        {"C", "Processo conclu\xC3\xAD"
+              "do.\n"},
+        {"pt_BR.UTF-8", "Processo conclu\xC3\xAD"
+                        "do.\n"},
+        {"pt_BR.ISO-8859-1", "Processo conclu\xED"
+                             "do.\n"},
+    };
     PastaTemporaria pasta;
     const std::string sistema = pasta.MontaSistema();
     pasta.Escreve("ufs.csv", "35;SP\r\n");
-    const Saida saida = Roda(pasta, "--sistema " + Aspas(sistema) + " importar ufs " + Aspas(pasta / "ufs.csv"), "C");
-    EXPECT_EQ(saida.codigo, 0) << saida.erros;
-    EXPECT_EQ(saida.normal, "Processo conclu\xED"
-                            "do.\nLinhas lidas: 1\nRegistros inclu\xED"
-                            "dos: 1\n");
+    for (const auto& [localidade, esperado] : casos) {
+        if (std::setlocale(LC_CTYPE, localidade) == nullptr) {
+            ADD_FAILURE() << "localidade " << localidade << " ausente (scripts/instala-dependencias.sh a cria)";
+            continue;
+        }
+        std::setlocale(LC_CTYPE, "C");
+        const Saida saida =
+            Roda(pasta, "--sistema " + Aspas(sistema) + " importar ufs " + Aspas(pasta / "ufs.csv"), localidade);
+        EXPECT_EQ(saida.codigo, 0) << localidade << ": " << saida.erros;
+        EXPECT_EQ(saida.normal.substr(0, esperado.size()), esperado) << localidade;
+    }
 }
 
 TEST(TesteLoteImportar, SemSistemaUsaAPastaDoExecutavel) {
@@ -125,35 +143,71 @@ TEST(TesteLoteImportar, AvisosSaemComQuatroERecusaComUmGuardaABase) {
     EXPECT_EQ(LeArquivo(sistema + "Bases1/DEF_UF.dbf"), anterior);
 }
 
-struct CasoUso {
+// A linha de comando no estilo GNU. Nos argumentos, @S é uma pasta de programa e @P a pasta temporária.
+struct CasoLinha {
     const char* nome;
     std::string argumentos;
+    int codigo;
+    std::string inicioDaSaida;
+    std::string erros;
 };
-void PrintTo(const CasoUso& caso, std::ostream* saida) {
+void PrintTo(const CasoLinha& caso, std::ostream* saida) {
     *saida << caso.nome;
 }
 
-class TesteLoteUso : public testing::TestWithParam<CasoUso> {};
+class TesteLoteLinha : public testing::TestWithParam<CasoLinha> {};
 
-TEST_P(TesteLoteUso, ArgumentosErradosMostramOUsoComCodigoDois) {
-    PastaTemporaria pasta;
-    const Saida saida = Roda(pasta, GetParam().argumentos);
-    EXPECT_EQ(saida.codigo, 2);
-    EXPECT_EQ(saida.normal, "");
-    EXPECT_EQ(saida.erros.rfind("Uso:\n", 0), 0u) << saida.erros;
-    EXPECT_NE(saida.erros.find("importar municipios ARQUIVO"), std::string::npos);
+std::string Substitui(std::string texto, const std::string& marca, const std::string& valor) {
+    for (auto i = texto.find(marca); i != std::string::npos; i = texto.find(marca, i + valor.size()))
+        texto.replace(i, marca.size(), valor);
+    return texto;
 }
 
-const CasoUso casosUso[] = {
-    {"sem_argumentos", ""},
-    {"comando_desconhecido", "exportar municipios x.csv"},
-    {"base_desconhecida", "importar estados x.csv"},
-    {"sem_arquivo", "importar municipios"},
-    {"argumento_a_mais", "importar ufs a.csv b.csv"},
-    {"sistema_sem_pasta", "--sistema"},
-    {"sistema_sem_comando", "--sistema /tmp"},
+TEST_P(TesteLoteLinha, CodigoSaidaEErros) {
+    const CasoLinha& caso = GetParam();
+    PastaTemporaria pasta;
+    const std::string sistema = pasta.MontaSistema();
+    pasta.Escreve("ufs.csv", "35;SP\r\n");
+    const std::string argumentos = Substitui(Substitui(caso.argumentos, "@S", sistema), "@P", pasta.Caminho());
+    const Saida saida = Roda(pasta, argumentos);
+    EXPECT_EQ(saida.codigo, caso.codigo) << saida.erros;
+    EXPECT_EQ(saida.normal.substr(0, caso.inicioDaSaida.size()), caso.inicioDaSaida) << saida.normal;
+    EXPECT_EQ(saida.erros, Substitui(caso.erros, "@P", pasta.Caminho()));
+}
+
+std::string Uso(const std::string& linha) {
+    return "morvisan-lote: " + linha + "\nUse morvisan-lote --help.\n";
+}
+
+const std::string ajuda = "Uso: morvisan-lote [OP\xC3\x87\xC3\x95"
+                          "ES] importar municipios|ufs ARQUIVO\n";
+const std::string importou = "Processo conclu\xC3\xAD"
+                             "do.\n";
+
+const CasoLinha casosLinha[] = {
+    {"ajuda", "--help", 0, ajuda, ""},
+    {"ajuda_no_meio_de_um_comando", "traduzir a -h", 0, ajuda, ""},
+    {"versao_curta", "-V", 0, "morvisan-lote 1.1\n", ""},
+    {"sem_argumentos", "", 2, "", Uso("falta o comando (importar, traduzir ou preparar)")},
+    {"comando_desconhecido", "exportar municipios x.csv", 2, "", Uso("comando desconhecido: exportar")},
+    {"base_desconhecida", "importar estados x.csv", 2, "", Uso("base desconhecida: estados (use municipios ou ufs)")},
+    {"sem_arquivo", "importar municipios", 2, "", Uso("importar: falta o argumento ARQUIVO")},
+    {"argumento_a_mais", "importar ufs a.csv b.csv", 2, "", Uso("importar: argumento a mais: b.csv")},
+    {"sistema_sem_pasta", "--sistema", 2, "", Uso("a op\xC3\xA7\xC3\xA3o --sistema pede um valor")},
+    {"sistema_vazio", "--sistema ''", 2, "", Uso("a op\xC3\xA7\xC3\xA3o --sistema pede uma pasta")},
+    {"sistema_sem_comando", "--sistema /tmp", 2, "", Uso("falta o comando (importar, traduzir ou preparar)")},
+    {"opcao_desconhecida_depois_dos_argumentos", "traduzir a b c d --foo", 2, "",
+     Uso("op\xC3\xA7\xC3\xA3o desconhecida: --foo")},
+    {"opcao_curta_desconhecida_num_grupo", "--sistema=@S -xh", 2, "", Uso("op\xC3\xA7\xC3\xA3o desconhecida: -x")},
+    {"opcao_abreviada_sem_valor", "--sis", 2, "", Uso("a op\xC3\xA7\xC3\xA3o --sistema pede um valor")},
+    {"opcao_com_valor_que_nao_pede", "--help=sim", 2, "", Uso("a op\xC3\xA7\xC3\xA3o --help n\xC3\xA3o aceita valor")},
+    {"pular_excecoes_fora_de_traduzir", "importar ufs a.csv --pular-excecoes", 2, "",
+     Uso("a op\xC3\xA7\xC3\xA3o --pular-excecoes s\xC3\xB3 vale para traduzir")},
+    {"opcoes_depois_dos_argumentos", "importar ufs @Pufs.csv --sistema @S", 0, importou, ""},
+    {"traco_duplo_encerra_as_opcoes", "--sistema @S -- importar ufs --foo", 1, "",
+     "N\xC3\xA3o foi poss\xC3\xADvel abrir o arquivo \"--foo\": arquivo ou pasta n\xC3\xA3o encontrado.\n"},
 };
-INSTANTIATE_TEST_SUITE_P(Casos, TesteLoteUso, testing::ValuesIn(casosUso),
+INSTANTIATE_TEST_SUITE_P(Casos, TesteLoteLinha, testing::ValuesIn(casosLinha),
                          [](const auto& caso) { return std::string(caso.param.nome); });
 
 } // namespace

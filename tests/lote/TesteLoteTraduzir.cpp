@@ -196,12 +196,13 @@ TEST_P(LoteTraduzirUso, SaiComDoisSemTocarNaSaida) {
 }
 
 const CasoUso casosUso[] = {
-    {"faltam_argumentos", "a b c", "Uso:"},
-    {"argumentos_demais", "a b c d e", "Uso:"},
-    {"nome_de_nove", "a b c NOVELETRA", "Uso:"},
-    {"nome_com_barra", "a b c x/y", "Uso:"},
-    {"nome_vazio", "a b c ''", "Uso:"},
-    {"nome_so_de_brancos", "a b c '   '", "Uso:"},
+    {"faltam_argumentos", "a b c", "morvisan-lote: traduzir: falta o argumento NOME\nUse morvisan-lote --help.\n"},
+    {"argumentos_demais", "a b c d e", "morvisan-lote: traduzir: argumento a mais: e\n"},
+    {"nome_de_nove", "a b c NOVELETRA", "morvisan-lote: traduzir: o NOME \"NOVELETRA\" tem mais de 8 caracteres\n"},
+    {"nome_com_barra", "a b c x/y", "morvisan-lote: traduzir: o NOME \"x/y\" n\xc3\xa3o pode ter pasta\n"},
+    {"nome_vazio", "a b c ''", "morvisan-lote: traduzir: o NOME do resultado est\xc3\xa1 em branco\n"},
+    {"nome_so_de_brancos", "a b c '   '", "morvisan-lote: traduzir: o NOME do resultado est\xc3\xa1 em branco\n"},
+    {"original_vazia", "'' b c RES", "morvisan-lote: traduzir: o argumento ORIGINAL est\xc3\xa1 vazio\n"},
     {"mesmo_arquivo", "a a c RES", "Voc\xc3\xaa especificou o mesmo nome mais de uma vez."},
 };
 

@@ -5,7 +5,7 @@
 #include <filesystem>
 
 RodadaTeste::RodadaTeste(char separadorDecimal) {
-    ajustes.DirSistema = pasta.MontaSistema();
+    ajustes.DefinePastas(PastaUnica(pasta.MontaSistema()));
     ajustes.Pasta = pasta / "saida";
     std::filesystem::create_directories(ajustes.Pasta);
     ajustes.Arquivos[0] = pasta / "original.csv";

@@ -24,6 +24,10 @@ std::string SistemaTeste::DirSistema() const {
     return QFile::encodeName(Caminho(QStringLiteral("sistema/"))).toStdString();
 }
 
+std::string SistemaTeste::DirUsuario() const {
+    return QFile::encodeName(Caminho(pastaUsuario)).toStdString();
+}
+
 void SistemaTeste::Escreve(const QString& relativo, const std::string& bytes) const {
     const QString caminho = Caminho(relativo);
     QDir().mkpath(QFileInfo(caminho).path());
@@ -51,7 +55,7 @@ void SistemaTeste::CriaJanelas() {
     programa_.reset();
     QDir().mkpath(Caminho(QStringLiteral("dados")));
     QDir::setCurrent(Caminho(QStringLiteral("dados")));
-    programa_ = std::make_unique<Programa>(DirSistema(), dialogos);
+    programa_ = std::make_unique<Programa>(Pastas{DirSistema(), DirUsuario()}, dialogos);
 }
 
 void QuandoPronto(const std::function<bool()>& pronto, const std::function<void()>& acao, int limiteMs) {

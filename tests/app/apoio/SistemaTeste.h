@@ -16,9 +16,12 @@ public:
     // preparo roda depois de montada a pasta e antes de criar as janelas (Fixa.CFG, Bases1...).
     explicit SistemaTeste(const std::function<void(SistemaTeste&)>& preparo = {});
 
-    // Caminhos na pasta temporária; a pasta do programa é "sistema/".
+    // Caminhos na pasta temporária; a pasta do programa é "sistema/", e a do usuário também, a não ser
+    // que o preparo dê outra (como num programa instalado).
     QString Caminho(const QString& relativo) const;
     std::string DirSistema() const;
+    std::string DirUsuario() const;
+    QString pastaUsuario = QStringLiteral("sistema/");
     // Escreve os bytes exatos no arquivo (cria as pastas).
     void Escreve(const QString& relativo, const std::string& bytes) const;
     std::string Le(const QString& relativo) const;
