@@ -44,12 +44,15 @@ std::optional<std::int32_t> LeHexa(std::string_view digitos) {
 } // namespace
 
 std::string Apara(std::string_view texto) {
-    std::size_t inicio = 0, fim = texto.size();
-    while (inicio < fim && static_cast<unsigned char>(texto[inicio]) <= 32)
-        ++inicio;
-    while (fim > inicio && static_cast<unsigned char>(texto[fim - 1]) <= 32)
-        --fim;
-    return std::string(texto.substr(inicio, fim - inicio));
+    return std::string(SemBrancos(texto));
+}
+
+std::string_view SemBrancos(std::string_view texto) {
+    while (!texto.empty() && static_cast<unsigned char>(texto.front()) <= 32)
+        texto.remove_prefix(1);
+    while (!texto.empty() && static_cast<unsigned char>(texto.back()) <= 32)
+        texto.remove_suffix(1);
+    return texto;
 }
 
 std::optional<std::int32_t> TentaInteiro(std::string_view texto) {

@@ -12,7 +12,8 @@ TravaPasta::TravaPasta(const std::string& pasta) {
     const std::string caminho = pasta + (pasta.empty() || pasta.back() == '/' ? "" : "/") + ".morvisan-trava";
     descritor_ = ::open(caminho.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     if (descritor_ < 0)
-        throw Falha("N\xe3o foi poss\xedvel travar a pasta do programa \"" + pasta + "\": " + MotivoDoErro(errno) + ".");
+        throw Falha("N\xe3o foi poss\xedvel travar a pasta do programa \"" + pasta + "\": " + MotivoDoErro(errno) +
+                    ".");
     // A trava do flock some com o processo: um programa morto nunca deixa a pasta presa.
     if (::flock(descritor_, LOCK_EX | LOCK_NB) != 0) {
         const int erro = errno;

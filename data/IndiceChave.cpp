@@ -1,0 +1,98 @@
+#include "IndiceChave.h"
+
+#include <bit>
+
+namespace {
+
+// A dispersão da chave guarda a vizinhança dos números: códigos seguidos caem em baldes seguidos, e
+// quem percorre uma base em ordem de código percorre o índice em ordem de memória. Os bits altos são
+// dobrados sobre os baixos, para que números que só diferem em cima não caiam todos no mesmo balde.
+std::uint64_t Parte(const Comparavel& parte) {
+    return parte.tipo == Comparavel::Tipo::Inteiro ? static_cast<std::uint64_t>(parte.inteiro) : Dispersao(parte);
+}
+
+std::uint64_t Combina(std::uint64_t acumulada, std::uint64_t parte) {
+    return acumulada * 0x9e3779b97f4a7c15ULL + parte;
+}
+
+} // namespace
+
+IndiceChave::IndiceChave(const Registros& registros, std::vector<int> colunas, std::vector<Conversao> conversoes)
+    : registros_(registros), colunas_(std::move(colunas)), conversoes_(std::move(conversoes)) {
+    Refaz(std::bit_ceil(std::max<std::size_t>(16, static_cast<std::size_t>(registros_.Quantos()))));
+}
+
+std::size_t IndiceChave::Balde(std::uint64_t dispersao) const {
+    return (dispersao ^ (dispersao >> bits_) ^ (dispersao >> (2 * bits_))) & (baldes_.size() - 1);
+}
+
+bool IndiceChave::DispersaoDoRegistro(int registro, std::uint64_t& dispersao) const {
+    dispersao = 0;
+    for (std::size_t i = 0; i < colunas_.size(); ++i) {
+        const Comparavel parte = ComparavelDe(registros_.Le(registro, colunas_[i]), conversoes_[i], guarda_);
+        if (parte.tipo == Comparavel::Tipo::Nenhuma)
+            return false;
+        dispersao = Combina(dispersao, Parte(parte));
+    }
+    return true;
+}
+
+bool IndiceChave::Casa(int registro, const std::vector<Comparavel>& chave) const {
+    for (std::size_t i = 0; i < colunas_.size(); ++i)
+        if (!(ComparavelDe(registros_.Le(registro, colunas_[i]), conversoes_[i], guarda_) == chave[i]))
+            return false;
+    return true;
+}
+
+void IndiceChave::Inclui(int registro, std::uint64_t dispersao) {
+    Lista& lista = baldes_[Balde(dispersao)];
+    if (lista.primeiro < 0)
+        lista.primeiro = registro;
+    else
+        proximo_[static_cast<std::size_t>(lista.ultimo)] = registro;
+    lista.ultimo = registro;
+}
+
+void IndiceChave::Refaz(std::size_t baldes) {
+    baldes_.assign(baldes, Lista{});
+    bits_ = std::countr_zero(baldes);
+    proximo_.Limpa();
+    noIndice_ = 0;
+    Acompanha();
+}
+
+void IndiceChave::Acompanha() {
+    const auto quantos = static_cast<std::size_t>(registros_.Quantos());
+    if (quantos > 2 * baldes_.size()) {
+        // Registros demais para os baldes: as listas ficariam longas; o índice é refeito maior.
+        Refaz(std::bit_ceil(quantos));
+        return;
+    }
+    std::uint64_t dispersao = 0;
+    for (; noIndice_ < quantos; ++noIndice_) {
+        proximo_.Acrescenta(-1);
+        if (DispersaoDoRegistro(static_cast<int>(noIndice_), dispersao))
+            Inclui(static_cast<int>(noIndice_), dispersao);
+    }
+}
+
+int IndiceChave::Procura(int registro, const std::vector<Comparavel>& chave) const {
+    for (; registro >= 0; registro = proximo_[static_cast<std::size_t>(registro)])
+        if (Casa(registro, chave))
+            return registro;
+    return -1;
+}
+
+int IndiceChave::Primeiro(const std::vector<Comparavel>& chave) const {
+    std::uint64_t dispersao = 0;
+    for (const Comparavel& parte : chave) {
+        if (parte.tipo == Comparavel::Tipo::Nenhuma)
+            return -1;
+        dispersao = Combina(dispersao, Parte(parte));
+    }
+    return Procura(baldes_[Balde(dispersao)].primeiro, chave);
+}
+
+int IndiceChave::Proximo(int registro, const std::vector<Comparavel>& chave) const {
+    return Procura(proximo_[static_cast<std::size_t>(registro)], chave);
+}

@@ -1,0 +1,49 @@
+#pragma once
+// Índice de dispersão sobre algumas colunas de uma tabela na memória: dá, na ordem da tabela, os
+// registros cujas colunas valem uma chave. Os registros de um mesmo balde formam uma lista em ordem
+// crescente; um registro acrescentado no fim da tabela entra no fim da lista do seu balde. Um
+// registro com alguma coluna nula fica de fora: nulo não é igual a nada.
+#include "Comparacao.h"
+#include "Registros.h"
+#include "VetorEmBlocos.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class IndiceChave {
+public:
+    // Cada coluna compara com a sua conversão (Comparacao.h).
+    IndiceChave(const Registros& registros, std::vector<int> colunas, std::vector<Conversao> conversoes);
+
+    const std::vector<int>& Colunas() const { return colunas_; }
+    const std::vector<Conversao>& Conversoes() const { return conversoes_; }
+    // Põe no índice os registros acrescentados à tabela desde a última vez.
+    void Acompanha();
+
+    // O primeiro registro com a chave (um valor por coluna) e o seguinte depois de `registro`; -1
+    // quando não há.
+    int Primeiro(const std::vector<Comparavel>& chave) const;
+    int Proximo(int registro, const std::vector<Comparavel>& chave) const;
+
+private:
+    struct Lista {
+        std::int32_t primeiro = -1;
+        std::int32_t ultimo = -1;
+    };
+    std::size_t Balde(std::uint64_t dispersao) const;
+    bool DispersaoDoRegistro(int registro, std::uint64_t& dispersao) const;
+    bool Casa(int registro, const std::vector<Comparavel>& chave) const;
+    int Procura(int registro, const std::vector<Comparavel>& chave) const;
+    void Inclui(int registro, std::uint64_t dispersao);
+    void Refaz(std::size_t baldes);
+
+    const Registros& registros_;
+    std::vector<int> colunas_;
+    std::vector<Conversao> conversoes_;
+    std::vector<Lista> baldes_;
+    int bits_ = 0;
+    VetorEmBlocos<std::int32_t> proximo_; // por registro: o seguinte no mesmo balde
+    std::size_t noIndice_ = 0;            // registros já vistos
+    mutable std::string guarda_;
+};

@@ -1,0 +1,121 @@
+#include "Registros.h"
+
+#include "Comparacao.h"
+#include "Falha.h"
+#include "Texto.h"
+
+#include <bit>
+#include <climits>
+#include <cmath>
+#include <cstring>
+#include <strings.h>
+
+Registros::Registros(std::vector<Campo> campos) : campos_(std::move(campos)), colunas_(campos_.size()) {
+    for (std::size_t i = 0; i < campos_.size(); ++i) {
+        colunas_[i].numerica = EhCampoNumerico(campos_[i]);
+        colunas_[i].comDecimais = campos_[i].decimais > 0;
+    }
+}
+
+int Registros::Indice(std::string_view nome) const {
+    // Quem pede escreve o nome como o arquivo (maiúsculas) quase sempre: primeiro a comparação exata.
+    for (std::size_t i = 0; i < campos_.size(); ++i)
+        if (campos_[i].nome == nome)
+            return static_cast<int>(i);
+    for (std::size_t i = 0; i < campos_.size(); ++i)
+        if (campos_[i].nome.size() == nome.size() &&
+            ::strncasecmp(campos_[i].nome.data(), nome.data(), nome.size()) == 0)
+            return static_cast<int>(i);
+    return -1;
+}
+
+void Registros::GuardaTexto(std::string_view texto, Coluna& coluna, std::size_t registro) {
+    if (coluna.ultimoTamanho == texto.size() &&
+        (texto.empty() ||
+         std::memcmp(TextoEm(coluna.ultimoInicio, coluna.ultimoTamanho).data(), texto.data(), texto.size()) == 0)) {
+        coluna.inicios[registro] = coluna.ultimoInicio;
+        coluna.tamanhos[registro] = coluna.ultimoTamanho;
+        return;
+    }
+    if (texto.size() > TamanhoBlocoTexto)
+        throw Falha("Texto de " + TextoInteiro(static_cast<std::int64_t>(texto.size())) +
+                    " caracteres grande demais para uma tabela.");
+    if (blocos_.empty() || usadoNoUltimo_ + texto.size() > TamanhoBlocoTexto) {
+        if (blocos_.size() >= (std::size_t{1} << (32 - BitsDentroDoBloco)))
+            throw Falha("A tabela passou de 4 GB de texto na mem\xf3ria.");
+        blocos_.push_back(std::make_unique_for_overwrite<char[]>(TamanhoBlocoTexto));
+        usadoNoUltimo_ = 0;
+    }
+    if (!texto.empty())
+        std::memcpy(blocos_.back().get() + usadoNoUltimo_, texto.data(), texto.size());
+    coluna.ultimoInicio = static_cast<std::uint32_t>(((blocos_.size() - 1) << BitsDentroDoBloco) | usadoNoUltimo_);
+    coluna.ultimoTamanho = static_cast<std::uint32_t>(texto.size());
+    usadoNoUltimo_ += texto.size();
+    coluna.inicios[registro] = coluna.ultimoInicio;
+    coluna.tamanhos[registro] = coluna.ultimoTamanho;
+}
+
+void Registros::Define(int registro, int indice, const Celula& valor) {
+    Coluna& coluna = colunas_[static_cast<std::size_t>(indice)];
+    const auto r = static_cast<std::size_t>(registro);
+    if (!coluna.numerica) {
+        switch (valor.tipo) {
+        case Valor::Tipo::Nulo:
+            coluna.tamanhos[r] = SemTexto;
+            return;
+        case Valor::Tipo::Texto:
+            return GuardaTexto(valor.texto, coluna, r);
+        case Valor::Tipo::Inteiro:
+            return GuardaTexto(TextoInteiro(valor.inteiro), coluna, r);
+        case Valor::Tipo::Real:
+            return GuardaTexto(FormatoGeral(valor.real, '.'), coluna, r);
+        }
+    }
+    Celula numero = valor;
+    if (valor.tipo == Valor::Tipo::Texto) {
+        const auto convertido = NumeroDoTexto(valor.texto);
+        if (!convertido)
+            throw Falha("O campo " + campos_[static_cast<std::size_t>(indice)].nome + " s\xf3 guarda n\xfameros: '" +
+                        std::string(valor.texto) + "'.");
+        numero = *convertido;
+    }
+    if (numero.tipo == Valor::Tipo::Real && std::isnan(numero.real))
+        numero.tipo = Valor::Tipo::Nulo;
+    if (numero.tipo == Valor::Tipo::Real && !coluna.comDecimais && std::trunc(numero.real) == numero.real &&
+        std::fabs(numero.real) < 9.2e18) {
+        numero = {Valor::Tipo::Inteiro, static_cast<std::int64_t>(numero.real), 0, {}};
+    } else if (numero.tipo == Valor::Tipo::Inteiro && coluna.comDecimais) {
+        numero = {Valor::Tipo::Real, 0, static_cast<double>(numero.inteiro), {}};
+    }
+    coluna.tipos[r] = static_cast<std::uint8_t>(numero.tipo);
+    const bool curto = numero.tipo != Valor::Tipo::Real && numero.inteiro >= INT32_MIN && numero.inteiro <= INT32_MAX;
+    if (!coluna.larga && !curto)
+        Alarga(coluna);
+    if (!coluna.larga)
+        coluna.curtos[r] = static_cast<std::int32_t>(numero.inteiro);
+    else
+        coluna.longos[r] = numero.tipo == Valor::Tipo::Real ? std::bit_cast<std::int64_t>(numero.real) : numero.inteiro;
+}
+
+void Registros::Alarga(Coluna& coluna) {
+    for (std::size_t r = 0; r < coluna.curtos.Tamanho(); ++r)
+        coluna.longos.Acrescenta(coluna.curtos[r]);
+    coluna.curtos.Limpa();
+    coluna.larga = true;
+}
+
+int Registros::AcrescentaVazio() {
+    for (Coluna& coluna : colunas_) {
+        if (coluna.numerica) {
+            if (coluna.larga)
+                coluna.longos.Acrescenta(0);
+            else
+                coluna.curtos.Acrescenta(0);
+            coluna.tipos.Acrescenta(static_cast<std::uint8_t>(Valor::Tipo::Nulo));
+        } else {
+            coluna.inicios.Acrescenta(0);
+            coluna.tamanhos.Acrescenta(SemTexto);
+        }
+    }
+    return quantos_++;
+}
