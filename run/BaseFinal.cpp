@@ -17,11 +17,16 @@ std::int64_t Chave(std::int32_t uf, std::int32_t municipio) {
 // nada, como na junção do comando de cópia.
 std::unordered_map<std::int64_t, int> ContaChaves(Tabela& tabela, bool comMunicipio) {
     std::unordered_map<std::int64_t, int> contagem;
+    contagem.reserve(static_cast<std::size_t>(tabela.Registros()));
+    // Inteiro dá 0 também para o nulo: só então vale olhar o texto.
+    const auto codigo = [&tabela](const char* campo, std::int32_t& valor) {
+        valor = tabela.Inteiro(campo);
+        return valor != 0 || !tabela.Texto(campo).empty();
+    };
     for (tabela.Primeiro(); !tabela.Fim(); tabela.Proximo()) {
-        const std::string uf = tabela.Texto("CD_UF");
-        const std::string municipio = comMunicipio ? tabela.Texto("CD_MUN") : "0";
-        if (!uf.empty() && !municipio.empty())
-            ++contagem[Chave(StrToInt(uf), StrToInt(municipio))];
+        std::int32_t uf = 0, municipio = 0;
+        if (codigo("CD_UF", uf) && (!comMunicipio || codigo("CD_MUN", municipio)))
+            ++contagem[Chave(uf, municipio)];
     }
     return contagem;
 }
