@@ -86,10 +86,7 @@ int ComandoTraduzir(const std::string& dirSistema, const std::vector<std::string
     int codigo = 0;
     try {
         processamento.FormActivate();
-        codigo = processamento.Parou()           ? 1
-                 : !processamento.ContagemFecha() ? 3
-                 : processamento.SucessoTotal()   ? 0
-                                                  : 4;
+        codigo = processamento.Parou() ? 1 : !processamento.ContagemFecha() ? 3 : processamento.SucessoTotal() ? 0 : 4;
         painel.Conclui();
     } catch (const std::exception& falha) {
         painel.Conclui();

@@ -6,8 +6,7 @@
 
 #include <cerrno>
 
-ArquivoSaida::ArquivoSaida(const std::string& caminho, const std::string& destino)
-    : destino_(ResolveCaminho(destino)) {
+ArquivoSaida::ArquivoSaida(const std::string& caminho, const std::string& destino) : destino_(ResolveCaminho(destino)) {
     arquivo_ = std::fopen(caminho.c_str(), "wb");
     if (arquivo_ == nullptr)
         FalhaES("criar", errno);

@@ -23,7 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
         return 0;
     const BaseExtra base = dados[0] % 2 == 0 ? BaseExtra::Municipios : BaseExtra::Ufs;
     const std::string arquivo = pasta.Escreve("entrada.csv", Bytes(dados + 1, tamanho - 1));
-    const std::string copia = pasta.Sistema() + "Bases1/" + (base == BaseExtra::Municipios ? "DEF_MUN.dbf" : "DEF_UF.dbf");
+    const std::string copia =
+        pasta.Sistema() + "Bases1/" + (base == BaseExtra::Municipios ? "DEF_MUN.dbf" : "DEF_UF.dbf");
     const std::string anterior = Conteudo(copia);
     Ajustes ajustes;
     ajustes.DirSistema = pasta.Sistema();

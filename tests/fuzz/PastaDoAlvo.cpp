@@ -26,6 +26,7 @@ PastaDoAlvo::~PastaDoAlvo() {
 std::string PastaDoAlvo::Escreve(const std::string& nome, std::string_view bytes) const {
     const std::string caminho = sistema_ + nome;
     std::filesystem::create_directories(std::filesystem::path(caminho).parent_path());
-    std::ofstream(caminho, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(caminho, std::ios::binary | std::ios::trunc)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return caminho;
 }
