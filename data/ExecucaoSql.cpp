@@ -447,12 +447,8 @@ LinhasSelecionadas Seleciona(const ComandoLocal& comando, const std::vector<Tabe
         campos.push_back(saida.campo);
     }
     selecionadas.registros = Registros(std::move(campos));
-    ParaCadaLinha(juncao, resultado, [&selecionadas](const std::vector<Celula>& valores) {
-        const int registro = selecionadas.registros.AcrescentaVazio();
-        for (std::size_t i = 0; i < valores.size(); ++i)
-            if (valores[i].tipo != Valor::Tipo::Nulo)
-                selecionadas.registros.Define(registro, static_cast<int>(i), valores[i]);
-    });
+    ParaCadaLinha(juncao, resultado,
+                  [&selecionadas](const std::vector<Celula>& valores) { selecionadas.registros.Acrescenta(valores); });
     return selecionadas;
 }
 

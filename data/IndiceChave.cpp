@@ -29,7 +29,13 @@ std::size_t IndiceChave::Balde(std::uint64_t dispersao) const {
 bool IndiceChave::DispersaoDoRegistro(int registro, std::uint64_t& dispersao) const {
     dispersao = 0;
     for (std::size_t i = 0; i < colunas_.size(); ++i) {
-        const Comparavel parte = ComparavelDe(registros_.Le(registro, colunas_[i]), conversoes_[i], guarda_);
+        const Celula valor = registros_.Le(registro, colunas_[i]);
+        // Código inteiro comparado como número, o caso de quase toda chave: sem a conversão geral.
+        if (valor.tipo == Valor::Tipo::Inteiro && conversoes_[i] != Conversao::ParaTexto) {
+            dispersao = Combina(dispersao, static_cast<std::uint64_t>(valor.inteiro));
+            continue;
+        }
+        const Comparavel parte = ComparavelDe(valor, conversoes_[i], guarda_);
         if (parte.tipo == Comparavel::Tipo::Nenhuma)
             return false;
         dispersao = Combina(dispersao, Parte(parte));
@@ -38,9 +44,16 @@ bool IndiceChave::DispersaoDoRegistro(int registro, std::uint64_t& dispersao) co
 }
 
 bool IndiceChave::Casa(int registro, const std::vector<Comparavel>& chave) const {
-    for (std::size_t i = 0; i < colunas_.size(); ++i)
-        if (!(ComparavelDe(registros_.Le(registro, colunas_[i]), conversoes_[i], guarda_) == chave[i]))
+    for (std::size_t i = 0; i < colunas_.size(); ++i) {
+        const Celula valor = registros_.Le(registro, colunas_[i]);
+        if (valor.tipo == Valor::Tipo::Inteiro && conversoes_[i] != Conversao::ParaTexto) {
+            if (chave[i].tipo != Comparavel::Tipo::Inteiro || chave[i].inteiro != valor.inteiro)
+                return false;
+            continue;
+        }
+        if (!(ComparavelDe(valor, conversoes_[i], guarda_) == chave[i]))
             return false;
+    }
     return true;
 }
 
@@ -57,6 +70,7 @@ void IndiceChave::Refaz(std::size_t baldes) {
     baldes_.assign(baldes, Lista{});
     bits_ = std::countr_zero(baldes);
     proximo_.Limpa();
+    marcas_.Limpa();
     noIndice_ = 0;
     Acompanha();
 }
@@ -71,14 +85,16 @@ void IndiceChave::Acompanha() {
     std::uint64_t dispersao = 0;
     for (; noIndice_ < quantos; ++noIndice_) {
         proximo_.Acrescenta(-1);
-        if (DispersaoDoRegistro(static_cast<int>(noIndice_), dispersao))
+        const bool temChave = DispersaoDoRegistro(static_cast<int>(noIndice_), dispersao);
+        marcas_.Acrescenta(static_cast<std::uint32_t>(dispersao));
+        if (temChave)
             Inclui(static_cast<int>(noIndice_), dispersao);
     }
 }
 
-int IndiceChave::Procura(int registro, const std::vector<Comparavel>& chave) const {
+int IndiceChave::Procura(int registro, std::uint32_t marca, const std::vector<Comparavel>& chave) const {
     for (; registro >= 0; registro = proximo_[static_cast<std::size_t>(registro)])
-        if (Casa(registro, chave))
+        if (marcas_[static_cast<std::size_t>(registro)] == marca && Casa(registro, chave))
             return registro;
     return -1;
 }
@@ -90,9 +106,10 @@ int IndiceChave::Primeiro(const std::vector<Comparavel>& chave) const {
             return -1;
         dispersao = Combina(dispersao, Parte(parte));
     }
-    return Procura(baldes_[Balde(dispersao)].primeiro, chave);
+    return Procura(baldes_[Balde(dispersao)].primeiro, static_cast<std::uint32_t>(dispersao), chave);
 }
 
 int IndiceChave::Proximo(int registro, const std::vector<Comparavel>& chave) const {
-    return Procura(proximo_[static_cast<std::size_t>(registro)], chave);
+    const auto r = static_cast<std::size_t>(registro);
+    return Procura(proximo_[r], marcas_[r], chave);
 }

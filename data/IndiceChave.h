@@ -34,7 +34,7 @@ private:
     std::size_t Balde(std::uint64_t dispersao) const;
     bool DispersaoDoRegistro(int registro, std::uint64_t& dispersao) const;
     bool Casa(int registro, const std::vector<Comparavel>& chave) const;
-    int Procura(int registro, const std::vector<Comparavel>& chave) const;
+    int Procura(int registro, std::uint32_t marca, const std::vector<Comparavel>& chave) const;
     void Inclui(int registro, std::uint64_t dispersao);
     void Refaz(std::size_t baldes);
 
@@ -44,6 +44,9 @@ private:
     std::vector<Lista> baldes_;
     int bits_ = 0;
     VetorEmBlocos<std::int32_t> proximo_; // por registro: o seguinte no mesmo balde
-    std::size_t noIndice_ = 0;            // registros já vistos
+    // Por registro, 32 bits da dispersão: na lista de um balde, quem tem outra marca tem outra chave e
+    // nem precisa ser lido.
+    VetorEmBlocos<std::uint32_t> marcas_;
+    std::size_t noIndice_ = 0; // registros já vistos
     mutable std::string guarda_;
 };

@@ -33,12 +33,8 @@ Motor::EmUso Motor::Carrega(const std::string& caminho) {
     LeitorDbf leitor(caminho);
     Registros registros(leitor.Campos());
     std::vector<Celula> registro;
-    while (leitor.Proximo(registro)) {
-        const int novo = registros.AcrescentaVazio();
-        for (std::size_t i = 0; i < registro.size(); ++i)
-            if (registro[i].tipo != Valor::Tipo::Nulo)
-                registros.Define(novo, static_cast<int>(i), registro[i]);
-    }
+    while (leitor.Proximo(registro))
+        registros.Acrescenta(registro);
     carga.impressao = leitor.ImpressaoLida();
     carga.tabela = std::make_unique<TabelaCarregada>(caminho, std::move(registros), leitor.DriverIdioma());
     return carga;

@@ -29,14 +29,11 @@ int Registros::Indice(std::string_view nome) const {
     return -1;
 }
 
-void Registros::GuardaTexto(std::string_view texto, Coluna& coluna, std::size_t registro) {
-    if (coluna.ultimoTamanho == texto.size() &&
+Registros::Referencia Registros::GuardaTexto(std::string_view texto, Coluna& coluna) {
+    if (coluna.ultimo.tamanho == texto.size() &&
         (texto.empty() ||
-         std::memcmp(TextoEm(coluna.ultimoInicio, coluna.ultimoTamanho).data(), texto.data(), texto.size()) == 0)) {
-        coluna.inicios[registro] = coluna.ultimoInicio;
-        coluna.tamanhos[registro] = coluna.ultimoTamanho;
-        return;
-    }
+         std::memcmp(TextoEm(coluna.ultimo.inicio, coluna.ultimo.tamanho).data(), texto.data(), texto.size()) == 0))
+        return coluna.ultimo;
     if (texto.size() > TamanhoBlocoTexto)
         throw Falha("Texto de " + TextoInteiro(static_cast<std::int64_t>(texto.size())) +
                     " caracteres grande demais para uma tabela.");
@@ -48,29 +45,27 @@ void Registros::GuardaTexto(std::string_view texto, Coluna& coluna, std::size_t 
     }
     if (!texto.empty())
         std::memcpy(blocos_.back().get() + usadoNoUltimo_, texto.data(), texto.size());
-    coluna.ultimoInicio = static_cast<std::uint32_t>(((blocos_.size() - 1) << BitsDentroDoBloco) | usadoNoUltimo_);
-    coluna.ultimoTamanho = static_cast<std::uint32_t>(texto.size());
+    coluna.ultimo = {static_cast<std::uint32_t>(((blocos_.size() - 1) << BitsDentroDoBloco) | usadoNoUltimo_),
+                     static_cast<std::uint32_t>(texto.size())};
     usadoNoUltimo_ += texto.size();
-    coluna.inicios[registro] = coluna.ultimoInicio;
-    coluna.tamanhos[registro] = coluna.ultimoTamanho;
+    return coluna.ultimo;
 }
 
-void Registros::Define(int registro, int indice, const Celula& valor) {
-    Coluna& coluna = colunas_[static_cast<std::size_t>(indice)];
-    const auto r = static_cast<std::size_t>(registro);
-    if (!coluna.numerica) {
-        switch (valor.tipo) {
-        case Valor::Tipo::Nulo:
-            coluna.tamanhos[r] = SemTexto;
-            return;
-        case Valor::Tipo::Texto:
-            return GuardaTexto(valor.texto, coluna, r);
-        case Valor::Tipo::Inteiro:
-            return GuardaTexto(TextoInteiro(valor.inteiro), coluna, r);
-        case Valor::Tipo::Real:
-            return GuardaTexto(FormatoGeral(valor.real, '.'), coluna, r);
-        }
+Registros::Referencia Registros::ComoTexto(const Celula& valor, Coluna& coluna) {
+    switch (valor.tipo) {
+    case Valor::Tipo::Nulo:
+        break;
+    case Valor::Tipo::Texto:
+        return GuardaTexto(valor.texto, coluna);
+    case Valor::Tipo::Inteiro:
+        return GuardaTexto(TextoInteiro(valor.inteiro), coluna);
+    case Valor::Tipo::Real:
+        return GuardaTexto(FormatoGeral(valor.real, '.'), coluna);
     }
+    return {0, SemTexto};
+}
+
+Celula Registros::ComoNumero(const Celula& valor, int indice, Coluna& coluna) {
     Celula numero = valor;
     if (valor.tipo == Valor::Tipo::Texto) {
         const auto convertido = NumeroDoTexto(valor.texto);
@@ -87,14 +82,51 @@ void Registros::Define(int registro, int indice, const Celula& valor) {
     } else if (numero.tipo == Valor::Tipo::Inteiro && coluna.comDecimais) {
         numero = {Valor::Tipo::Real, 0, static_cast<double>(numero.inteiro), {}};
     }
-    coluna.tipos[r] = static_cast<std::uint8_t>(numero.tipo);
     const bool curto = numero.tipo != Valor::Tipo::Real && numero.inteiro >= INT32_MIN && numero.inteiro <= INT32_MAX;
     if (!coluna.larga && !curto)
         Alarga(coluna);
-    if (!coluna.larga)
-        coluna.curtos[r] = static_cast<std::int32_t>(numero.inteiro);
+    return numero;
+}
+
+std::int64_t Registros::Bits(const Celula& numero) {
+    return numero.tipo == Valor::Tipo::Real ? std::bit_cast<std::int64_t>(numero.real) : numero.inteiro;
+}
+
+void Registros::Define(int registro, int indice, const Celula& valor) {
+    Coluna& coluna = colunas_[static_cast<std::size_t>(indice)];
+    const auto r = static_cast<std::size_t>(registro);
+    if (!coluna.numerica) {
+        const Referencia texto = ComoTexto(valor, coluna);
+        coluna.inicios[r] = texto.inicio;
+        coluna.tamanhos[r] = texto.tamanho;
+        return;
+    }
+    const Celula numero = ComoNumero(valor, indice, coluna);
+    coluna.tipos[r] = static_cast<std::uint8_t>(numero.tipo);
+    if (coluna.larga)
+        coluna.longos[r] = Bits(numero);
     else
-        coluna.longos[r] = numero.tipo == Valor::Tipo::Real ? std::bit_cast<std::int64_t>(numero.real) : numero.inteiro;
+        coluna.curtos[r] = static_cast<std::int32_t>(numero.inteiro);
+}
+
+int Registros::Acrescenta(const std::vector<Celula>& valores) {
+    for (std::size_t i = 0; i < colunas_.size(); ++i) {
+        Coluna& coluna = colunas_[i];
+        const Celula valor = i < valores.size() ? valores[i] : Celula{};
+        if (!coluna.numerica) {
+            const Referencia texto = ComoTexto(valor, coluna);
+            coluna.inicios.Acrescenta(texto.inicio);
+            coluna.tamanhos.Acrescenta(texto.tamanho);
+            continue;
+        }
+        const Celula numero = ComoNumero(valor, static_cast<int>(i), coluna);
+        coluna.tipos.Acrescenta(static_cast<std::uint8_t>(numero.tipo));
+        if (coluna.larga)
+            coluna.longos.Acrescenta(Bits(numero));
+        else
+            coluna.curtos.Acrescenta(static_cast<std::int32_t>(numero.inteiro));
+    }
+    return quantos_++;
 }
 
 void Registros::Alarga(Coluna& coluna) {
@@ -102,20 +134,4 @@ void Registros::Alarga(Coluna& coluna) {
         coluna.longos.Acrescenta(coluna.curtos[r]);
     coluna.curtos.Limpa();
     coluna.larga = true;
-}
-
-int Registros::AcrescentaVazio() {
-    for (Coluna& coluna : colunas_) {
-        if (coluna.numerica) {
-            if (coluna.larga)
-                coluna.longos.Acrescenta(0);
-            else
-                coluna.curtos.Acrescenta(0);
-            coluna.tipos.Acrescenta(static_cast<std::uint8_t>(Valor::Tipo::Nulo));
-        } else {
-            coluna.inicios.Acrescenta(0);
-            coluna.tamanhos.Acrescenta(SemTexto);
-        }
-    }
-    return quantos_++;
 }

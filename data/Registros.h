@@ -46,10 +46,17 @@ public:
     // texto vira o número que escreve (Falha quando não escreve nenhum), um real sem fração vira
     // inteiro quando o campo não tem decimais e um inteiro vira real quando tem.
     void Define(int registro, int coluna, const Celula& valor);
-    // Um registro novo no fim, todo nulo; devolve a posição dele (a partir de 0).
-    int AcrescentaVazio();
+    // Um registro novo no fim, um valor por campo (os que faltam são nulos), gravados como em Define;
+    // devolve a posição dele (a partir de 0).
+    int Acrescenta(const std::vector<Celula>& valores);
 
 private:
+    static constexpr std::uint32_t SemTexto = 0xFFFFFFFF;
+    // Onde um texto está: início no bloco de textos e tamanho (SemTexto quando nulo).
+    struct Referencia {
+        std::uint32_t inicio;
+        std::uint32_t tamanho;
+    };
     struct Coluna {
         bool numerica = false;
         bool comDecimais = false;
@@ -61,11 +68,13 @@ private:
         VetorEmBlocos<std::uint32_t> tamanhos; // SemTexto quando nulo
         // O último texto guardado: repetido (a constante de um update, a mesma sigla em seguida),
         // aponta para o mesmo lugar em vez de ocupar outro.
-        std::uint32_t ultimoInicio = 0;
-        std::uint32_t ultimoTamanho = SemTexto;
+        Referencia ultimo{0, SemTexto};
     };
-    static constexpr std::uint32_t SemTexto = 0xFFFFFFFF;
-    void GuardaTexto(std::string_view texto, Coluna& coluna, std::size_t registro);
+    Referencia GuardaTexto(std::string_view texto, Coluna& coluna);
+    Referencia ComoTexto(const Celula& valor, Coluna& coluna);
+    // O valor pelo tipo da coluna numérica, que passa a 64 bits quando ele não cabe em 32.
+    Celula ComoNumero(const Celula& valor, int indice, Coluna& coluna);
+    static std::int64_t Bits(const Celula& numero);
     static void Alarga(Coluna& coluna);
     std::string_view TextoEm(std::uint32_t inicio, std::uint32_t tamanho) const {
         return {blocos_[inicio >> BitsDentroDoBloco].get() + (inicio & (TamanhoBlocoTexto - 1)), tamanho};

@@ -296,7 +296,7 @@ std::string Tabela::TextoCampoEm(int registro, int posicao) const {
     return TextoDaCelula(tabela_->Dados().Le(registro - 1, posicao));
 }
 
-bool Tabela::Localiza(const std::string& chaves, const std::vector<std::int64_t>& valores) {
+bool Tabela::Localiza(const std::string& chaves, std::initializer_list<std::int64_t> valores) {
     ExigeAberta();
     PostaSeHouver();
     auto colunas = chaves_.find(chaves);
@@ -312,7 +312,8 @@ bool Tabela::Localiza(const std::string& chaves, const std::vector<std::int64_t>
     if (colunas->second.size() != valores.size())
         throw Falha("Localiza: " + std::to_string(colunas->second.size()) + " campos e " +
                     std::to_string(valores.size()) + " valores.");
-    const int achado = tabela_->Localiza(colunas->second, valores);
+    const int achado =
+        tabela_->Localiza(colunas->second, std::span<const std::int64_t>(valores.begin(), valores.size()));
     if (achado < 0)
         return false;
     atual_ = achado + 1;

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
@@ -57,7 +58,7 @@ public:
 
     // Primeiro registro, na ordem da tabela, cujos campos-chave ("CD_UF;CD_MUN") valem os números
     // dados; sem achar, o cursor fica onde estava.
-    bool Localiza(const std::string& chaves, const std::vector<std::int64_t>& valores);
+    bool Localiza(const std::string& chaves, std::initializer_list<std::int64_t> valores);
 
     // Gancho de antes de incluir: roda em Inclui, antes de o registro novo existir.
     std::function<void(Tabela&)> AntesDeIncluir;

@@ -8,10 +8,7 @@ TabelaCarregada::TabelaCarregada(std::string caminho, Registros registros, int d
     : caminho_(std::move(caminho)), registros_(std::move(registros)), driverIdioma_(driverIdioma) {}
 
 int TabelaCarregada::Acrescenta(const std::vector<Celula>& valores) {
-    const int registro = registros_.AcrescentaVazio();
-    for (std::size_t i = 0; i < valores.size(); ++i)
-        if (valores[i].tipo != Valor::Tipo::Nulo)
-            registros_.Define(registro, static_cast<int>(i), valores[i]);
+    const int registro = registros_.Acrescenta(valores);
     alterada_ = mudouDesdeACarga_ = true;
     for (auto& indice : indices_)
         indice->Acompanha();
@@ -34,8 +31,9 @@ const IndiceChave& TabelaCarregada::Indice(const std::vector<int>& colunas, cons
     return *indices_.emplace_back(std::make_unique<IndiceChave>(registros_, colunas, conversoes));
 }
 
-int TabelaCarregada::Localiza(const std::vector<int>& colunas, const std::vector<std::int64_t>& valores) {
-    const IndiceChave& indice = Indice(colunas, std::vector<Conversao>(colunas.size(), Conversao::Nenhuma));
+int TabelaCarregada::Localiza(const std::vector<int>& colunas, std::span<const std::int64_t> valores) {
+    semConversao_.assign(colunas.size(), Conversao::Nenhuma);
+    const IndiceChave& indice = Indice(colunas, semConversao_);
     // O número procurado não tem tipo: numa coluna de texto ele vale como o seu texto decimal.
     chave_.resize(colunas.size());
     textosDaChave_.resize(colunas.size());

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -27,7 +28,7 @@ public:
     // O primeiro registro, na ordem da tabela, cujas colunas valem os números dados (uma coluna de
     // texto vale o número escrito em decimal); -1 quando nenhum. O índice da chave nasce no primeiro
     // uso e acompanha as inclusões; uma edição numa coluna da chave o descarta.
-    int Localiza(const std::vector<int>& colunas, const std::vector<std::int64_t>& valores);
+    int Localiza(const std::vector<int>& colunas, std::span<const std::int64_t> valores);
     // O índice das colunas, cada uma com a sua conversão na comparação; nasce no primeiro pedido e
     // vale até uma edição numa das colunas.
     const IndiceChave& Indice(const std::vector<int>& colunas, const std::vector<Conversao>& conversoes);
@@ -46,4 +47,5 @@ private:
     std::vector<std::unique_ptr<IndiceChave>> indices_;
     std::vector<Comparavel> chave_;
     std::vector<std::string> textosDaChave_;
+    std::vector<Conversao> semConversao_;
 };

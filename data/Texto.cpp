@@ -3,6 +3,7 @@
 #include "Falha.h"
 
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -178,15 +179,19 @@ std::string FormatoGeral(double valor, char separadorDecimal) {
     if (valor == 0)
         return "0";
 
-    // A expansão decimal exata do double (glibc escreve todos os dígitos pedidos sem arredondar
-    // antes): 780 casas cobrem qualquer double. O arredondamento na 15ª casa é feito aqui, com o
-    // empate para longe do zero, o que "%.15G" não faz (ele arredonda o empate para o par).
+    // A expansão decimal exata do double (to_chars com precisão escreve os dígitos exatos, sem
+    // arredondar antes): 780 casas cobrem qualquer double. O arredondamento na 15ª casa é feito aqui,
+    // com o empate para longe do zero, o que "%.15G" não faz (ele arredonda o empate para o par).
     char exata[800];
-    std::snprintf(exata, sizeof exata, "%.40e", std::fabs(valor));
+    const auto escreve = [&exata, valor](int casas) {
+        *std::to_chars(exata, exata + sizeof exata - 1, std::fabs(valor), std::chars_format::scientific, casas).ptr =
+            '\0';
+    };
+    escreve(40);
     // Com 41 algarismos os 16 primeiros já são os da expansão exata, a menos que o arredondamento
     // na 41ª casa tenha subido até eles (algarismos 17 a 41 todos zero): só então a conta longa.
     if (std::strspn(exata + 17, "0") >= 25)
-        std::snprintf(exata, sizeof exata, "%.780e", std::fabs(valor));
+        escreve(780);
     std::string digitos;
     digitos.reserve(16);
     const char* p = exata;
