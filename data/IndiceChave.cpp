@@ -1,5 +1,6 @@
 #include "IndiceChave.h"
 
+#include <algorithm>
 #include <bit>
 
 namespace {
@@ -15,15 +16,20 @@ std::uint64_t Combina(std::uint64_t acumulada, std::uint64_t parte) {
     return acumulada * 0x9e3779b97f4a7c15ULL + parte;
 }
 
+// Até dois registros por balde: as marcas descartam sem ler quem tem outra chave.
+std::size_t BaldesPara(std::size_t registros) {
+    return std::bit_ceil(std::max<std::size_t>(16, (registros + 1) / 2));
+}
+
 } // namespace
 
 IndiceChave::IndiceChave(const Registros& registros, std::vector<int> colunas, std::vector<Conversao> conversoes)
     : registros_(registros), colunas_(std::move(colunas)), conversoes_(std::move(conversoes)) {
-    Refaz(std::bit_ceil(std::max<std::size_t>(16, static_cast<std::size_t>(registros_.Quantos()))));
+    Refaz(BaldesPara(static_cast<std::size_t>(registros_.Quantos())));
 }
 
 std::size_t IndiceChave::Balde(std::uint64_t dispersao) const {
-    return (dispersao ^ (dispersao >> bits_) ^ (dispersao >> (2 * bits_))) & (baldes_.size() - 1);
+    return (dispersao ^ (dispersao >> bits_) ^ (dispersao >> (2 * bits_))) & (quantosBaldes_ - 1);
 }
 
 bool IndiceChave::DispersaoDoRegistro(int registro, std::uint64_t& dispersao) const {
@@ -67,7 +73,11 @@ void IndiceChave::Inclui(int registro, std::uint64_t dispersao) {
 }
 
 void IndiceChave::Refaz(std::size_t baldes) {
-    baldes_.assign(baldes, Lista{});
+    // Um índice que cresce deixa a lista de baldes antiga na arena: acontece poucas vezes, cada uma
+    // com o dobro de registros.
+    baldes_ = static_cast<Lista*>(arena_->Bloco(baldes * sizeof(Lista)));
+    std::fill_n(baldes_, baldes, Lista{});
+    quantosBaldes_ = baldes;
     bits_ = std::countr_zero(baldes);
     proximo_.Limpa();
     marcas_.Limpa();
@@ -77,9 +87,9 @@ void IndiceChave::Refaz(std::size_t baldes) {
 
 void IndiceChave::Acompanha() {
     const auto quantos = static_cast<std::size_t>(registros_.Quantos());
-    if (quantos > 2 * baldes_.size()) {
+    if (quantos > 2 * quantosBaldes_) {
         // Registros demais para os baldes: as listas ficariam longas; o índice é refeito maior.
-        Refaz(std::bit_ceil(quantos));
+        Refaz(BaldesPara(quantos));
         return;
     }
     std::uint64_t dispersao = 0;

@@ -8,6 +8,7 @@
 #include "VetorEmBlocos.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -41,12 +42,14 @@ private:
     const Registros& registros_;
     std::vector<int> colunas_;
     std::vector<Conversao> conversoes_;
-    std::vector<Lista> baldes_;
+    std::unique_ptr<ArenaDeBlocos> arena_ = std::make_unique<ArenaDeBlocos>();
+    Lista* baldes_ = nullptr;
+    std::size_t quantosBaldes_ = 0;
     int bits_ = 0;
-    VetorEmBlocos<std::int32_t> proximo_; // por registro: o seguinte no mesmo balde
+    VetorEmBlocos<std::int32_t> proximo_{*arena_}; // por registro: o seguinte no mesmo balde
     // Por registro, 32 bits da dispersão: na lista de um balde, quem tem outra marca tem outra chave e
     // nem precisa ser lido.
-    VetorEmBlocos<std::uint32_t> marcas_;
+    VetorEmBlocos<std::uint32_t> marcas_{*arena_};
     std::size_t noIndice_ = 0; // registros já vistos
     mutable std::string guarda_;
 };

@@ -10,10 +10,12 @@
 #include <cstring>
 #include <strings.h>
 
-Registros::Registros(std::vector<Campo> campos) : campos_(std::move(campos)), colunas_(campos_.size()) {
-    for (std::size_t i = 0; i < campos_.size(); ++i) {
-        colunas_[i].numerica = EhCampoNumerico(campos_[i]);
-        colunas_[i].comDecimais = campos_[i].decimais > 0;
+Registros::Registros(std::vector<Campo> campos) : campos_(std::move(campos)) {
+    colunas_.reserve(campos_.size());
+    for (const Campo& campo : campos_) {
+        Coluna& coluna = colunas_.emplace_back(*arena_);
+        coluna.numerica = EhCampoNumerico(campo);
+        coluna.comDecimais = campo.decimais > 0;
     }
 }
 
@@ -40,11 +42,11 @@ Registros::Referencia Registros::GuardaTexto(std::string_view texto, Coluna& col
     if (blocos_.empty() || usadoNoUltimo_ + texto.size() > TamanhoBlocoTexto) {
         if (blocos_.size() >= (std::size_t{1} << (32 - BitsDentroDoBloco)))
             throw Falha("A tabela passou de 4 GB de texto na mem\xf3ria.");
-        blocos_.push_back(std::make_unique_for_overwrite<char[]>(TamanhoBlocoTexto));
+        blocos_.push_back(static_cast<char*>(arena_->Bloco(TamanhoBlocoTexto)));
         usadoNoUltimo_ = 0;
     }
     if (!texto.empty())
-        std::memcpy(blocos_.back().get() + usadoNoUltimo_, texto.data(), texto.size());
+        std::memcpy(blocos_.back() + usadoNoUltimo_, texto.data(), texto.size());
     coluna.ultimo = {static_cast<std::uint32_t>(((blocos_.size() - 1) << BitsDentroDoBloco) | usadoNoUltimo_),
                      static_cast<std::uint32_t>(texto.size())};
     usadoNoUltimo_ += texto.size();

@@ -16,6 +16,8 @@
 class Registros {
 public:
     explicit Registros(std::vector<Campo> campos = {});
+    Registros(Registros&&) = default;
+    Registros& operator=(Registros&&) = default;
 
     const std::vector<Campo>& Campos() const { return campos_; }
     int NumeroCampos() const { return static_cast<int>(campos_.size()); }
@@ -58,6 +60,8 @@ private:
         std::uint32_t tamanho;
     };
     struct Coluna {
+        explicit Coluna(ArenaDeBlocos& arena)
+            : curtos(arena), longos(arena), tipos(arena), inicios(arena), tamanhos(arena) {}
         bool numerica = false;
         bool comDecimais = false;
         bool larga = false; // os números estão em `longos`
@@ -77,7 +81,7 @@ private:
     static std::int64_t Bits(const Celula& numero);
     static void Alarga(Coluna& coluna);
     std::string_view TextoEm(std::uint32_t inicio, std::uint32_t tamanho) const {
-        return {blocos_[inicio >> BitsDentroDoBloco].get() + (inicio & (TamanhoBlocoTexto - 1)), tamanho};
+        return {blocos_[inicio >> BitsDentroDoBloco] + (inicio & (TamanhoBlocoTexto - 1)), tamanho};
     }
     // Textos de uma tabela ficam em blocos deste tamanho; um texto nunca atravessa dois blocos. Um
     // campo dBase tem no máximo 65535 caracteres.
@@ -85,8 +89,10 @@ private:
     static constexpr int BitsDentroDoBloco = 20;
 
     std::vector<Campo> campos_;
+    // A arena não muda de lugar quando a tabela muda de dono: as colunas guardam o endereço dela.
+    std::unique_ptr<ArenaDeBlocos> arena_ = std::make_unique<ArenaDeBlocos>();
     std::vector<Coluna> colunas_;
     int quantos_ = 0;
-    std::vector<std::unique_ptr<char[]>> blocos_;
+    std::vector<char*> blocos_;
     std::size_t usadoNoUltimo_ = 0;
 };
