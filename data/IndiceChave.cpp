@@ -5,9 +5,11 @@
 
 namespace {
 
-// A dispersão da chave guarda a vizinhança dos números: códigos seguidos caem em baldes seguidos, e
-// quem percorre uma base em ordem de código percorre o índice em ordem de memória. Os bits altos são
-// dobrados sobre os baixos, para que números que só diferem em cima não caiam todos no mesmo balde.
+// A dispersão de uma chave junta as partes multiplicando pela razão áurea (em 64 bits). O balde guarda
+// a vizinhança dos números: as partes antes da última escolhem, pelos bits altos da dispersão delas, o
+// começo de uma faixa de baldes (faixas bem espaçadas entre si, como os pontos da razão áurea); a
+// última soma-se a ele. Códigos seguidos de uma UF caem em baldes seguidos, e quem percorre uma base em
+// ordem de código percorre o índice em ordem de memória.
 std::uint64_t Parte(const Comparavel& parte) {
     return parte.tipo == Comparavel::Tipo::Inteiro ? static_cast<std::uint64_t>(parte.inteiro) : Dispersao(parte);
 }
@@ -28,23 +30,28 @@ IndiceChave::IndiceChave(const Registros& registros, std::vector<int> colunas, s
     Refaz(BaldesPara(static_cast<std::size_t>(registros_.Quantos())));
 }
 
-std::size_t IndiceChave::Balde(std::uint64_t dispersao) const {
-    return (dispersao ^ (dispersao >> bits_) ^ (dispersao >> (2 * bits_))) & (quantosBaldes_ - 1);
+std::size_t IndiceChave::Balde(const Dispersa& dispersa) const {
+    return (((dispersa.total - dispersa.ultima) >> (64 - bits_)) + dispersa.ultima) & (quantosBaldes_ - 1);
 }
 
-bool IndiceChave::DispersaoDoRegistro(int registro, std::uint64_t& dispersao) const {
-    dispersao = 0;
+std::uint32_t IndiceChave::Marca(const Dispersa& dispersa) {
+    return static_cast<std::uint32_t>(Mistura(dispersa.total));
+}
+
+bool IndiceChave::DispersaoDoRegistro(int registro, Dispersa& dispersa) const {
+    dispersa = {};
     for (std::size_t i = 0; i < colunas_.size(); ++i) {
         const Celula valor = registros_.Le(registro, colunas_[i]);
         // Código inteiro comparado como número, o caso de quase toda chave: sem a conversão geral.
         if (valor.tipo == Valor::Tipo::Inteiro && conversoes_[i] != Conversao::ParaTexto) {
-            dispersao = Combina(dispersao, static_cast<std::uint64_t>(valor.inteiro));
-            continue;
+            dispersa.ultima = static_cast<std::uint64_t>(valor.inteiro);
+        } else {
+            const Comparavel parte = ComparavelDe(valor, conversoes_[i], guarda_);
+            if (parte.tipo == Comparavel::Tipo::Nenhuma)
+                return false;
+            dispersa.ultima = Parte(parte);
         }
-        const Comparavel parte = ComparavelDe(valor, conversoes_[i], guarda_);
-        if (parte.tipo == Comparavel::Tipo::Nenhuma)
-            return false;
-        dispersao = Combina(dispersao, Parte(parte));
+        dispersa.total = Combina(dispersa.total, dispersa.ultima);
     }
     return true;
 }
@@ -63,8 +70,8 @@ bool IndiceChave::Casa(int registro, const std::vector<Comparavel>& chave) const
     return true;
 }
 
-void IndiceChave::Inclui(int registro, std::uint64_t dispersao) {
-    Lista& lista = baldes_[Balde(dispersao)];
+void IndiceChave::Inclui(int registro, const Dispersa& dispersa) {
+    Lista& lista = baldes_[Balde(dispersa)];
     if (lista.primeiro < 0)
         lista.primeiro = registro;
     else
@@ -92,13 +99,13 @@ void IndiceChave::Acompanha() {
         Refaz(BaldesPara(quantos));
         return;
     }
-    std::uint64_t dispersao = 0;
+    Dispersa dispersa;
     for (; noIndice_ < quantos; ++noIndice_) {
         proximo_.Acrescenta(-1);
-        const bool temChave = DispersaoDoRegistro(static_cast<int>(noIndice_), dispersao);
-        marcas_.Acrescenta(static_cast<std::uint32_t>(dispersao));
+        const bool temChave = DispersaoDoRegistro(static_cast<int>(noIndice_), dispersa);
+        marcas_.Acrescenta(Marca(dispersa));
         if (temChave)
-            Inclui(static_cast<int>(noIndice_), dispersao);
+            Inclui(static_cast<int>(noIndice_), dispersa);
     }
 }
 
@@ -110,13 +117,14 @@ int IndiceChave::Procura(int registro, std::uint32_t marca, const std::vector<Co
 }
 
 int IndiceChave::Primeiro(const std::vector<Comparavel>& chave) const {
-    std::uint64_t dispersao = 0;
+    Dispersa dispersa;
     for (const Comparavel& parte : chave) {
         if (parte.tipo == Comparavel::Tipo::Nenhuma)
             return -1;
-        dispersao = Combina(dispersao, Parte(parte));
+        dispersa.ultima = Parte(parte);
+        dispersa.total = Combina(dispersa.total, dispersa.ultima);
     }
-    return Procura(baldes_[Balde(dispersao)].primeiro, static_cast<std::uint32_t>(dispersao), chave);
+    return Procura(baldes_[Balde(dispersa)].primeiro, Marca(dispersa), chave);
 }
 
 int IndiceChave::Proximo(int registro, const std::vector<Comparavel>& chave) const {

@@ -32,11 +32,17 @@ private:
         std::int32_t primeiro = -1;
         std::int32_t ultimo = -1;
     };
-    std::size_t Balde(std::uint64_t dispersao) const;
-    bool DispersaoDoRegistro(int registro, std::uint64_t& dispersao) const;
+    // A dispersão de todas as partes da chave e a da última, de que sai o balde.
+    struct Dispersa {
+        std::uint64_t total = 0;
+        std::uint64_t ultima = 0;
+    };
+    std::size_t Balde(const Dispersa& dispersa) const;
+    static std::uint32_t Marca(const Dispersa& dispersa);
+    bool DispersaoDoRegistro(int registro, Dispersa& dispersa) const;
     bool Casa(int registro, const std::vector<Comparavel>& chave) const;
     int Procura(int registro, std::uint32_t marca, const std::vector<Comparavel>& chave) const;
-    void Inclui(int registro, std::uint64_t dispersao);
+    void Inclui(int registro, const Dispersa& dispersa);
     void Refaz(std::size_t baldes);
 
     const Registros& registros_;

@@ -149,8 +149,14 @@ void Tabela::Edita() {
         throw Falha("A tabela " + nome_ + " n\xe3o tem registro para editar.");
     const std::size_t campos = static_cast<std::size_t>(NumeroCampos());
     edicao_.resize(campos);
-    for (std::size_t i = 0; i < campos; ++i)
-        edicao_[i] = ValorCorrente(static_cast<int>(i)).Copia();
+    for (std::size_t i = 0; i < campos; ++i) {
+        // Campo a campo no lugar: os textos da edição anterior emprestam a memória.
+        const Celula valor = ValorCorrente(static_cast<int>(i));
+        edicao_[i].tipo = valor.tipo;
+        edicao_[i].inteiro = valor.inteiro;
+        edicao_[i].real = valor.real;
+        edicao_[i].texto.assign(valor.texto);
+    }
     alterados_.assign(campos, false);
     estado_ = Estado::Editando;
     mudou_ = false;
