@@ -50,7 +50,8 @@ mede() {
     for _ in $(seq "$vezes"); do
         /usr/bin/time -f "%e %M" -o "$trabalho/tempo" "$@" >"$trabalho/saida.txt" 2>"$trabalho/erros.txt" ||
             [ $? -eq 4 ] || { cat "$trabalho/erros.txt" >&2; exit 1; }
-        read -r segundos kb <"$trabalho/tempo"
+        # A última linha: antes dela o time avisa da saída diferente de 0.
+        read -r segundos kb < <(tail -n 1 "$trabalho/tempo")
         if [ -z "$melhor" ] || awk -v a="$segundos" -v b="${melhor% *}" 'BEGIN { exit !(a < b) }'; then
             melhor="$segundos $((kb / 1024))"
         fi
