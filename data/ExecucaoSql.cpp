@@ -272,31 +272,35 @@ std::vector<Saida> Saidas(const ComandoLocal& comando, const std::vector<Fonte>&
 
 // A soma como o SQL a dá: inteira enquanto só há inteiros, real quando entra um real, nula sem
 // nenhum valor.
-Celula Soma(Juncao& juncao, const Termo& termo, const std::vector<std::int32_t>& linhas, std::size_t largura) {
-    Celula soma{Valor::Tipo::Nulo, 0, 0, {}};
-    long double real = 0;
-    for (std::size_t i = 0; i < linhas.size(); i += largura) {
-        juncao.PoeLinha(&linhas[i]);
-        Celula valor = juncao.Valor(termo);
+class Soma {
+public:
+    void Acrescenta(Celula valor) {
         if (valor.tipo == Valor::Tipo::Texto)
             valor = NumeroDoTexto(valor.texto).value_or(Celula{Valor::Tipo::Inteiro, 0, 0, {}});
         if (valor.tipo == Valor::Tipo::Nulo)
-            continue;
-        if (soma.tipo == Valor::Tipo::Nulo)
-            soma.tipo = Valor::Tipo::Inteiro;
-        if (valor.tipo == Valor::Tipo::Real || soma.tipo == Valor::Tipo::Real) {
-            if (soma.tipo == Valor::Tipo::Inteiro)
-                real = static_cast<long double>(soma.inteiro);
-            soma.tipo = Valor::Tipo::Real;
-            real += valor.tipo == Valor::Tipo::Real ? valor.real : static_cast<long double>(valor.inteiro);
-        } else if (__builtin_add_overflow(soma.inteiro, valor.inteiro, &soma.inteiro)) {
+            return;
+        if (soma_.tipo == Valor::Tipo::Nulo)
+            soma_.tipo = Valor::Tipo::Inteiro;
+        if (valor.tipo == Valor::Tipo::Real || soma_.tipo == Valor::Tipo::Real) {
+            if (soma_.tipo == Valor::Tipo::Inteiro)
+                real_ = static_cast<long double>(soma_.inteiro);
+            soma_.tipo = Valor::Tipo::Real;
+            real_ += valor.tipo == Valor::Tipo::Real ? valor.real : static_cast<long double>(valor.inteiro);
+        } else if (__builtin_add_overflow(soma_.inteiro, valor.inteiro, &soma_.inteiro)) {
             ErroSql("a soma passou de 64 bits");
         }
     }
-    if (soma.tipo == Valor::Tipo::Real)
-        soma.real = static_cast<double>(real);
-    return soma;
-}
+    Celula Total() const {
+        Celula total = soma_;
+        if (total.tipo == Valor::Tipo::Real)
+            total.real = static_cast<double>(real_);
+        return total;
+    }
+
+private:
+    Celula soma_;
+    long double real_ = 0;
+};
 
 // Ordena as combinações pelas colunas do "order by", sem mexer na ordem dos empates.
 void Ordena(Juncao& juncao, const ComandoLocal& comando, std::vector<std::int32_t>& linhas, std::size_t largura) {
@@ -338,20 +342,25 @@ Resultado Executa(const ComandoLocal& comando, Juncao& juncao) {
     Resultado resultado;
     resultado.saidas = Saidas(comando, juncao.Fontes());
     resultado.largura = juncao.Fontes().size();
-    resultado.linhas = juncao.Linhas();
-    const bool agregada = !resultado.saidas.empty() && resultado.saidas[0].tipo != ItemSelecao::Tipo::Coluna;
-    if (!agregada) {
+    if (resultado.saidas[0].tipo == ItemSelecao::Tipo::Coluna) {
+        resultado.linhas = juncao.Linhas();
         Ordena(juncao, comando, resultado.linhas, resultado.largura);
         return resultado;
     }
+    // Contagens e somas numa passada, sem guardar as combinações.
+    std::int64_t contagem = 0;
+    std::vector<Soma> somas(resultado.saidas.size());
+    juncao.ParaCada([&] {
+        ++contagem;
+        for (std::size_t s = 0; s < somas.size(); ++s)
+            if (resultado.saidas[s].tipo == ItemSelecao::Tipo::Soma)
+                somas[s].Acrescenta(juncao.Valor(resultado.saidas[s].termo));
+    });
     std::vector<Celula> linha;
-    for (const Saida& saida : resultado.saidas)
-        linha.push_back(saida.tipo == ItemSelecao::Tipo::Contagem
-                            ? Celula{Valor::Tipo::Inteiro,
-                                     static_cast<std::int64_t>(resultado.linhas.size() / resultado.largura),
-                                     0,
-                                     {}}
-                            : Soma(juncao, saida.termo, resultado.linhas, resultado.largura));
+    for (std::size_t s = 0; s < somas.size(); ++s)
+        linha.push_back(resultado.saidas[s].tipo == ItemSelecao::Tipo::Contagem
+                            ? Celula{Valor::Tipo::Inteiro, contagem, 0, {}}
+                            : somas[s].Total());
     resultado.agregadas.push_back(std::move(linha));
     return resultado;
 }
