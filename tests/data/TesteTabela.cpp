@@ -139,6 +139,14 @@ TEST_F(TesteTabela, DuasTabelasNoMesmoArquivoVeemOMesmoRegistroPostado) {
     EXPECT_EQ(final.Registros(), 1) << "fechar a outra n\xe3o descarrega a tabela ainda em uso";
 }
 
+TEST_F(TesteTabela, EdicaoPostadaSemMudancaNaoMudaNada) {
+    Acrescenta(final, {"CD_UF", "MUN"}, {{"35", "Mogi"}});
+    final.Edita();
+    final.Posta();
+    EXPECT_EQ(final.Texto("MUN"), "Mogi");
+    EXPECT_EQ(final.Registros(), 1);
+}
+
 TEST_F(TesteTabela, OperacoesForaDeHoraFalhamComMensagem) {
     EXPECT_THROW(final.DefinePasta("/tmp"), Falha) << "pasta de tabela aberta";
     EXPECT_THROW(final.Posta(), Falha) << "nada em edi\xe7\xe3o";
