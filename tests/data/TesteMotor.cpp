@@ -61,6 +61,37 @@ TEST(TesteMotor, TabelaGrandeReaproveitadaSoQuandoOArquivoNaoMudou) {
     }
 }
 
+TEST(TesteMotor, CodigoAlemDe32BitsENomesAlemDeUmBlocoVoltamInteiros) {
+    // Um .dbf de outra ferramenta pode guardar códigos de 11 dígitos; 60 mil nomes de 50 caracteres
+    // passam por vários blocos de texto. Nada se perde na ida e na volta pela memória.
+    PastaTemporaria pasta;
+    ConteudoDbf conteudo{{{"CD_UF", 'N', 11, 0}, {"CD_MUN", 'N', 11, 0}, {"MUN", 'C', 50, 0}}, {}, 3};
+    for (int i = 1; i <= 60000; ++i)
+        conteudo.registros.push_back({Inteiro(35), Inteiro(i == 60000 ? 99999999999 : i),
+                                      Texto(std::string(40, 'x') + std::to_string(1000000 + i))});
+    GravaDbf(pasta / "DEF_MUN.dbf", conteudo);
+    Motor motor;
+    Tabela tabela(motor);
+    tabela.DefinePasta(pasta.Caminho());
+    tabela.DefineNome("DEF_MUN.dbf");
+    tabela.Abre();
+    tabela.Ultimo();
+    EXPECT_EQ(tabela.Texto("CD_MUN"), "99999999999");
+    EXPECT_THROW(tabela.Inteiro("CD_MUN"), Falha) << "n\xe3o cabe num inteiro de 32 bits";
+    tabela.Edita();
+    tabela.DefineTexto("MUN", "Editado");
+    tabela.Posta();
+    tabela.Fecha();
+    const ConteudoDbf lido = LeDbf(pasta / "DEF_MUN.dbf");
+    ASSERT_EQ(lido.registros.size(), 60000u);
+    for (std::size_t i = 0; i + 1 < lido.registros.size(); i += 997) {
+        EXPECT_EQ(lido.registros[i][1].inteiro, static_cast<std::int64_t>(i + 1));
+        EXPECT_EQ(lido.registros[i][2].texto, std::string(40, 'x') + std::to_string(1000001 + i));
+    }
+    EXPECT_EQ(lido.registros.back()[1].inteiro, 99999999999);
+    EXPECT_EQ(lido.registros.back()[2].texto, "Editado");
+}
+
 std::string Descritor(const std::string& nome, char tipo, int largura, int decimais) {
     std::string descritor(32, '\0');
     descritor.replace(0, nome.size(), nome);
