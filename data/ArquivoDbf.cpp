@@ -1,20 +1,22 @@
 #include "ArquivoDbf.h"
 
-#include "ArquivoComBuffer.h"
 #include "Arquivos.h"
-#include "ComandoSql.h"
 #include "Falha.h"
 #include "Temporarios.h"
 #include "Texto.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <charconv>
-#include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <shapefil.h>
 #include <unistd.h>
 
 namespace {
+
+// Registros lidos ou escritos de uma vez: chamadas de sistema grandes, memória pequena.
+constexpr std::size_t TamanhoBloco = 1 << 20;
 
 // A shapelib avisa erros por um gancho; guardamos a última mensagem para a Falha.
 thread_local std::string ultimoErroShapelib;
@@ -24,68 +26,75 @@ void GuardaErro(const char* mensagem) {
 }
 
 SAHooks GanchosShapelib() {
-    SAHooks ganchos = GanchosComBuffer();
+    SAHooks ganchos;
+    SASetupDefaultHooks(&ganchos);
     ganchos.Error = GuardaErro;
     return ganchos;
 }
 
-std::string SemBrancosFinais(std::string_view bruto) {
-    std::size_t fim = bruto.size();
-    while (fim > 0 && (bruto[fim - 1] == ' ' || bruto[fim - 1] == '\0'))
-        --fim;
-    return std::string(bruto.substr(0, fim));
+bool NomeDeCampoValido(const std::string& nome) {
+    if (nome.empty() || nome.size() > 10)
+        return false;
+    for (char c : nome)
+        if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_'))
+            return false;
+    return true;
 }
 
-Valor LeCampo(const Campo& campo, std::string_view bruto, const std::string& caminho) {
-    Valor valor;
-    if (campo.tipo != 'N' && campo.tipo != 'F') {
+bool Branco(char c) {
+    return c == ' ' || c == '\0';
+}
+
+Celula LeCampo(const Campo& campo, std::string_view bruto, const std::string& caminho) {
+    Celula valor;
+    std::size_t inicio = 0, fim = bruto.size();
+    while (fim > 0 && Branco(bruto[fim - 1]))
+        --fim;
+    if (!EhCampoNumerico(campo)) {
         // Só os brancos finais saem: um código de situação " 1" guarda seu branco inicial.
-        valor.texto = SemBrancosFinais(bruto);
-        valor.tipo = valor.texto.empty() ? Valor::Tipo::Nulo : Valor::Tipo::Texto;
+        valor.texto = bruto.substr(0, fim);
+        valor.tipo = fim == 0 ? Valor::Tipo::Nulo : Valor::Tipo::Texto;
         return valor;
     }
-    std::size_t inicio = 0, fim = bruto.size();
-    while (inicio < fim && (bruto[inicio] == ' ' || bruto[inicio] == '\0'))
+    while (inicio < fim && Branco(bruto[inicio]))
         ++inicio;
-    while (fim > inicio && (bruto[fim - 1] == ' ' || bruto[fim - 1] == '\0'))
-        --fim;
     const std::string_view numero = bruto.substr(inicio, fim - inicio);
     if (numero.empty() || numero.find_first_not_of('*') == std::string_view::npos)
         return valor;
-    const char* primeiro = numero.data();
+    const char* primeiro = numero.data() + (numero[0] == '+');
     const char* ultimo = numero.data() + numero.size();
-    std::int64_t inteiro = 0;
-    if (auto [fimLido, erro] = std::from_chars(primeiro + (*primeiro == '+'), ultimo, inteiro);
+    if (auto [fimLido, erro] = std::from_chars(primeiro, ultimo, valor.inteiro);
         erro == std::errc() && fimLido == ultimo) {
         valor.tipo = Valor::Tipo::Inteiro;
-        valor.inteiro = inteiro;
         return valor;
     }
-    double real = 0;
-    if (auto [fimLido, erro] = std::from_chars(primeiro + (*primeiro == '+'), ultimo, real);
+    if (auto [fimLido, erro] = std::from_chars(primeiro, ultimo, valor.real);
         erro == std::errc() && fimLido == ultimo) {
         valor.tipo = Valor::Tipo::Real;
-        valor.real = real;
         return valor;
     }
     throw Falha("O campo " + campo.nome + " da tabela " + caminho + " guarda um valor que n\xe3o \xe9 n\xfamero: '" +
                 std::string(numero) + "'");
 }
 
-std::string FormataNumero(const Campo& campo, const Valor& valor) {
-    char texto[64];
-    if (valor.tipo == Valor::Tipo::Real)
-        std::snprintf(texto, sizeof texto, "%.*f", campo.decimais, valor.real);
-    else if (campo.decimais > 0)
-        std::snprintf(texto, sizeof texto, "%lld.%0*d", static_cast<long long>(valor.inteiro), campo.decimais, 0);
-    else
-        std::snprintf(texto, sizeof texto, "%lld", static_cast<long long>(valor.inteiro));
-    return texto;
+// O número como o campo o guarda, alinhado à direita: inteiro com as casas decimais do campo em
+// zeros, real arredondado nelas.
+std::string_view FormataNumero(const Campo& campo, const Celula& valor, char (&texto)[64]) {
+    if (valor.tipo == Valor::Tipo::Real) {
+        const int n = std::snprintf(texto, sizeof texto, "%.*f", campo.decimais, valor.real);
+        return {texto, static_cast<std::size_t>(std::clamp(n, 0, static_cast<int>(sizeof texto) - 1))};
+    }
+    char* fim = std::to_chars(texto, texto + 24, valor.inteiro).ptr;
+    if (campo.decimais > 0) {
+        *fim++ = '.';
+        fim = std::fill_n(fim, std::min(campo.decimais, 38), '0');
+    }
+    return {texto, static_cast<std::size_t>(fim - texto)};
 }
 
 // Confere os descritores de campo do cabeçalho antes de a shapelib ver o arquivo: uma tabela sem
 // campos ou com campo de largura 0 a levaria a ler e copiar fora dos limites, e um nome de campo
-// esquisito iria parar num comando SQL. O resto do cabeçalho a shapelib confere.
+// esquisito não tem lugar numa tabela do sistema. O resto do cabeçalho a shapelib confere.
 void ConfereCampos(const std::string& caminho, const std::string& nomeMostrado) {
     std::FILE* arquivo = std::fopen(caminho.c_str(), "rb");
     if (arquivo == nullptr)
@@ -119,72 +128,120 @@ void ConfereCampos(const std::string& caminho, const std::string& nomeMostrado) 
 
 } // namespace
 
-struct LeitorDbf::Dados {
-    DBFHandle arquivo = nullptr;
-    std::string caminho;
-    int proximo = 0;
-};
+bool EhCampoNumerico(const Campo& campo) {
+    return campo.tipo == 'N' || campo.tipo == 'F';
+}
 
-LeitorDbf::LeitorDbf(const std::string& caminho) : dados_(new Dados) {
-    dados_->caminho = ResolveCaminho(caminho);
-    try {
-        ConfereCampos(dados_->caminho, caminho);
-    } catch (...) {
-        delete dados_;
-        throw;
-    }
+LeitorDbf::LeitorDbf(const std::string& caminho) : caminho_(ResolveCaminho(caminho)) {
+    ConfereCampos(caminho_, caminho);
     SAHooks ganchos = GanchosShapelib();
     ultimoErroShapelib.clear();
-    dados_->arquivo = DBFOpenLL(dados_->caminho.c_str(), "rb", &ganchos);
-    if (dados_->arquivo == nullptr) {
-        const bool existe = ArquivoExiste(dados_->caminho);
-        delete dados_;
-        throw Falha(existe ? "O arquivo " + caminho + " n\xe3o \xe9 uma tabela dBase v\xe1lida."
-                           : "Tabela n\xe3o encontrada: " + caminho);
-    }
-    DBFHandle dbf = dados_->arquivo;
-    // Um arquivo cortado no meio de um registro é recusado já na abertura, antes de qualquer leitura.
+    DBFHandle dbf = DBFOpenLL(caminho_.c_str(), "rb", &ganchos);
+    if (dbf == nullptr)
+        throw Falha(ArquivoExiste(caminho_) ? "O arquivo " + caminho + " n\xe3o \xe9 uma tabela dBase v\xe1lida."
+                                            : "Tabela n\xe3o encontrada: " + caminho);
+    // Um arquivo cortado no meio de um registro é recusado já na abertura, antes de qualquer leitura;
+    // um campo que passa do fim do registro também.
     const std::int64_t esperado =
         static_cast<std::int64_t>(dbf->nHeaderLength) + static_cast<std::int64_t>(dbf->nRecords) * dbf->nRecordLength;
-    if (dbf->nRecords < 0 || dbf->nRecordLength <= 0 || TamanhoArquivo(dados_->caminho) < esperado) {
-        DBFClose(dbf);
-        delete dados_;
-        throw Falha("A tabela " + caminho + " est\xe1 truncada ou danificada.");
-    }
-    for (int i = 0; i < DBFGetFieldCount(dbf); ++i) {
+    bool inteira = dbf->nRecords >= 0 && dbf->nRecordLength > 0 && TamanhoArquivo(caminho_) >= esperado;
+    for (int i = 0; inteira && i < DBFGetFieldCount(dbf); ++i) {
         char nome[XBASE_FLDNAME_LEN_READ + 1] = {};
         Campo campo;
         DBFGetFieldInfo(dbf, i, nome, &campo.largura, &campo.decimais);
         campo.nome = nome;
         campo.tipo = DBFGetNativeFieldType(dbf, i);
+        inteira = dbf->panFieldOffset[i] >= 1 && dbf->panFieldSize[i] >= 0 &&
+                  dbf->panFieldOffset[i] + dbf->panFieldSize[i] <= dbf->nRecordLength;
         campos_.push_back(campo);
+        deslocamentos_.push_back(dbf->panFieldOffset[i]);
     }
     driverIdioma_ = dbf->iLanguageDriver;
+    registros_ = dbf->nRecords;
+    tamanhoRegistro_ = dbf->nRecordLength;
+    const long inicioRegistros = static_cast<long>(dbf->nHeaderLength);
+    DBFClose(dbf);
+    if (!inteira)
+        throw Falha("A tabela " + caminho + " est\xe1 truncada ou danificada.");
+    arquivo_ = std::fopen(caminho_.c_str(), "rb");
+    std::vector<char> cabecalho(static_cast<std::size_t>(inicioRegistros));
+    if (arquivo_ == nullptr || std::fread(cabecalho.data(), 1, cabecalho.size(), arquivo_) != cabecalho.size()) {
+        const int erro = errno ? errno : EIO;
+        if (arquivo_ != nullptr)
+            std::fclose(arquivo_);
+        throw Falha("Erro ao ler a tabela " + caminho_ + ": " + MotivoDoErro(erro));
+    }
+    impressao_.Acrescenta(cabecalho.data(), cabecalho.size());
+    const std::size_t porBloco = std::max<std::size_t>(1, TamanhoBloco / static_cast<std::size_t>(tamanhoRegistro_));
+    bloco_.resize(porBloco * static_cast<std::size_t>(tamanhoRegistro_));
 }
 
 LeitorDbf::~LeitorDbf() {
-    DBFClose(dados_->arquivo);
-    delete dados_;
+    std::fclose(arquivo_);
 }
 
-bool LeitorDbf::Proximo(std::vector<Valor>& registro) {
-    DBFHandle dbf = dados_->arquivo;
-    while (dados_->proximo < dbf->nRecords) {
-        const int indice = dados_->proximo++;
-        const char* bruto = DBFReadTuple(dbf, indice);
-        if (bruto == nullptr)
-            throw Falha("Erro ao ler a tabela " + dados_->caminho + ": " + ultimoErroShapelib);
+bool LeitorDbf::Proximo(std::vector<Celula>& registro) {
+    const auto tamanho = static_cast<std::size_t>(tamanhoRegistro_);
+    for (;;) {
+        if (noBloco_ == doBloco_) {
+            if (proximo_ >= registros_)
+                return false;
+            const std::size_t pedidos =
+                std::min(bloco_.size() / tamanho, static_cast<std::size_t>(registros_ - proximo_));
+            if (std::fread(bloco_.data(), tamanho, pedidos, arquivo_) != pedidos)
+                throw Falha("Erro ao ler a tabela " + caminho_ + ": " + MotivoDoErro(errno ? errno : EIO));
+            impressao_.Acrescenta(bloco_.data(), pedidos * tamanho);
+            proximo_ += static_cast<int>(pedidos);
+            doBloco_ = pedidos;
+            noBloco_ = 0;
+        }
+        const char* bruto = bloco_.data() + noBloco_++ * tamanho;
         if (bruto[0] == '*')
             continue; // registro apagado
         registro.resize(campos_.size());
         for (std::size_t i = 0; i < campos_.size(); ++i)
             registro[i] = LeCampo(
-                campos_[i],
-                std::string_view(bruto + dbf->panFieldOffset[i], static_cast<std::size_t>(dbf->panFieldSize[i])),
-                dados_->caminho);
+                campos_[i], std::string_view(bruto + deslocamentos_[i], static_cast<std::size_t>(campos_[i].largura)),
+                caminho_);
         return true;
     }
-    return false;
+}
+
+bool LeitorDbf::Proximo(std::vector<Valor>& registro) {
+    if (!Proximo(celulas_))
+        return false;
+    registro.resize(celulas_.size());
+    for (std::size_t i = 0; i < celulas_.size(); ++i)
+        registro[i] = celulas_[i].Copia();
+    return true;
+}
+
+std::uint64_t ImpressaoDbf(const std::string& caminho) {
+    std::FILE* arquivo = std::fopen(ResolveCaminho(caminho).c_str(), "rb");
+    if (arquivo == nullptr)
+        return 0;
+    // Os mesmos bytes que o leitor vê: o cabeçalho e os registros que ele declara.
+    std::vector<char> bloco(TamanhoBloco);
+    Impressao impressao;
+    const std::size_t inicio = std::fread(bloco.data(), 1, 12, arquivo);
+    std::uint64_t faltam = 0;
+    if (inicio == 12) {
+        const auto byte = [&bloco](int i) { return static_cast<std::uint64_t>(static_cast<unsigned char>(bloco[i])); };
+        faltam = (byte(8) | byte(9) << 8) +
+                 (byte(4) | byte(5) << 8 | byte(6) << 16 | byte(7) << 24) * (byte(10) | byte(11) << 8);
+        faltam = faltam > 12 ? faltam - 12 : 0;
+    }
+    impressao.Acrescenta(bloco.data(), inicio);
+    while (faltam > 0) {
+        const std::size_t lidos = std::fread(
+            bloco.data(), 1, static_cast<std::size_t>(std::min<std::uint64_t>(faltam, bloco.size())), arquivo);
+        if (lidos == 0)
+            break;
+        impressao.Acrescenta(bloco.data(), lidos);
+        faltam -= lidos;
+    }
+    std::fclose(arquivo);
+    return impressao.Valor();
 }
 
 ConteudoDbf LeDbf(const std::string& caminho) {
@@ -198,92 +255,113 @@ ConteudoDbf LeDbf(const std::string& caminho) {
     return conteudo;
 }
 
-struct EscritorDbf::Dados {
-    DBFHandle arquivo = nullptr;
-    std::string caminho;
-    std::string temporario;
-    std::vector<Campo> campos;
-    std::string bruto;
-    int registros = 0;
-};
-
 EscritorDbf::EscritorDbf(const std::string& caminho, const std::vector<Campo>& campos, int driverIdioma)
-    : dados_(new Dados) {
-    dados_->caminho = caminho;
-    dados_->campos = campos;
-    // O nome temporário termina em ".dbf" minúsculo: a shapelib troca qualquer outra extensão.
-    dados_->temporario = CaminhoTemporario(caminho, "dbf");
+    : caminho_(caminho), campos_(campos) {
+    // O cabeçalho é o que a shapelib escreve para uma tabela vazia (data, página de código, campos e
+    // o fim de arquivo); os registros entram depois dele. O nome temporário termina em ".dbf"
+    // minúsculo: a shapelib troca qualquer outra extensão.
+    temporario_ = CaminhoTemporario(caminho, "dbf");
     SAHooks ganchos = GanchosShapelib();
     const std::string paginaCodigo = "LDID/" + std::to_string(driverIdioma);
-    dados_->arquivo = DBFCreateLL(dados_->temporario.c_str(), paginaCodigo.c_str(), &ganchos);
-    if (dados_->arquivo == nullptr) {
-        delete dados_;
+    DBFHandle dbf = DBFCreateLL(temporario_.c_str(), paginaCodigo.c_str(), &ganchos);
+    if (dbf == nullptr)
         throw Falha("N\xe3o foi poss\xedvel gravar a tabela " + caminho + ": " + MotivoDoErro(errno));
-    }
     for (const Campo& campo : campos)
-        if (DBFAddNativeFieldType(dados_->arquivo, campo.nome.c_str(), campo.tipo, campo.largura, campo.decimais) < 0) {
-            DBFClose(dados_->arquivo);
-            ::unlink(dados_->temporario.c_str());
-            delete dados_;
+        if (DBFAddNativeFieldType(dbf, campo.nome.c_str(), campo.tipo, campo.largura, campo.decimais) < 0) {
+            DBFClose(dbf);
+            ::unlink(temporario_.c_str());
             throw Falha("Campo inv\xe1lido na tabela " + caminho + ": " + campo.nome);
         }
     std::time_t agora = std::time(nullptr);
     std::tm data{};
     localtime_r(&agora, &data);
-    DBFSetLastModifiedDate(dados_->arquivo, data.tm_year, data.tm_mon + 1, data.tm_mday);
-    dados_->bruto.assign(static_cast<std::size_t>(dados_->arquivo->nRecordLength), ' ');
+    DBFSetLastModifiedDate(dbf, data.tm_year, data.tm_mon + 1, data.tm_mday);
+    tamanhoRegistro_ = static_cast<std::size_t>(dbf->nRecordLength);
+    for (std::size_t i = 0; i < campos_.size(); ++i)
+        campos_[i].largura = dbf->panFieldSize[i]; // a shapelib limita larguras grandes demais
+    const long tamanhoCabecalho = dbf->nHeaderLength;
+    DBFClose(dbf);
+    arquivo_ = std::fopen(temporario_.c_str(), "r+b");
+    if (arquivo_ == nullptr || std::fseek(arquivo_, tamanhoCabecalho, SEEK_SET) != 0) {
+        const int erro = errno;
+        if (arquivo_ != nullptr)
+            std::fclose(arquivo_);
+        ::unlink(temporario_.c_str());
+        throw Falha("N\xe3o foi poss\xedvel gravar a tabela " + caminho + ": " + MotivoDoErro(erro));
+    }
+    std::setvbuf(arquivo_, nullptr, _IONBF, 0);
+    bloco_.reserve(TamanhoBloco + tamanhoRegistro_);
 }
 
 EscritorDbf::~EscritorDbf() {
-    if (dados_->arquivo != nullptr) {
-        DBFClose(dados_->arquivo);
-        ::unlink(dados_->temporario.c_str());
+    if (arquivo_ != nullptr) {
+        std::fclose(arquivo_);
+        ::unlink(temporario_.c_str());
     }
-    delete dados_;
 }
 
-void EscritorDbf::Escreve(const std::vector<Valor>& registro) {
-    DBFHandle dbf = dados_->arquivo;
-    std::string& bruto = dados_->bruto;
-    std::fill(bruto.begin(), bruto.end(), ' ');
-    for (std::size_t i = 0; i < dados_->campos.size() && i < registro.size(); ++i) {
-        const Campo& campo = dados_->campos[i];
-        const Valor& valor = registro[i];
+void EscritorDbf::Descarrega() {
+    if (!bloco_.empty() && std::fwrite(bloco_.data(), 1, bloco_.size(), arquivo_) != bloco_.size())
+        throw Falha("N\xe3o foi poss\xedvel gravar a tabela " + caminho_ + ": " + MotivoDoErro(errno ? errno : ENOSPC));
+    bloco_.clear();
+}
+
+void EscritorDbf::Escreve(const Celula* registro) {
+    const std::size_t inicio = bloco_.size();
+    bloco_.resize(inicio + tamanhoRegistro_, ' ');
+    char* destino = bloco_.data() + inicio + 1; // o primeiro byte marca registro não apagado
+    char numero[64];
+    for (std::size_t i = 0; i < campos_.size(); destino += campos_[i++].largura) {
+        const Campo& campo = campos_[i];
+        const Celula& valor = registro[i];
         if (valor.tipo == Valor::Tipo::Nulo)
             continue;
         const auto largura = static_cast<std::size_t>(campo.largura);
-        char* destino = bruto.data() + dbf->panFieldOffset[i];
-        if (campo.tipo == 'N' || campo.tipo == 'F') {
-            const std::string texto = FormataNumero(campo, valor);
-            if (texto.size() > largura)
-                throw Falha("O valor " + texto + " n\xe3o cabe no campo " + campo.nome + " da tabela " +
-                            dados_->caminho + ".");
+        if (EhCampoNumerico(campo)) {
+            const std::string_view texto = FormataNumero(campo, valor, numero);
+            if (texto.size() > largura) {
+                bloco_.resize(inicio);
+                throw Falha("O valor " + std::string(texto) + " n\xe3o cabe no campo " + campo.nome + " da tabela " +
+                            caminho_ + ".");
+            }
             std::memcpy(destino + largura - texto.size(), texto.data(), texto.size());
         } else {
-            const std::string texto = valor.tipo == Valor::Tipo::Texto
-                                          ? valor.texto
-                                          : (valor.tipo == Valor::Tipo::Inteiro ? std::to_string(valor.inteiro)
-                                                                                : FormataNumero(campo, valor));
+            const std::string_view texto =
+                valor.tipo == Valor::Tipo::Texto ? valor.texto : FormataNumero(Campo{}, valor, numero);
             std::memcpy(destino, texto.data(), std::min(largura, texto.size()));
         }
     }
-    if (!DBFWriteTuple(dbf, dados_->registros, bruto.data()))
-        throw Falha("Erro ao gravar a tabela " + dados_->caminho + ": " + ultimoErroShapelib);
-    ++dados_->registros;
+    ++registros_;
+    if (bloco_.size() >= TamanhoBloco)
+        Descarrega();
+}
+
+void EscritorDbf::Escreve(const std::vector<Valor>& registro) {
+    celulas_.assign(campos_.size(), Celula{});
+    for (std::size_t i = 0; i < campos_.size() && i < registro.size(); ++i)
+        celulas_[i] = Celula::De(registro[i]);
+    Escreve(celulas_.data());
 }
 
 void EscritorDbf::Conclui() {
-    const std::int64_t esperado = static_cast<std::int64_t>(dados_->arquivo->nHeaderLength) +
-                                  static_cast<std::int64_t>(dados_->registros) * dados_->arquivo->nRecordLength;
-    DBFClose(dados_->arquivo);
-    dados_->arquivo = nullptr;
+    bloco_ += '\x1a';
+    Descarrega();
+    unsigned char contagem[4];
+    for (int i = 0; i < 4; ++i)
+        contagem[i] = static_cast<unsigned char>(registros_ >> (8 * i));
+    const bool gravou = std::fseek(arquivo_, 4, SEEK_SET) == 0 && std::fwrite(contagem, 1, 4, arquivo_) == 4;
+    const int erro = errno;
+    const bool fechou = std::fclose(arquivo_) == 0;
+    arquivo_ = nullptr;
+    if (!gravou || !fechou) {
+        ::unlink(temporario_.c_str());
+        throw Falha("N\xe3o foi poss\xedvel gravar a tabela " + caminho_ + ": " +
+                    MotivoDoErro(!gravou && erro ? erro : ENOSPC));
+    }
     try {
-        // A shapelib não conta erros de escrita adiada (disco cheio): o tamanho final denuncia.
-        if (TamanhoArquivo(dados_->temporario) < esperado)
-            throw Falha("N\xe3o foi poss\xedvel gravar a tabela " + dados_->caminho + " (disco cheio?).");
-        Renomeia(dados_->temporario, dados_->caminho);
+        Renomeia(temporario_, caminho_);
     } catch (...) {
-        ::unlink(dados_->temporario.c_str());
+        ::unlink(temporario_.c_str());
         throw;
     }
 }

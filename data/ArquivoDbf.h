@@ -1,7 +1,12 @@
 #pragma once
-// Leitura e escrita de arquivos dBase (.dbf) inteiros, pela shapelib.
+// Leitura e escrita de arquivos dBase (.dbf) inteiros. A abertura confere o cabeçalho pela shapelib;
+// os registros são lidos e escritos aqui, em blocos grandes.
+#include "Impressao.h"
+
 #include <cstdint>
+#include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct Campo {
@@ -11,12 +16,26 @@ struct Campo {
     int decimais = 0;
 };
 
+bool EhCampoNumerico(const Campo& campo);
+
 // Valor de um campo: nulo, inteiro, real ou texto (sem brancos finais).
 struct Valor {
     enum class Tipo { Nulo, Inteiro, Real, Texto } tipo = Tipo::Nulo;
     std::int64_t inteiro = 0;
     double real = 0;
     std::string texto;
+};
+
+// O mesmo valor sem cópia: o texto aponta para onde ele está guardado (o registro lido, a tabela na
+// memória) e vale enquanto aquilo não mudar.
+struct Celula {
+    Valor::Tipo tipo = Valor::Tipo::Nulo;
+    std::int64_t inteiro = 0;
+    double real = 0;
+    std::string_view texto;
+
+    static Celula De(const Valor& valor) { return {valor.tipo, valor.inteiro, valor.real, valor.texto}; }
+    Valor Copia() const { return {tipo, inteiro, real, std::string(texto)}; }
 };
 
 struct ConteudoDbf {
@@ -38,15 +57,32 @@ public:
     LeitorDbf& operator=(const LeitorDbf&) = delete;
     const std::vector<Campo>& Campos() const { return campos_; }
     int DriverIdioma() const { return driverIdioma_; }
-    // Preenche o próximo registro não apagado; false no fim.
+    // Preenche o próximo registro não apagado; false no fim. Os textos das células valem até a
+    // próxima chamada.
+    bool Proximo(std::vector<Celula>& registro);
     bool Proximo(std::vector<Valor>& registro);
+    // Depois do último registro: a impressão do cabeçalho e dos registros, a mesma de ImpressaoDbf.
+    std::uint64_t ImpressaoLida() const { return impressao_.Valor(); }
 
 private:
-    struct Dados;
-    Dados* dados_;
+    std::string caminho_;
     std::vector<Campo> campos_;
+    std::vector<int> deslocamentos_;
     int driverIdioma_ = 0;
+    int registros_ = 0;
+    int tamanhoRegistro_ = 0;
+    int proximo_ = 0;
+    std::FILE* arquivo_ = nullptr;
+    std::vector<char> bloco_;
+    std::size_t noBloco_ = 0; // registros já visitados do bloco
+    std::size_t doBloco_ = 0; // registros lidos no bloco
+    std::vector<Celula> celulas_;
+    Impressao impressao_;
 };
+
+// A impressão digital do cabeçalho e dos registros de um .dbf, sem interpretar os registros; 0 quando
+// o arquivo não abre.
+std::uint64_t ImpressaoDbf(const std::string& caminho);
 
 // Escreve o arquivo inteiro de uma vez: primeiro um temporário ao lado, depois a troca pelo nome
 // final, para que uma falha nunca deixe meio arquivo. Textos maiores que o campo são cortados;
@@ -57,13 +93,23 @@ public:
     ~EscritorDbf();
     EscritorDbf(const EscritorDbf&) = delete;
     EscritorDbf& operator=(const EscritorDbf&) = delete;
+    // Um valor por campo, na ordem dos campos.
+    void Escreve(const Celula* registro);
     void Escreve(const std::vector<Valor>& registro);
     // Fecha e põe o arquivo no lugar; sem Conclui, o temporário é descartado.
     void Conclui();
 
 private:
-    struct Dados;
-    Dados* dados_;
+    void Descarrega();
+    std::string caminho_;
+    std::string temporario_;
+    std::vector<Campo> campos_;
+    std::string cabecalho_;
+    std::FILE* arquivo_ = nullptr;
+    std::string bloco_;
+    std::size_t tamanhoRegistro_ = 0;
+    std::uint32_t registros_ = 0;
+    std::vector<Celula> celulas_;
 };
 
 void GravaDbf(const std::string& caminho, const ConteudoDbf& conteudo);

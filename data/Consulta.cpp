@@ -1,15 +1,12 @@
 #include "Consulta.h"
 
 #include "Arquivos.h"
-#include "ComandoSql.h"
-#include "DialetoSql.h"
+#include "ConversaoValor.h"
 #include "Falha.h"
 #include "Motor.h"
-#include "ValorSql.h"
 
 #include <exception>
 #include <filesystem>
-#include <sqlite3.h>
 #include <strings.h>
 
 namespace {
@@ -33,7 +30,6 @@ public:
             if (!ArquivoExiste(caminho))
                 throw Falha("Tabela n\xe3o encontrada: " + CaminhoInteiro(caminho));
             usadas_.push_back(&motor_.Usa(caminho));
-            nomes_.push_back(usadas_.back()->nomeSql);
         }
     }
     ~TabelasDoComando() noexcept(false) {
@@ -53,28 +49,12 @@ public:
     }
     TabelasDoComando(const TabelasDoComando&) = delete;
     TabelasDoComando& operator=(const TabelasDoComando&) = delete;
-    Motor::Carregada& operator[](std::size_t i) { return *usadas_.at(i); }
-    const std::vector<std::string>& Nomes() const { return nomes_; }
+    const std::vector<TabelaCarregada*>& Usadas() const { return usadas_; }
 
 private:
     Motor& motor_;
     const int excecoes_ = std::uncaught_exceptions();
-    std::vector<Motor::Carregada*> usadas_;
-    std::vector<std::string> nomes_;
-};
-
-class Preparado {
-public:
-    Preparado(sqlite3* conexao, const std::string& sql) {
-        comando_ = PreparaUmComando(conexao, sql, "Erro no comando SQL: ");
-    }
-    ~Preparado() { sqlite3_finalize(comando_); }
-    Preparado(const Preparado&) = delete;
-    Preparado& operator=(const Preparado&) = delete;
-    sqlite3_stmt* operator*() const { return comando_; }
-
-private:
-    sqlite3_stmt* comando_ = nullptr;
+    std::vector<TabelaCarregada*> usadas_;
 };
 
 } // namespace
@@ -97,92 +77,66 @@ void Consulta::AcrescentaSql(const std::string& linha) {
 
 void Consulta::Executa() {
     Fecha();
-    const ComandoLocal comando(sql_);
+    const ComandoLocal comando = AnalisaComando(sql_);
     TabelasDoComando tabelas(motor_, pasta_, comando);
-    Preparado preparado(motor_.Conexao(), comando.Monta(tabelas.Nomes()));
-    int passo;
-    while ((passo = sqlite3_step(*preparado)) == SQLITE_ROW) {
-    }
-    if (passo != SQLITE_DONE)
-        throw Falha(std::string("Erro no comando SQL: ") + sqlite3_errmsg(motor_.Conexao()));
-    if (comando.Alvo() >= 0 && sqlite3_changes(motor_.Conexao()) > 0) {
-        Motor::Carregada& alvo = tabelas[static_cast<std::size_t>(comando.Alvo())];
-        if (comando.Inclusao())
-            alvo.registros += sqlite3_changes(motor_.Conexao());
-        motor_.Alterou(alvo);
-    }
+    if (comando.verbo == ComandoLocal::Verbo::Selecao)
+        Seleciona(comando, tabelas.Usadas());
+    else
+        ExecutaMudanca(comando, tabelas.Usadas());
 }
 
 void Consulta::Abre() {
     Fecha();
-    const ComandoLocal comando(sql_);
-    if (comando.Alvo() >= 0)
+    const ComandoLocal comando = AnalisaComando(sql_);
+    if (comando.verbo != ComandoLocal::Verbo::Selecao)
         throw Falha("O comando n\xe3o devolve registros: " + sql_);
     TabelasDoComando tabelas(motor_, pasta_, comando);
-    Preparado preparado(motor_.Conexao(), comando.Monta(tabelas.Nomes()));
-    const int colunas = sqlite3_column_count(*preparado);
-    for (int i = 0; i < colunas; ++i)
-        colunas_.emplace_back(sqlite3_column_name(*preparado, i));
-    int passo;
-    while ((passo = sqlite3_step(*preparado)) == SQLITE_ROW) {
-        std::vector<Valor> linha;
-        for (int i = 0; i < colunas; ++i)
-            linha.push_back(ValorDaColuna(*preparado, i));
-        linhas_.push_back(std::move(linha));
-    }
-    if (passo != SQLITE_DONE) {
-        colunas_.clear();
-        linhas_.clear();
-        throw Falha(std::string("Erro no comando SQL: ") + sqlite3_errmsg(motor_.Conexao()));
-    }
-    aberta_ = true;
+    linhas_ = Seleciona(comando, tabelas.Usadas());
     Primeiro();
 }
 
 void Consulta::Fecha() {
-    aberta_ = false;
+    linhas_.reset();
     fim_ = true;
     atual_ = 0;
-    colunas_.clear();
-    linhas_.clear();
 }
 
 void Consulta::Primeiro() {
     atual_ = 0;
-    fim_ = linhas_.empty();
+    fim_ = Registros() == 0;
 }
 
 void Consulta::Proximo() {
-    if (atual_ + 1 < linhas_.size())
+    if (atual_ + 1 < Registros())
         ++atual_;
     else
         fim_ = true;
 }
 
 int Consulta::Registros() const {
-    return static_cast<int>(linhas_.size());
+    return linhas_ ? linhas_->registros.Quantos() : 0;
 }
 
-const Valor& Consulta::ValorCampo(const std::string& campo) const {
-    if (!aberta_)
+Celula Consulta::ValorCampo(const std::string& campo) const {
+    if (!linhas_)
         throw Falha("A consulta n\xe3o est\xe1 aberta.");
-    for (std::size_t i = 0; i < colunas_.size(); ++i)
-        if (::strcasecmp(colunas_[i].c_str(), campo.c_str()) == 0) {
-            if (linhas_.empty())
+    for (std::size_t i = 0; i < linhas_->nomes.size(); ++i)
+        if (::strcasecmp(linhas_->nomes[i].c_str(), campo.c_str()) == 0) {
+            if (Registros() == 0)
                 throw Falha("A consulta n\xe3o tem registros.");
-            return linhas_[atual_][i];
+            return linhas_->registros.Le(atual_, static_cast<int>(i));
         }
     throw Falha("Campo n\xe3o encontrado na consulta: " + campo);
 }
 
 std::int32_t Consulta::Inteiro(const std::string& campo) const {
-    return InteiroDoValor(ValorCampo(campo), campo);
+    return InteiroDaCelula(ValorCampo(campo), campo);
 }
 
 std::string Consulta::Texto(const std::string& campo) const {
-    return TextoDoValor(ValorCampo(campo));
+    return TextoDaCelula(ValorCampo(campo));
 }
 
 double Consulta::Numero(const std::string& campo) const {
-    return NumeroDoValor(ValorCampo(campo));
+    return NumeroDaCelula(ValorCampo(campo));
 }

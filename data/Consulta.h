@@ -1,10 +1,11 @@
 #pragma once
-// Objeto de comando: roda os comandos SQL locais na pasta dada. Dialeto: o comando termina em ";",
-// constantes de texto ficam entre aspas duplas, tabelas são os nomes dos arquivos .dbf da pasta sem
-// a extensão, em qualquer caixa. Uma tabela que nenhum objeto abriu é aberta só para o comando.
-#include "ArquivoDbf.h"
+// Objeto de comando: roda os comandos SQL locais (DialetoSql.h) na pasta dada. Tabelas são os nomes
+// dos arquivos .dbf da pasta sem a extensão, em qualquer caixa. Uma tabela que nenhum objeto abriu é
+// aberta só para o comando.
+#include "ExecucaoSql.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,7 +24,7 @@ public:
     // Comando que devolve linhas; lido depois como uma tabela.
     void Abre();
     void Fecha();
-    bool Aberta() const { return aberta_; }
+    bool Aberta() const { return linhas_.has_value(); }
 
     void Primeiro();
     void Proximo();
@@ -34,13 +35,11 @@ public:
     double Numero(const std::string& campo) const;
 
 private:
-    const Valor& ValorCampo(const std::string& campo) const;
+    Celula ValorCampo(const std::string& campo) const;
     Motor& motor_;
     std::string pasta_;
     std::string sql_;
-    bool aberta_ = false;
     bool fim_ = true;
-    std::size_t atual_ = 0;
-    std::vector<std::string> colunas_;
-    std::vector<std::vector<Valor>> linhas_;
+    int atual_ = 0;
+    std::optional<LinhasSelecionadas> linhas_;
 };

@@ -1,6 +1,5 @@
 #include "DialetoSql.h"
 
-#include "ComandoSql.h"
 #include "Falha.h"
 
 #include <cctype>
@@ -9,12 +8,16 @@
 namespace {
 
 struct Ficha {
-    enum class Tipo { Nome, Texto, Outro, Branco } tipo;
+    enum class Tipo { Nome, Numero, Texto, Sinal, Fim } tipo;
     std::string texto;
 };
 
 bool Igual(const std::string& a, const char* b) {
     return ::strcasecmp(a.c_str(), b) == 0;
+}
+
+bool EhDigito(char c) {
+    return c >= '0' && c <= '9';
 }
 
 std::vector<Ficha> Fichas(const std::string& sql) {
@@ -23,159 +26,247 @@ std::vector<Ficha> Fichas(const std::string& sql) {
         const unsigned char c = static_cast<unsigned char>(sql[i]);
         std::size_t j = i + 1;
         if (c <= ' ') {
-            while (j < sql.size() && static_cast<unsigned char>(sql[j]) <= ' ')
-                ++j;
-            fichas.push_back({Ficha::Tipo::Branco, " "});
-        } else if (std::isalpha(c) || c == '_') {
+            i = j;
+            continue;
+        }
+        if (std::isalpha(c) || c == '_') {
             while (j < sql.size() && (std::isalnum(static_cast<unsigned char>(sql[j])) || sql[j] == '_'))
                 ++j;
             fichas.push_back({Ficha::Tipo::Nome, sql.substr(i, j - i)});
+        } else if (EhDigito(static_cast<char>(c))) {
+            while (j < sql.size() && (EhDigito(sql[j]) || sql[j] == '.'))
+                ++j;
+            if (j < sql.size() && (sql[j] == 'e' || sql[j] == 'E')) {
+                std::size_t k = j + 1;
+                if (k < sql.size() && (sql[k] == '+' || sql[k] == '-'))
+                    ++k;
+                if (k < sql.size() && EhDigito(sql[k])) {
+                    j = k;
+                    while (j < sql.size() && EhDigito(sql[j]))
+                        ++j;
+                }
+            }
+            fichas.push_back({Ficha::Tipo::Numero, sql.substr(i, j - i)});
         } else if (c == '"' || c == '\'') {
             j = sql.find(static_cast<char>(c), i + 1);
             if (j == std::string::npos)
                 throw Falha("Comando com aspas sem fechar: " + sql);
             ++j;
-            const std::string conteudo = sql.substr(i + 1, j - i - 2);
-            // Constante de texto do dialeto: vira literal SQL, com o apóstrofo dobrado.
-            std::string literal = "'";
-            for (char letra : conteudo)
-                literal += letra == '\'' ? std::string("''") : std::string(1, letra);
-            fichas.push_back({Ficha::Tipo::Texto, literal + "'"});
+            fichas.push_back({Ficha::Tipo::Texto, sql.substr(i + 1, j - i - 2)});
         } else {
-            fichas.push_back({Ficha::Tipo::Outro, std::string(1, static_cast<char>(c))});
+            fichas.push_back({Ficha::Tipo::Sinal, std::string(1, static_cast<char>(c))});
         }
         i = j;
     }
+    fichas.push_back({Ficha::Tipo::Fim, ""});
     return fichas;
 }
 
-bool FimDaListaFrom(const Ficha& ficha) {
-    if (ficha.tipo == Ficha::Tipo::Outro)
-        return ficha.texto == ";" || ficha.texto == ")";
+// Palavras que encerram uma lista e não podem ser apelido de tabela.
+bool Reservada(const std::string& nome) {
     for (const char* palavra :
-         {"where", "order", "group", "having", "limit", "union", "join", "inner", "left", "cross", "on"})
-        if (ficha.tipo == Ficha::Tipo::Nome && Igual(ficha.texto, palavra))
+         {"select", "from", "where", "and",  "or", "order", "by",   "group", "having", "limit", "as",
+          "is",     "not",  "null",  "join", "on", "set",   "into", "asc",   "desc",   "union"})
+        if (Igual(nome, palavra))
             return true;
     return false;
 }
 
+class Analise {
+public:
+    explicit Analise(const std::string& sql) : sql_(sql), fichas_(Fichas(sql)) {}
+
+    ComandoLocal Comando() {
+        if (Atual().tipo == Ficha::Tipo::Fim)
+            throw Falha("Comando SQL vazio.");
+        ComandoLocal comando;
+        if (Palavra("select")) {
+            Selecao(comando);
+        } else if (Palavra("insert")) {
+            comando.verbo = ComandoLocal::Verbo::Inclusao;
+            Espera("into");
+            comando.alvo = Nome();
+            if (Sinal("(")) {
+                do
+                    comando.colunasAlvo.push_back(Nome());
+                while (Sinal(","));
+                EsperaSinal(")");
+            }
+            Espera("select");
+            Selecao(comando);
+        } else if (Palavra("update")) {
+            comando.verbo = ComandoLocal::Verbo::Atualizacao;
+            comando.alvo = Nome();
+            Espera("set");
+            do {
+                std::string coluna = Nome();
+                EsperaSinal("=");
+                comando.atribuicoes.emplace_back(std::move(coluna), Constante());
+            } while (Sinal(","));
+            if (Palavra("where"))
+                Condicoes(comando);
+        } else {
+            throw Falha("Comando SQL n\xe3o suportado: " + sql_);
+        }
+        if (Atual().tipo != Ficha::Tipo::Fim && !Sinal(";"))
+            Erro();
+        while (Sinal(";")) {
+        }
+        if (Atual().tipo != Ficha::Tipo::Fim)
+            throw Falha("Erro no comando SQL: mais de um comando num texto s\xf3.");
+        return comando;
+    }
+
+private:
+    const Ficha& Atual() const { return fichas_[posicao_]; }
+
+    [[noreturn]] void Erro() const {
+        const Ficha& ficha = Atual();
+        throw Falha("Erro no comando SQL perto de " +
+                    (ficha.tipo == Ficha::Tipo::Fim ? std::string("o fim") : "\"" + ficha.texto + "\"") + ": " + sql_);
+    }
+
+    bool Palavra(const char* palavra) {
+        if (Atual().tipo != Ficha::Tipo::Nome || !Igual(Atual().texto, palavra))
+            return false;
+        ++posicao_;
+        return true;
+    }
+    void Espera(const char* palavra) {
+        if (!Palavra(palavra))
+            Erro();
+    }
+    bool Sinal(const char* sinal) {
+        if (Atual().tipo != Ficha::Tipo::Sinal || Atual().texto != sinal)
+            return false;
+        ++posicao_;
+        return true;
+    }
+    void EsperaSinal(const char* sinal) {
+        if (!Sinal(sinal))
+            Erro();
+    }
+    std::string Nome() {
+        if (Atual().tipo != Ficha::Tipo::Nome || Reservada(Atual().texto))
+            Erro();
+        return fichas_[posicao_++].texto;
+    }
+
+    ColunaCitada Coluna() {
+        ColunaCitada coluna{"", Nome()};
+        if (Sinal(".")) {
+            coluna.tabela = coluna.nome;
+            coluna.nome = Nome();
+        }
+        return coluna;
+    }
+
+    Operando Constante() {
+        std::string sinal;
+        if (Sinal("-"))
+            sinal = "-";
+        else
+            Sinal("+");
+        const Ficha& ficha = Atual();
+        if (ficha.tipo == Ficha::Tipo::Numero) {
+            ++posicao_;
+            return {Operando::Tipo::Numero, {}, sinal + ficha.texto};
+        }
+        if (ficha.tipo == Ficha::Tipo::Texto && sinal.empty()) {
+            ++posicao_;
+            return {Operando::Tipo::Texto, {}, ficha.texto};
+        }
+        Erro();
+    }
+
+    Operando Termo() {
+        if (Atual().tipo == Ficha::Tipo::Nome)
+            return {Operando::Tipo::Coluna, Coluna(), {}};
+        return Constante();
+    }
+
+    void Condicoes(ComandoLocal& comando) {
+        do {
+            Condicao condicao;
+            condicao.esquerda = Termo();
+            if (Palavra("is")) {
+                condicao.tipo = Palavra("not") ? Condicao::Tipo::NaoNulo : Condicao::Tipo::Nulo;
+                Espera("null");
+            } else {
+                EsperaSinal("=");
+                condicao.direita = Termo();
+            }
+            comando.condicoes.push_back(std::move(condicao));
+        } while (Palavra("and"));
+    }
+
+    ItemSelecao Item() {
+        ItemSelecao item;
+        const std::size_t inicio = posicao_;
+        const bool contagem = Palavra("count");
+        if (contagem || Palavra("sum")) {
+            EsperaSinal("(");
+            if (contagem) {
+                item.tipo = ItemSelecao::Tipo::Contagem;
+                EsperaSinal("*");
+            } else {
+                item.tipo = ItemSelecao::Tipo::Soma;
+                item.coluna = Coluna();
+            }
+            EsperaSinal(")");
+            for (std::size_t i = inicio; i < posicao_; ++i)
+                item.nome += fichas_[i].texto;
+        } else {
+            item.coluna = Coluna();
+            item.nome = item.coluna.nome;
+        }
+        if (Palavra("as"))
+            item.nome = Nome();
+        return item;
+    }
+
+    void Selecao(ComandoLocal& comando) {
+        if (Sinal("*")) {
+            comando.itens.push_back({ItemSelecao::Tipo::Todas, {}, {}});
+        } else {
+            do
+                comando.itens.push_back(Item());
+            while (Sinal(","));
+        }
+        Espera("from");
+        do {
+            TabelaCitada tabela{Nome(), {}};
+            const bool comApelido = Palavra("as") || (Atual().tipo == Ficha::Tipo::Nome && !Reservada(Atual().texto));
+            tabela.apelido = comApelido ? Nome() : tabela.nome;
+            comando.tabelas.push_back(std::move(tabela));
+        } while (Sinal(","));
+        if (Palavra("where"))
+            Condicoes(comando);
+        if (Palavra("order")) {
+            Espera("by");
+            do {
+                comando.ordem.push_back(Coluna());
+                Palavra("asc");
+            } while (Sinal(","));
+        }
+    }
+
+    const std::string& sql_;
+    std::vector<Ficha> fichas_;
+    std::size_t posicao_ = 0;
+};
+
 } // namespace
 
-ComandoLocal::ComandoLocal(const std::string& sql) {
-    const std::vector<Ficha> fichas = Fichas(sql);
-    auto proximaNaoBranca = [&](std::size_t i) {
-        while (i < fichas.size() && fichas[i].tipo == Ficha::Tipo::Branco)
-            ++i;
-        return i;
-    };
-    const std::size_t primeiro = proximaNaoBranca(0);
-    if (primeiro == fichas.size())
-        throw Falha("Comando SQL vazio.");
-    const std::string& verbo = fichas[primeiro].texto;
-    inclusao_ = Igual(verbo, "insert");
-    const bool atualizacao = Igual(verbo, "update");
-    if (!inclusao_ && !atualizacao && !Igual(verbo, "select"))
-        throw Falha("Comando SQL n\xe3o suportado: " + sql);
-
-    auto acrescentaTabela = [&](const std::string& nome, const std::string& apelido) {
-        tabelas_.push_back(nome);
-        pedacos_.push_back({nome, static_cast<int>(tabelas_.size()) - 1, apelido});
-    };
-    // Uma tabela do FROM, "nome [as] [apelido]", a partir da ficha n; devolve a última ficha lida.
-    auto tabelaDoFrom = [&](std::size_t n) {
-        std::size_t depois = proximaNaoBranca(n + 1);
-        std::string apelido = fichas[n].texto;
-        std::size_t ultima = n;
-        if (depois < fichas.size() && Igual(fichas[depois].texto, "as"))
-            depois = proximaNaoBranca(depois + 1);
-        if (depois < fichas.size() && fichas[depois].tipo == Ficha::Tipo::Nome && !FimDaListaFrom(fichas[depois])) {
-            apelido = fichas[depois].texto;
-            ultima = depois;
-        }
-        apelidosFrom_.push_back(apelido);
-        acrescentaTabela(fichas[n].texto, apelido);
-        return ultima;
-    };
-
-    int profundidade = 0;
-    for (std::size_t i = 0; i < fichas.size(); ++i) {
-        const Ficha& ficha = fichas[i];
-        if (ficha.texto == "(")
-            ++profundidade;
-        if (ficha.texto == ")")
-            --profundidade;
-        const bool nome = ficha.tipo == Ficha::Tipo::Nome && profundidade == 0;
-        if (nome && Igual(ficha.texto, "order"))
-            temOrdem_ = true;
-        if (nome && Igual(ficha.texto, "group"))
-            agregado_ = true;
-        if (ficha.tipo == Ficha::Tipo::Nome) {
-            const std::size_t seguinte = proximaNaoBranca(i + 1);
-            for (const char* funcao : {"count", "sum", "avg", "min", "max", "total", "group_concat"})
-                if (Igual(ficha.texto, funcao) && seguinte < fichas.size() && fichas[seguinte].texto == "(")
-                    agregado_ = true;
-        }
-        const bool alvoSeguinte = nome && ((inclusao_ && Igual(ficha.texto, "into")) || (atualizacao && i == primeiro));
-        if (alvoSeguinte) {
-            pedacos_.push_back({ficha.texto + " "});
-            const std::size_t n = proximaNaoBranca(i + 1);
-            if (n < fichas.size() && fichas[n].tipo == Ficha::Tipo::Nome) {
-                alvo_ = static_cast<int>(tabelas_.size());
-                acrescentaTabela(fichas[n].texto, "");
-                i = n;
-            }
-            continue;
-        }
-        if (nome && Igual(ficha.texto, "from")) {
-            temFrom_ = true;
-            pedacos_.push_back({ficha.texto});
-            // Lista do FROM: tabelas separadas por vírgula; a vírgula vira CROSS JOIN, que no SQLite
-            // fixa a ordem dos laços na ordem escrita.
-            std::size_t k = i + 1;
-            bool esperaTabela = true;
-            for (; k < fichas.size() && !FimDaListaFrom(fichas[k]); ++k) {
-                if (fichas[k].tipo == Ficha::Tipo::Nome && esperaTabela) {
-                    k = tabelaDoFrom(k);
-                    esperaTabela = false;
-                } else if (fichas[k].texto == ",") {
-                    pedacos_.push_back({" CROSS JOIN "});
-                    esperaTabela = true;
-                } else {
-                    pedacos_.push_back({fichas[k].texto});
-                }
-            }
-            i = k - 1;
-            continue;
-        }
-        pedacos_.push_back({ficha.texto});
-    }
-    if (alvo_ < 0 && (inclusao_ || atualizacao))
-        throw Falha("Comando SQL sem tabela: " + sql);
+std::vector<std::string> ComandoLocal::Tabelas() const {
+    std::vector<std::string> nomes;
+    if (verbo != Verbo::Selecao)
+        nomes.push_back(alvo);
+    for (const TabelaCitada& tabela : tabelas)
+        nomes.push_back(tabela.nome);
+    return nomes;
 }
-std::string ComandoLocal::Monta(const std::vector<std::string>& nomesCarregados) const {
-    std::string sql;
-    for (const Pedaco& pedaco : pedacos_) {
-        if (pedaco.tabela < 0) {
-            sql += pedaco.texto;
-            continue;
-        }
-        sql += nomesCarregados.at(static_cast<std::size_t>(pedaco.tabela));
-        if (!pedaco.apelido.empty())
-            sql += " AS " + Identificador(pedaco.apelido);
-    }
-    // Desempate pela ordem dos registros, tabela a tabela na ordem do FROM.
-    const bool ordena = temFrom_ && !agregado_ && (alvo_ < 0 || inclusao_);
-    if (ordena && !apelidosFrom_.empty()) {
-        std::string desempate;
-        for (std::size_t i = 0; i < apelidosFrom_.size(); ++i)
-            desempate += (i ? ", " : "") + Identificador(apelidosFrom_[i]) + ".rowid";
-        std::size_t fim = sql.find_last_not_of(" \t\r\n");
-        const bool pontoEVirgula = fim != std::string::npos && sql[fim] == ';';
-        if (pontoEVirgula)
-            sql.erase(fim);
-        sql += temOrdem_ ? ", " + desempate : " ORDER BY " + desempate;
-        if (pontoEVirgula)
-            sql += ";";
-    }
-    return sql;
+
+ComandoLocal AnalisaComando(const std::string& sql) {
+    return Analise(sql).Comando();
 }

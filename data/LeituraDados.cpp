@@ -25,15 +25,6 @@ void CortaLinha(std::string_view linha, const std::vector<CampoEntrada>& campos)
     *campos.back().rascunho = Apara(linha.substr(inicio));
 }
 
-// O texto sem os brancos das pontas, sem copiar.
-std::string_view SemBrancos(std::string_view texto) {
-    while (!texto.empty() && static_cast<unsigned char>(texto.front()) <= 32)
-        texto.remove_prefix(1);
-    while (!texto.empty() && static_cast<unsigned char>(texto.back()) <= 32)
-        texto.remove_suffix(1);
-    return texto;
-}
-
 // Campo entre aspas, como as planilhas salvam: sem os brancos de fora e as duas aspas, com cada
 // aspa dobrada de dentro virando uma. Um campo que é uma aspa só fica como está.
 void TiraAspas(std::string& campo) {

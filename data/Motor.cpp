@@ -1,158 +1,89 @@
 #include "Motor.h"
 
-#include "ComandoSql.h"
+#include "Arquivos.h"
 #include "Falha.h"
-#include "ValorSql.h"
 
-#include <sqlite3.h>
-#include <strings.h>
+namespace {
 
-int Motor::Carregada::Indice(const std::string& nomeCampo) const {
-    for (std::size_t i = 0; i < campos.size(); ++i)
-        if (::strcasecmp(campos[i].nome.c_str(), nomeCampo.c_str()) == 0)
-            return static_cast<int>(i);
-    return -1;
-}
+// Só vale guardar o que custa reler; duas tabelas bastam (a base de nomes e a de siglas).
+constexpr std::int64_t TamanhoQueSeGuarda = 1 << 20;
+constexpr std::size_t MaximoGuardadas = 2;
 
-Motor::Carregada::~Carregada() {
-    for (auto* mapa : {&localizadores, &atualizacoes})
-        for (auto& [chave, comando] : *mapa)
-            sqlite3_finalize(comando);
-    sqlite3_finalize(inclusao);
-    sqlite3_finalize(leitura);
-}
+} // namespace
 
-Motor::Motor() {
-    // Uma só linha de execução usa a conexão: sem as travas internas do SQLite.
-    if (sqlite3_open_v2(":memory:", &conexao_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
-                        nullptr) != SQLITE_OK)
-        throw Falha("N\xe3o foi poss\xedvel iniciar o motor de tabelas.");
-    Executa("PRAGMA journal_mode=OFF;");
-    Executa("PRAGMA synchronous=OFF;");
-    // A base vive só na memória e nunca desfaz nada: uma transação aberta o tempo todo poupa abrir
-    // e fechar uma a cada registro postado.
-    Executa("BEGIN;");
-}
-
-Motor::~Motor() {
-    for (auto& [sql, comando] : preparados_)
-        sqlite3_finalize(comando);
-    carregadas_.clear();
-    sqlite3_close(conexao_);
-}
-
-sqlite3_stmt* Motor::Prepara(const std::string& sql) {
-    auto achado = preparados_.find(sql);
-    if (achado != preparados_.end()) {
-        sqlite3_reset(achado->second);
-        sqlite3_clear_bindings(achado->second);
-        return achado->second;
-    }
-    sqlite3_stmt* comando = PreparaUmComando(conexao_, sql);
-    preparados_[sql] = comando;
-    return comando;
-}
-
-void Motor::Executa(const std::string& sql) {
-    sqlite3_stmt* comando = PreparaUmComando(conexao_, sql);
-    int passo;
-    while ((passo = sqlite3_step(comando)) == SQLITE_ROW) {
-    }
-    sqlite3_finalize(comando);
-    if (passo != SQLITE_DONE)
-        throw Falha(std::string("Erro do motor de tabelas: ") + sqlite3_errmsg(conexao_));
-}
-
-void Motor::Alterou(Carregada& tabela) {
-    tabela.alterada = true;
-    tabela.geracao = ++geracao_;
-}
-
-Motor::Carregada& Motor::Usa(const std::string& caminho) {
-    auto achada = carregadas_.find(caminho);
-    if (achada != carregadas_.end()) {
-        ++achada->second->usuarios;
-        return *achada->second;
+Motor::EmUso Motor::Carrega(const std::string& caminho) {
+    EmUso carga;
+    // Um arquivo que não existe fica com tamanho 0: a leitura abaixo diz a falha certa.
+    carga.tamanho = ArquivoExiste(caminho) ? TamanhoArquivo(caminho) : 0;
+    if (carga.tamanho >= TamanhoQueSeGuarda) {
+        bool candidata = false;
+        for (const Guardada& guardada : guardadas_)
+            candidata = candidata || guardada.tamanho == carga.tamanho;
+        if (candidata) {
+            carga.impressao = ImpressaoDbf(caminho);
+            for (auto guardada = guardadas_.begin(); guardada != guardadas_.end(); ++guardada)
+                if (guardada->tamanho == carga.tamanho && guardada->impressao == carga.impressao) {
+                    carga.tabela = std::move(guardada->tabela);
+                    carga.tabela->MudaCaminho(caminho);
+                    guardadas_.erase(guardada);
+                    return carga;
+                }
+        }
     }
     LeitorDbf leitor(caminho);
-    auto tabela = std::make_unique<Carregada>();
-    tabela->caminho = caminho;
-    tabela->nomeSql = "m" + std::to_string(++contador_) + "_";
-    tabela->geracao = ++geracao_;
-    tabela->campos = leitor.Campos();
-    tabela->driverIdioma = leitor.DriverIdioma();
-    std::string criacao = "CREATE TABLE " + tabela->nomeSql + " (";
-    std::string insercao = "INSERT INTO " + tabela->nomeSql + " VALUES (";
-    for (std::size_t i = 0; i < tabela->campos.size(); ++i) {
-        const Campo& campo = tabela->campos[i];
-        const bool numero = campo.tipo == 'N' || campo.tipo == 'F';
-        criacao +=
-            (i ? ", " : "") + Identificador(campo.nome) + (numero ? (campo.decimais ? " REAL" : " INTEGER") : " TEXT");
-        insercao += i ? ", ?" : "?";
-    }
-    Executa(criacao + ");");
-    insercao += ");";
-    sqlite3_stmt* inclui = PreparaUmComando(conexao_, insercao);
-    std::vector<Valor> registro;
-    try {
-        while (leitor.Proximo(registro)) {
-            sqlite3_reset(inclui);
-            for (std::size_t i = 0; i < registro.size(); ++i)
-                LigaValor(inclui, static_cast<int>(i) + 1, registro[i]);
-            if (sqlite3_step(inclui) != SQLITE_DONE)
-                throw Falha(std::string("Erro do motor de tabelas: ") + sqlite3_errmsg(conexao_));
-            ++tabela->registros;
-        }
-    } catch (...) {
-        sqlite3_finalize(inclui);
-        Executa("DROP TABLE " + tabela->nomeSql + ";");
-        throw;
-    }
-    sqlite3_finalize(inclui);
-    tabela->usuarios = 1;
-    Carregada& referencia = *tabela;
-    carregadas_[caminho] = std::move(tabela);
-    return referencia;
+    Registros registros(leitor.Campos());
+    std::vector<Celula> registro;
+    while (leitor.Proximo(registro))
+        registros.Acrescenta(registro);
+    carga.impressao = leitor.ImpressaoLida();
+    carga.tabela = std::make_unique<TabelaCarregada>(caminho, std::move(registros), leitor.DriverIdioma());
+    return carga;
 }
 
-void Motor::Grava(Carregada& tabela) {
-    if (!tabela.alterada)
+TabelaCarregada& Motor::Usa(const std::string& caminho) {
+    auto achada = carregadas_.find(caminho);
+    if (achada == carregadas_.end())
+        achada = carregadas_.emplace(caminho, Carrega(caminho)).first;
+    ++achada->second.usuarios;
+    return *achada->second.tabela;
+}
+
+void Motor::Grava(TabelaCarregada& tabela) {
+    if (!tabela.Alterada())
         return;
-    EscritorDbf escritor(tabela.caminho, tabela.campos, tabela.driverIdioma);
-    sqlite3_stmt* leitura = Prepara("SELECT * FROM " + tabela.nomeSql + " ORDER BY rowid;");
-    std::vector<Valor> registro(tabela.campos.size());
-    int passo;
-    while ((passo = sqlite3_step(leitura)) == SQLITE_ROW) {
-        for (std::size_t i = 0; i < registro.size(); ++i)
-            registro[i] = ValorDaColuna(leitura, static_cast<int>(i));
-        escritor.Escreve(registro);
+    const Registros& dados = tabela.Dados();
+    EscritorDbf escritor(tabela.Caminho(), dados.Campos(), tabela.DriverIdioma());
+    std::vector<Celula> registro(static_cast<std::size_t>(dados.NumeroCampos()));
+    for (int r = 0; r < dados.Quantos(); ++r) {
+        for (int c = 0; c < dados.NumeroCampos(); ++c)
+            registro[static_cast<std::size_t>(c)] = dados.Le(r, c);
+        escritor.Escreve(registro.data());
     }
-    sqlite3_reset(leitura);
-    if (passo != SQLITE_DONE)
-        throw Falha(std::string("Erro do motor de tabelas: ") + sqlite3_errmsg(conexao_));
     escritor.Conclui();
-    tabela.alterada = false;
+    tabela.MarcaGravada();
 }
 
-void Motor::Larga(Carregada& tabela) {
-    if (--tabela.usuarios > 0)
+void Motor::Larga(TabelaCarregada& tabela) {
+    const auto emUso = carregadas_.find(tabela.Caminho());
+    if (emUso == carregadas_.end() || --emUso->second.usuarios > 0)
         return;
     // Mesmo que a gravação falhe a tabela sai da memória: a próxima abertura relê o disco.
     try {
         Grava(tabela);
     } catch (...) {
-        Descarrega(tabela);
+        carregadas_.erase(emUso);
         throw;
     }
-    Descarrega(tabela);
+    Descarrega(emUso);
 }
 
-void Motor::Descarrega(Carregada& tabela) {
-    const std::string nomeSql = tabela.nomeSql;
-    // Comandos preparados podem citar a tabela e impedem o DROP; descarregar é raro, refazê-los é barato.
-    for (auto& [sql, comando] : preparados_)
-        sqlite3_finalize(comando);
-    preparados_.clear();
-    carregadas_.erase(tabela.caminho); // finaliza os comandos próprios da tabela
-    Executa("DROP TABLE " + nomeSql + ";");
+void Motor::Descarrega(std::map<std::string, EmUso>::iterator emUso) {
+    EmUso& carga = emUso->second;
+    // Só o que nunca mudou é igual ao arquivo cuja impressão foi tirada na carga.
+    if (carga.tamanho >= TamanhoQueSeGuarda && !carga.tabela->MudouDesdeACarga() && carga.impressao != 0) {
+        if (guardadas_.size() >= MaximoGuardadas)
+            guardadas_.erase(guardadas_.begin());
+        guardadas_.push_back({carga.tamanho, carga.impressao, std::move(carga.tabela)});
+    }
+    carregadas_.erase(emUso);
 }

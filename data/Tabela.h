@@ -5,10 +5,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
+#include <map>
 #include <string>
 #include <vector>
-
-struct sqlite3_stmt;
 
 class Tabela {
 public:
@@ -58,7 +58,7 @@ public:
 
     // Primeiro registro, na ordem da tabela, cujos campos-chave ("CD_UF;CD_MUN") valem os números
     // dados; sem achar, o cursor fica onde estava.
-    bool Localiza(const std::string& chaves, const std::vector<std::int64_t>& valores);
+    bool Localiza(const std::string& chaves, std::initializer_list<std::int64_t> valores);
 
     // Gancho de antes de incluir: roda em Inclui, antes de o registro novo existir.
     std::function<void(Tabela&)> AntesDeIncluir;
@@ -70,17 +70,15 @@ private:
     enum class Estado { Navegando, Editando, Incluindo };
     void ExigeAberta() const;
     int IndiceCampo(const std::string& campo) const;
-    const std::vector<Valor>& RegistroCorrente() const;
-    void LeRegistros(int primeiro, int quantos) const;
-    const std::vector<Valor>* NoBloco(int registro) const;
-    void GuardaRegistro(int registro, sqlite3_stmt* comando, int primeiraColuna) const;
+    // O valor do campo no registro corrente (ou na edição em curso).
+    Celula ValorCorrente(int indice) const;
     Valor& ValorEditavel(const std::string& campo, int& indice);
     void PostaSeHouver();
 
     Motor& motor_;
     std::string pasta_;
     std::string nome_;
-    Motor::Carregada* tabela_ = nullptr;
+    TabelaCarregada* tabela_ = nullptr;
     Estado estado_ = Estado::Navegando;
     int atual_ = 0;
     bool fim_ = true;
@@ -88,10 +86,7 @@ private:
     bool mudou_ = false;
     std::vector<Valor> edicao_;
     std::vector<bool> alterados_;
-    // Registros lidos de uma vez, válidos enquanto nada for escrito no motor.
-    mutable std::vector<std::vector<Valor>> bloco_;
-    mutable int inicioBloco_ = 0;
-    mutable std::uint64_t geracaoBloco_ = 0;
-    mutable int ultimoLido_ = -1;
-    mutable std::vector<Valor> vazio_;
+    std::vector<Celula> celulas_;
+    // As colunas de cada lista de chaves já pedida a Localiza.
+    std::map<std::string, std::vector<int>> chaves_;
 };

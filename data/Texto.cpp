@@ -3,6 +3,7 @@
 #include "Falha.h"
 
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -44,12 +45,15 @@ std::optional<std::int32_t> LeHexa(std::string_view digitos) {
 } // namespace
 
 std::string Apara(std::string_view texto) {
-    std::size_t inicio = 0, fim = texto.size();
-    while (inicio < fim && static_cast<unsigned char>(texto[inicio]) <= 32)
-        ++inicio;
-    while (fim > inicio && static_cast<unsigned char>(texto[fim - 1]) <= 32)
-        --fim;
-    return std::string(texto.substr(inicio, fim - inicio));
+    return std::string(SemBrancos(texto));
+}
+
+std::string_view SemBrancos(std::string_view texto) {
+    while (!texto.empty() && static_cast<unsigned char>(texto.front()) <= 32)
+        texto.remove_prefix(1);
+    while (!texto.empty() && static_cast<unsigned char>(texto.back()) <= 32)
+        texto.remove_suffix(1);
+    return texto;
 }
 
 std::optional<std::int32_t> TentaInteiro(std::string_view texto) {
@@ -175,15 +179,19 @@ std::string FormatoGeral(double valor, char separadorDecimal) {
     if (valor == 0)
         return "0";
 
-    // A expansão decimal exata do double (glibc escreve todos os dígitos pedidos sem arredondar
-    // antes): 780 casas cobrem qualquer double. O arredondamento na 15ª casa é feito aqui, com o
-    // empate para longe do zero, o que "%.15G" não faz (ele arredonda o empate para o par).
+    // A expansão decimal exata do double (to_chars com precisão escreve os dígitos exatos, sem
+    // arredondar antes): 780 casas cobrem qualquer double. O arredondamento na 15ª casa é feito aqui,
+    // com o empate para longe do zero, o que "%.15G" não faz (ele arredonda o empate para o par).
     char exata[800];
-    std::snprintf(exata, sizeof exata, "%.40e", std::fabs(valor));
+    const auto escreve = [&exata, valor](int casas) {
+        *std::to_chars(exata, exata + sizeof exata - 1, std::fabs(valor), std::chars_format::scientific, casas).ptr =
+            '\0';
+    };
+    escreve(40);
     // Com 41 algarismos os 16 primeiros já são os da expansão exata, a menos que o arredondamento
     // na 41ª casa tenha subido até eles (algarismos 17 a 41 todos zero): só então a conta longa.
     if (std::strspn(exata + 17, "0") >= 25)
-        std::snprintf(exata, sizeof exata, "%.780e", std::fabs(valor));
+        escreve(780);
     std::string digitos;
     digitos.reserve(16);
     const char* p = exata;

@@ -7,6 +7,8 @@
 
 // Remove nas duas pontas todo caractere de código 32 ou menor.
 std::string Apara(std::string_view texto);
+// O mesmo, sem copiar: o pedaço do texto entre os brancos das pontas.
+std::string_view SemBrancos(std::string_view texto);
 
 // Conversão estrita para inteiro de 32 bits: brancos à esquerda, sinal opcional, dígitos decimais;
 // ou "$", "x", "X", "0x", "0X" seguidos de dígitos hexadecimais (até $7FFFFFFF, sem sinal).

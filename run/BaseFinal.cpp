@@ -5,7 +5,9 @@
 #include "LeitorEntrada.h"
 #include "Texto.h"
 
-#include <unordered_map>
+#include <algorithm>
+#include <unordered_set>
+#include <vector>
 
 namespace {
 
@@ -13,17 +15,27 @@ std::int64_t Chave(std::int32_t uf, std::int32_t municipio) {
     return static_cast<std::int64_t>(uf) << 32 | static_cast<std::uint32_t>(municipio);
 }
 
-// Quantas linhas da base extra têm cada chave (o município 0 nas siglas); um código nulo não casa com
-// nada, como na junção do comando de cópia.
-std::unordered_map<std::int64_t, int> ContaChaves(Tabela& tabela, bool comMunicipio) {
-    std::unordered_map<std::int64_t, int> contagem;
+// As chaves que aparecem em mais de uma linha da base extra (o município 0 nas siglas): quase sempre
+// nenhuma. Um código nulo não casa com nada, como na junção do comando de cópia.
+std::unordered_set<std::int64_t> ChavesRepetidas(Tabela& tabela, bool comMunicipio) {
+    std::vector<std::int64_t> chaves;
+    chaves.reserve(static_cast<std::size_t>(tabela.Registros()));
+    // Inteiro dá 0 também para o nulo: só então vale olhar o texto.
+    const auto codigo = [&tabela](const char* campo, std::int32_t& valor) {
+        valor = tabela.Inteiro(campo);
+        return valor != 0 || !tabela.Texto(campo).empty();
+    };
     for (tabela.Primeiro(); !tabela.Fim(); tabela.Proximo()) {
-        const std::string uf = tabela.Texto("CD_UF");
-        const std::string municipio = comMunicipio ? tabela.Texto("CD_MUN") : "0";
-        if (!uf.empty() && !municipio.empty())
-            ++contagem[Chave(StrToInt(uf), StrToInt(municipio))];
+        std::int32_t uf = 0, municipio = 0;
+        if (codigo("CD_UF", uf) && (!comMunicipio || codigo("CD_MUN", municipio)))
+            chaves.push_back(Chave(uf, municipio));
     }
-    return contagem;
+    std::sort(chaves.begin(), chaves.end());
+    std::unordered_set<std::int64_t> repetidas;
+    for (std::size_t i = 1; i < chaves.size(); ++i)
+        if (chaves[i] == chaves[i - 1])
+            repetidas.insert(chaves[i]);
+    return repetidas;
 }
 
 const std::string SiglaInexistente = "??";
@@ -98,21 +110,26 @@ void Processamento::ProcuraAvisosDeRegistro() {
     avisosRegistro_.clear();
     if (!ajustes_.base1 && !ajustes_.base2)
         return;
-    // Uma contagem por base, uma consulta por registro: a junção do comando de cópia sem percorrê-la.
-    std::unordered_map<std::int64_t, int> siglas;
-    std::unordered_map<std::int64_t, int> nomes;
+    // Quantos parceiros cada registro teve na junção do comando de cópia: nenhum (a localização não
+    // acha), um, ou mais (a chave está entre as repetidas).
+    std::unordered_set<std::int64_t> siglasRepetidas, nomesRepetidos;
     if (ajustes_.base2)
-        siglas = ContaChaves(dados_.T_DEF_UF, false);
+        siglasRepetidas = ChavesRepetidas(dados_.T_DEF_UF, false);
     if (ajustes_.base1)
-        nomes = ContaChaves(dados_.T_DEF_MUN, true);
-    const auto conta = [](const std::unordered_map<std::int64_t, int>& contagem, std::int64_t chave) {
-        const auto achou = contagem.find(chave);
-        return achou == contagem.end() ? 0 : achou->second;
+        nomesRepetidos = ChavesRepetidas(dados_.T_DEF_MUN, true);
+    const auto parceiros = [](Tabela& base, const std::string& chaves, std::initializer_list<std::int64_t> valores,
+                              const std::unordered_set<std::int64_t>& repetidas, std::int64_t chave) {
+        return !base.Localiza(chaves, valores) ? 0 : (repetidas.count(chave) > 0 ? 2 : 1);
     };
     const std::string arquivo = NomeSemPasta(ajustes_.Arquivos[0]);
     for (const RegistroOriginal& registro : registrosBO_) {
-        const int comSigla = ajustes_.base2 ? conta(siglas, Chave(registro.uf, 0)) : 1;
-        const int comNome = ajustes_.base1 ? conta(nomes, Chave(registro.uf, registro.municipio)) : 1;
+        const int comSigla =
+            ajustes_.base2 ? parceiros(dados_.T_DEF_UF, "CD_UF", {registro.uf}, siglasRepetidas, Chave(registro.uf, 0))
+                           : 1;
+        const int comNome = ajustes_.base1
+                                ? parceiros(dados_.T_DEF_MUN, "CD_UF;CD_MUN", {registro.uf, registro.municipio},
+                                            nomesRepetidos, Chave(registro.uf, registro.municipio))
+                                : 1;
         const bool fora = comSigla == 0 || comNome == 0;
         if (!fora && comSigla == 1 && comNome == 1)
             continue;

@@ -3,25 +3,15 @@
 
 #include "CargaTexto.h"
 #include "RegrasBaseOriginal.h"
+#include "RegrasBaseTraducao.h"
 #include "Texto.h"
-
-namespace {
-
-void ConsertaInteiro(std::string& texto) {
-    if (!EhInteiro(texto))
-        texto = "0";
-}
-
-} // namespace
 
 void Processamento::T_BO_DESCBeforeInsert(Tabela&) {
     ConsertaBaseOriginal(ajustes_.rascunho, ajustes_.regional.separadorDecimal);
 }
 
 void Processamento::T_BT_DESCBeforeInsert(Tabela&) {
-    Rascunho& r = ajustes_.rascunho;
-    for (std::string* campo : {&r.CD_UF, &r.CD_MUND, &r.CD_MUNR, &r.POP, &r.DATA})
-        ConsertaInteiro(*campo);
+    ConsertaBaseTraducao(ajustes_.rascunho);
 }
 
 void Processamento::CarregaBO() {
@@ -41,28 +31,8 @@ void Processamento::CarregaBO() {
 }
 
 void Processamento::CarregaBT() {
-    Rascunho& r = ajustes_.rascunho;
     avisosBT_.clear();
-    RegrasCarga regras{{{"CD_UF", &r.CD_UF, "0", true},
-                        {"SIT_DOA", &r.SIT_DOA, "_", false},
-                        {"CD_MUND", &r.CD_MUND, "0", true},
-                        {"SIT_REC", &r.SIT_REC, "_", false},
-                        {"CD_MUNR", &r.CD_MUNR, "0", true},
-                        {"POP", &r.POP, "0", true},
-                        {"DATA", &r.DATA, "0", false},
-                        {"EXCECAO", &r.EXCECAO, " ", false}},
-                       [&r] {
-                           // Marca longa vale pelo primeiro caractere (não pelos oito primeiros).
-                           if (r.EXCECAO.size() > 8)
-                               r.EXCECAO = Apara(r.EXCECAO.substr(0, 1));
-                           if (r.EXCECAO != "*")
-                               r.EXCECAO = " ";
-                       },
-                       // A data de uma planilha (2013-01-01, 01/01/2013) vale como o número 20130101.
-                       [&r] {
-                           if (const auto data = DataComoNumero(r.DATA))
-                               r.DATA = *data;
-                       }};
+    const RegrasCarga regras = RegrasBaseTraducao(ajustes_.rascunho);
     int registros = 0;
     CarregaTexto(ajustes_.Arquivos[1], regras, dados_.T_BT_DESC, avisosBT_,
                  [&](long long) { painel_.DefineContador(Contador::BT_DESC, TextoInteiro(++registros)); });

@@ -7,9 +7,8 @@
 #include "Falha.h"
 #include "Texto.h"
 
-#include <set>
 #include <strings.h>
-#include <utility>
+#include <unordered_set>
 
 namespace {
 
@@ -46,15 +45,16 @@ const UfEspecial MunicipiosEspeciais[] = {
     {"51", {"35", "140", "340", "410", "675", "757", "785", "788", "835"}},
 };
 
+// Os pares como "UF;município": o texto de cada código como está, sem aparar.
 bool MunicipioEspecial(const std::string& uf, const std::string& municipio) {
-    static const std::set<std::pair<std::string, std::string>> especiais = [] {
-        std::set<std::pair<std::string, std::string>> pares;
+    static const std::unordered_set<std::string> especiais = [] {
+        std::unordered_set<std::string> pares;
         for (const UfEspecial& estado : MunicipiosEspeciais)
             for (const char* codigo : estado.municipios)
-                pares.emplace(estado.uf, codigo);
+                pares.insert(std::string(estado.uf) + ";" + codigo);
         return pares;
     }();
-    return especiais.count({uf, municipio}) > 0;
+    return especiais.count(uf + ";" + municipio) > 0;
 }
 
 } // namespace
@@ -74,13 +74,14 @@ void Processamento::Grava() {
 
     final.Primeiro();
     painel_.DefineFaixaProgresso(0, final.Registros());
+    std::string linha;
     for (; !final.Fim(); final.Proximo()) {
         painel_.DefinePosicaoProgresso(final.RegistroAtual());
         const std::string uf = final.Texto("CD_UF");
         const std::string municipio = final.Texto("CD_MUN");
-        const std::string linha = Apara(uf) + ";" + Apara(final.Texto("UF")) + ";" + Apara(municipio) + ";" +
-                                  Apara(final.Texto("MUN")) + ";" + Apara(final.Texto("POP1")) + ";" +
-                                  Apara(final.Texto("POP2"));
+        linha.assign(SemBrancos(uf)).append(";").append(SemBrancos(final.Texto("UF"))).append(";");
+        linha.append(SemBrancos(municipio)).append(";").append(SemBrancos(final.Texto("MUN"))).append(";");
+        linha.append(SemBrancos(final.Texto("POP1"))).append(";").append(SemBrancos(final.Texto("POP2")));
         resultado.EscreveLinha(linha);
         if (MunicipioEspecial(uf, municipio))
             extrato.EscreveLinha(linha);

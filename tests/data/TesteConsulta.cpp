@@ -138,6 +138,119 @@ TEST_F(TesteConsulta, ComandosRecusadosFalhamComMensagemENadaMudam) {
     EXPECT_EQ(dados.T_BF_DESC.Registros(), 0);
 }
 
+struct CasoComando {
+    const char* nome;
+    std::vector<std::string> antes; // comandos que mudam linhas, rodados primeiro
+    std::string consulta;
+    std::vector<std::string> colunas; // lidas de cada linha do resultado, pelo nome
+    std::vector<std::string> linhas;  // "valor|valor" por linha
+    std::string falha;                // quando a consulta é recusada: a mensagem
+};
+
+class ComandoDoDialeto : public TesteConsulta, public testing::WithParamInterface<CasoComando> {};
+
+TEST_P(ComandoDoDialeto, ResultadoOuRecusaComMensagem) {
+    const CasoComando& caso = GetParam();
+    for (const std::string& comando : caso.antes)
+        Executa(comando);
+    const int antes = dados.T_BF_DESC.Registros();
+    Consulta& geral = dados.QGeral;
+    geral.DefinePasta(modelos.Caminho());
+    geral.LimpaSql();
+    geral.AcrescentaSql(caso.consulta);
+    if (!caso.falha.empty()) {
+        try {
+            caso.consulta.rfind("select", 0) == 0 ? geral.Abre() : geral.Executa();
+            ADD_FAILURE() << "devia recusar";
+        } catch (const Falha& falha) {
+            EXPECT_EQ(std::string(falha.what()), caso.falha);
+        }
+        EXPECT_EQ(dados.T_BF_DESC.Registros(), antes) << "comando recusado n\xe3o inclui nada";
+        return;
+    }
+    geral.Abre();
+    std::vector<std::string> linhas;
+    for (geral.Primeiro(); !geral.Fim(); geral.Proximo()) {
+        std::string linha;
+        for (std::size_t i = 0; i < caso.colunas.size(); ++i)
+            linha += (i ? "|" : "") + geral.Texto(caso.colunas[i]);
+        linhas.push_back(linha);
+    }
+    EXPECT_EQ(linhas, caso.linhas);
+}
+
+const std::string copiaSemExtras = "insert into final ( cd_uf, cd_mun , pop1, pop2) select * from original;";
+
+const CasoComando casosComando[] = {
+    {"soma_de_inteiros", {}, "select sum(POP1) as P1, sum(POP2) as P2 from original;", {"P1", "P2"}, {"880|911"}, ""},
+    {"soma_sem_linhas_e_nula_e_contagem_zero",
+     {},
+     "select sum(POP1) as P1, count(*) as N from final;",
+     {"P1", "N"},
+     {"|0"},
+     ""},
+    {"texto_que_escreve_numero_contra_coluna_numerica",
+     {},
+     "select count(*) as N from original where CD_UF = \"35\";",
+     {"N"},
+     {"2"},
+     ""},
+    {"numero_contra_coluna_de_texto_vale_pelo_texto",
+     {copiaSemExtras, "update final set UF = 35 where CD_UF = 35;"},
+     "select count(*) as N from final where UF = 35;",
+     {"N"},
+     {"2"},
+     ""},
+    {"nulo_e_nao_nulo",
+     {copiaSemExtras, "update final set MUN = \"X\" where CD_MUN = 8;"},
+     "select CD_MUN from final where MUN is not null and UF is null;",
+     {"CD_MUN"},
+     {"8"},
+     ""},
+    {"ordem_com_empates_na_ordem_da_tabela",
+     {},
+     "select * from def_mun order by CD_UF;",
+     {"CD_UF", "MUN"},
+     {"11|Oito", "35|Dez", "35|Trinta", "35|Trinta bis"},
+     ""},
+    {"juncao_de_coluna_de_texto_com_coluna_numerica",
+     {copiaSemExtras, "update final set UF = \" 35\" where CD_MUN = 30;",
+      "update final set UF = \"11\" where CD_MUN = 8;"},
+     "select f.CD_MUN, u.SG_UF from final as f, def_uf as u where f.UF = u.CD_UF;",
+     {"CD_MUN", "SG_UF"},
+     {"30|SP", "8|RO"},
+     ""},
+    {"coluna_desconhecida", {}, "select nada from final;", {}, {}, "Erro no comando SQL: coluna desconhecida: nada"},
+    {"coluna_ambigua",
+     {},
+     "select cd_uf from original as a, def_uf as b;",
+     {},
+     {},
+     "Erro no comando SQL: coluna amb\xedgua: cd_uf"},
+    {"inclusao_com_valores_de_menos",
+     {},
+     "insert into final select * from def_uf;",
+     {},
+     {},
+     "Erro no comando SQL: a inclus\xe3o em final espera 6 valores e a sele\xe7\xe3o d\xe1 2"},
+    {"ou_fora_do_dialeto",
+     {},
+     "select * from final where UF = \"a\" or UF = \"b\";",
+     {},
+     {},
+     "Erro no comando SQL perto de \"or\": select * from final where UF = \"a\" or UF = \"b\";"},
+    {"dois_comandos",
+     {},
+     "select * from final; select * from original;",
+     {},
+     {},
+     "Erro no comando SQL: mais de um comando num texto s\xf3."},
+    {"verbo_fora_do_dialeto", {}, "delete from final;", {}, {}, "Comando SQL n\xe3o suportado: delete from final;"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Casos, ComandoDoDialeto, testing::ValuesIn(casosComando),
+                         [](const auto& caso) { return std::string(caso.param.nome); });
+
 // A tabela que falta é dita com a pasta e o arquivo; um comando sem pasta (a abertura das tabelas de
 // trabalho falhou antes) procura na pasta corrente, e é ela que a mensagem diz.
 TEST_F(TesteConsulta, TabelaQueFaltaNomeiaPastaEArquivo) {

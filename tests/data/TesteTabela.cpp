@@ -93,6 +93,25 @@ TEST_F(TesteTabela, LocalizaOPrimeiroNaOrdemMesmoDepoisDeEdicoes) {
     EXPECT_EQ(final.RegistroAtual(), 1);
 }
 
+TEST_F(TesteTabela, LocalizaAcompanhaInclusoesMuitoAlemDoPrimeiroUso) {
+    // O índice nasce com a tabela vazia e cresce com ela: cada código, três vezes repetido, acha sempre
+    // a sua primeira ocorrência; um código nunca incluído, nada.
+    EXPECT_FALSE(final.Localiza("CD_UF;CD_MUN", {35, 1}));
+    for (int volta = 0; volta < 3; ++volta)
+        for (int municipio = 1; municipio <= 200; ++municipio) {
+            final.Inclui();
+            final.DefineInteiro("CD_UF", 35);
+            final.DefineInteiro("CD_MUN", municipio);
+            final.DefineInteiro("POP1", volta);
+            final.Posta();
+            ASSERT_TRUE(final.Localiza("CD_UF;CD_MUN", {35, municipio}));
+            ASSERT_EQ(final.RegistroAtual(), municipio) << "volta " << volta;
+        }
+    EXPECT_FALSE(final.Localiza("CD_UF;CD_MUN", {35, 201}));
+    EXPECT_FALSE(final.Localiza("CD_UF;CD_MUN", {36, 1}));
+    EXPECT_EQ(final.Registros(), 600);
+}
+
 TEST_F(TesteTabela, GravaEReabreComOsMesmosValores) {
     Acrescenta(
         final, {"CD_UF", "CD_MUN", "UF", "MUN", "POP1", "POP2"},
@@ -118,6 +137,14 @@ TEST_F(TesteTabela, DuasTabelasNoMesmoArquivoVeemOMesmoRegistroPostado) {
     EXPECT_EQ(outra.Inteiro("CD_UF"), 5);
     outra.Fecha();
     EXPECT_EQ(final.Registros(), 1) << "fechar a outra n\xe3o descarrega a tabela ainda em uso";
+}
+
+TEST_F(TesteTabela, EdicaoPostadaSemMudancaNaoMudaNada) {
+    Acrescenta(final, {"CD_UF", "MUN"}, {{"35", "Mogi"}});
+    final.Edita();
+    final.Posta();
+    EXPECT_EQ(final.Texto("MUN"), "Mogi");
+    EXPECT_EQ(final.Registros(), 1);
 }
 
 TEST_F(TesteTabela, OperacoesForaDeHoraFalhamComMensagem) {
