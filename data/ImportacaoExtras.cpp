@@ -9,6 +9,7 @@
 #include "Texto.h"
 #include "TravaPasta.h"
 
+#include <cerrno>
 #include <string_view>
 
 namespace {
