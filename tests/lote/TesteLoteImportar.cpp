@@ -33,10 +33,6 @@ Saida Roda(const PastaTemporaria& pasta, const std::string& argumentos, const st
     return saida;
 }
 
-std::string Aspas(const std::string& texto) {
-    return "'" + texto + "'";
-}
-
 TEST(TesteLoteImportar, ImportaMunicipiosEImprimeAsContagensEmUtf8) {
     PastaTemporaria pasta;
     const std::string sistema = pasta.MontaSistema();

@@ -16,10 +16,6 @@ struct Execucao {
     std::string erros;
 };
 
-std::string Aspas(const std::string& texto) {
-    return "'" + texto + "'";
-}
-
 // Uma pasta de programa com as bases extras do exemplo pequeno importadas e uma pasta de saída.
 struct Lote {
     Lote() : sistema(pasta.MontaSistema()), saida(pasta / "saida") {
