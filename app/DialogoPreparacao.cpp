@@ -123,6 +123,8 @@ void DialogoPreparacao::PrepararClick() {
         const Preparacao preparacao = PreparaBaseBrasil(pedido, tabela_);
         dialogos_.CursorNormal();
         std::string texto = ResumoPreparacao(pedido, preparacao);
+        for (const Aviso& aviso : preparacao.avisosLeitura)
+            texto += ::Avisos::TextoDoAviso(aviso) + "\n";
         for (const AvisoPreparacao& aviso : preparacao.avisos)
             texto += TextoAviso(aviso) + "\n";
         Avisos->setPlainText(ParaTela(texto));

@@ -163,3 +163,24 @@ void Utf8ParaWindows1252(std::string_view utf8, std::string& saida, char substit
         i += tamanho;
     }
 }
+
+void Windows1252ParaUtf8(std::string_view texto, std::string& saida) {
+    saida.clear();
+    saida.reserve(texto.size() + texto.size() / 8);
+    for (const char byte : texto) {
+        const auto b = static_cast<unsigned char>(byte);
+        const char32_t c = b < 0x80 || b >= 0xA0 ? b : Faixa80[b - 0x80];
+        if (c == 0) {
+            saida += b == 0 ? '\0' : '?';
+        } else if (c < 0x80) {
+            saida += static_cast<char>(c);
+        } else if (c < 0x800) {
+            saida += static_cast<char>(0xC0 | (c >> 6));
+            saida += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            saida += static_cast<char>(0xE0 | (c >> 12));
+            saida += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            saida += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+}

@@ -20,3 +20,6 @@ InicioArquivo DetectaCodificacao(const std::string& caminho);
 // Converte uma linha UTF-8 válida para Windows-1252: um caractere que a página não tem vira o
 // substituto (um só, qualquer que seja seu tamanho em UTF-8).
 void Utf8ParaWindows1252(std::string_view utf8, std::string& saida, char substituto);
+
+// Converte um texto Windows-1252 para UTF-8, byte a byte; as cinco posições sem caractere viram "?".
+void Windows1252ParaUtf8(std::string_view texto, std::string& saida);

@@ -10,7 +10,6 @@
 #include "TravaPasta.h"
 
 #include <cerrno>
-#include <string_view>
 
 namespace {
 
@@ -29,22 +28,12 @@ Destino DestinoDa(BaseExtra base, Ajustes& ajustes, Dados& dados) {
     return {dados.T_DEF_UF, AreaTrabalho::DefUf, ajustes.base2};
 }
 
-// Texto cortado na largura e aparado de novo, para não guardar os brancos que o corte expôs.
-void CortaEApara(std::string& texto, std::size_t largura) {
-    if (texto.size() > largura)
-        texto = Apara(std::string_view(texto).substr(0, largura));
-}
-
 RegrasCarga RegrasDa(BaseExtra base, Rascunho& rascunho) {
     if (base == BaseExtra::Municipios)
         return {{{"CD_UF", &rascunho.CD_UF, "0", true},
                  {"CD_MUN", &rascunho.CD_MUN, "0", true},
-                 {"MUN", &rascunho.MUN, "<vazio>", false}},
-                [&rascunho] { CortaEApara(rascunho.MUN, LarguraMun); },
-                nullptr};
-    return {{{"CD_UF", &rascunho.CD_UF, "0", true}, {"SG_UF", &rascunho.SG_UF, "", false}},
-            [&rascunho] { CortaEApara(rascunho.SG_UF, LarguraSigla); },
-            nullptr};
+                 {"MUN", &rascunho.MUN, "<vazio>", false, LarguraMun}}};
+    return {{{"CD_UF", &rascunho.CD_UF, "0", true}, {"SG_UF", &rascunho.SG_UF, "", false, LarguraSigla}}};
 }
 
 ResultadoImportacao Preenche(BaseExtra base, const std::string& arquivo, Tabela& tabela, Rascunho& rascunho) {
@@ -52,6 +41,9 @@ ResultadoImportacao Preenche(BaseExtra base, const std::string& arquivo, Tabela&
     ResultadoImportacao resultado;
     const ResultadoCarga carga =
         CarregaTexto(arquivo, RegrasDa(base, rascunho), tabela, resultado.avisos, [](long long) {});
+    // Um arquivo vazio (ou só com a marca UTF-8) trocaria a base boa por uma vazia.
+    if (carga.registros == 0)
+        throw Falha(NomeSemPasta(arquivo) + ": nenhuma linha de dados.");
     resultado.linhasLidas = carga.linhasLidas;
     resultado.registrosIncluidos = carga.registros;
     tabela.Grava();

@@ -18,6 +18,8 @@ public:
 
     bool LeLinha(std::string& linha);
     long long NumeroLinha() const { return leitor_.NumeroLinha(); }
+    long long LinhaCtrlZ() const { return leitor_.LinhaCtrlZ(); }
+    long long NaoLidasDepoisDoCtrlZ() const { return leitor_.NaoLidasDepoisDoCtrlZ(); }
     bool Utf8() const { return inicio_.codificacao == Codificacao::Utf8; }
     // Nome do arquivo sem a pasta, como as mensagens e os avisos o citam.
     const std::string& Nome() const { return nome_; }

@@ -40,13 +40,31 @@ bool LeitorTexto::Enche() {
     return true;
 }
 
+void LeitorTexto::ParaNoCtrlZ(long long linha) {
+    linhaCtrlZ_ = linha;
+    ++posicao_;
+    // O que vem depois não é lido, mas quem perdeu linhas precisa saber quantas.
+    bool naoBranca = false;
+    while (Enche()) {
+        const auto c = static_cast<unsigned char>(buffer_[posicao_++]);
+        if (c == CR || c == LF) {
+            naoLidas_ += naoBranca;
+            naoBranca = false;
+        } else if (c > 32) {
+            naoBranca = true;
+        }
+    }
+    naoLidas_ += naoBranca;
+    acabou_ = true;
+    tamanho_ = posicao_ = 0;
+}
+
 bool LeitorTexto::LeLinha(std::string& linha) {
     linha.clear();
     if (!Enche())
         return false;
     if (buffer_[posicao_] == CtrlZ) {
-        acabou_ = true;
-        tamanho_ = posicao_;
+        ParaNoCtrlZ(linhas_ + 1);
         return false;
     }
     ++linhas_;
@@ -66,8 +84,7 @@ bool LeitorTexto::LeLinha(std::string& linha) {
                         TextoInteiro(linhas_) + ").");
         if (*p == CtrlZ) {
             // O Ctrl-Z encerra a entrada; a linha até ele vale.
-            acabou_ = true;
-            tamanho_ = posicao_;
+            ParaNoCtrlZ(linhas_);
             return true;
         }
         ++posicao_;

@@ -8,21 +8,22 @@
 
 namespace {
 
-// Corta a linha da esquerda para a direita. Cada campo antes do último só existe quando um ";" o
-// fecha; o último fica com o resto inteiro (";" inclusive), aparado, e só quando o separador antes
-// dele existe. Campos que não vieram ficam com o padrão.
-void CortaLinha(std::string_view linha, const std::vector<CampoEntrada>& campos) {
+// Corta a linha da esquerda para a direita: cada campo vai até o próximo ";" ou até o fim da linha;
+// o último do formato fica com o resto inteiro (";" inclusive), aparado. Campos que não vieram ficam
+// com o padrão. Devolve quantos vieram.
+std::size_t CortaLinha(std::string_view linha, const std::vector<CampoEntrada>& campos) {
     for (const CampoEntrada& campo : campos)
         *campo.rascunho = campo.padrao;
     std::size_t inicio = 0;
     for (std::size_t i = 0; i + 1 < campos.size(); ++i) {
         const std::size_t separador = linha.find(';', inicio);
-        if (separador == std::string_view::npos)
-            return;
         campos[i].rascunho->assign(linha.substr(inicio, separador - inicio));
+        if (separador == std::string_view::npos)
+            return i + 1;
         inicio = separador + 1;
     }
     *campos.back().rascunho = Apara(linha.substr(inicio));
+    return campos.size();
 }
 
 // Campo entre aspas, como as planilhas salvam: sem os brancos de fora e as duas aspas, com cada
@@ -54,6 +55,12 @@ bool NaoBranca(const std::string& linha) {
     return std::any_of(linha.begin(), linha.end(), [](char c) { return static_cast<unsigned char>(c) > 32; });
 }
 
+// Linha de planilha em branco (";;;"): todos os campos vazios ou brancos.
+bool SoSeparadores(const std::string& linha) {
+    return std::all_of(linha.begin(), linha.end(),
+                       [](char c) { return c == ';' || static_cast<unsigned char>(c) <= 32; });
+}
+
 // Põe o "?" no lugar das marcas de troca; diz se havia alguma.
 bool TrocaMarcas(std::string& texto) {
     bool trocou = false;
@@ -79,11 +86,15 @@ bool LeituraDados::Proxima() {
     const std::vector<CampoEntrada>& campos = regras_.campos;
     while (leitor_.LeLinha(linha_)) {
         ++linhasLidas_;
-        naoBrancas_ += NaoBranca(linha_);
-        if (linha_.find(';') == std::string::npos)
+        naoBrancas_ += NaoBranca(linha_) && !SoSeparadores(linha_);
+        if (linha_.find(';') == std::string::npos) {
+            PulaSemSeparador();
             continue;
+        }
         ++comSeparador_;
-        CortaLinha(linha_, campos);
+        if (SoSeparadores(linha_))
+            continue;
+        const std::size_t presentes = CortaLinha(linha_, campos);
         for (const CampoEntrada& campo : campos)
             TiraAspas(*campo.rascunho);
         if (EhLinhaDeTitulos(*campos.front().rascunho)) {
@@ -98,11 +109,15 @@ bool LeituraDados::Proxima() {
             if (leitor_.Utf8() && TrocaMarcas(*campos[i].rascunho))
                 daLinha_.push_back(
                     {i, AvisoDaLinha(campos[i].nome, Avisos::TrocadoPorInterrogacao, *campos[i].rascunho)});
+        ArrumaCampos(presentes);
         if (regras_.antesDoConserto)
             regras_.antesDoConserto();
+        if (regras_.confere)
+            regras_.confere(*this);
         ++dados_;
         return true;
     }
+    AvisaCtrlZ();
     // Um arquivo com texto mas sem nenhuma linha de dados é quase sempre outro separador: seguir daria
     // uma base vazia tratada como boa.
     if (dados_ == 0 && naoBrancas_ > 0)
@@ -111,6 +126,45 @@ bool LeituraDados::Proxima() {
                          ? ": nenhuma linha tem o separador ';' (use ponto e v\xedrgula entre os campos)."
                          : ": nenhuma linha de dados, s\xf3 linhas de t\xedtulos."));
     return false;
+}
+
+void LeituraDados::PulaSemSeparador() {
+    const std::string_view texto = SemBrancos(linha_);
+    if (texto.empty())
+        return;
+    const bool titulos = EhLetra(static_cast<unsigned char>(texto[0]));
+    if (leitor_.Utf8())
+        TrocaMarcas(linha_);
+    avisos_.push_back(AvisoDaLinha("", titulos ? Avisos::LinhaDeTitulos : Avisos::LinhaSemSeparador, linha_));
+}
+
+void LeituraDados::ArrumaCampos(std::size_t presentes) {
+    const std::vector<CampoEntrada>& campos = regras_.campos;
+    for (std::size_t i = 0; i < campos.size(); ++i) {
+        const CampoEntrada& campo = campos[i];
+        std::string& texto = *campo.rascunho;
+        if (i >= presentes) {
+            if (i + 1 < campos.size() || !regras_.ultimoOpcional)
+                daLinha_.push_back({i, AvisoDaLinha(campo.nome, Avisos::CampoAusente, "")});
+        } else if (campo.largura > 0 && texto.size() > campo.largura) {
+            daLinha_.push_back({i, AvisoDaLinha(campo.nome, Avisos::Cortado, texto)});
+            texto = Apara(std::string_view(texto).substr(0, campo.largura));
+        } else if (campo.inteiro || campo.numerico) {
+            if (auto semMilhar = SemSeparadorDeMilhar(texto)) {
+                daLinha_.push_back({i, AvisoDaLinha(campo.nome, Avisos::SeparadorDeMilhar, texto)});
+                texto = std::move(*semMilhar);
+            }
+        }
+    }
+}
+
+void LeituraDados::AvisaCtrlZ() {
+    if (fim_)
+        return;
+    fim_ = true;
+    if (const long long naoLidas = leitor_.NaoLidasDepoisDoCtrlZ())
+        avisos_.push_back(
+            Aviso{leitor_.Nome(), leitor_.LinhaCtrlZ(), "", Avisos::LidoAteCtrlZ, TextoInteiro(naoLidas)});
 }
 
 void LeituraDados::Conserta(const std::function<void()>& conserto) {
@@ -136,7 +190,11 @@ void LeituraDados::PassaAvisosDaLinha() {
 std::int32_t LeituraDados::Inteiro(const CampoEntrada& campo) const {
     const auto valor = TentaInteiro(*campo.rascunho);
     if (!valor)
-        throw Falha(leitor_.Nome() + ", linha " + TextoInteiro(leitor_.NumeroLinha()) + ", campo " + campo.nome + ": " +
-                    MensagemInteiroInvalido(*campo.rascunho));
+        Recusa(campo, MensagemInteiroInvalido(*campo.rascunho));
     return *valor;
+}
+
+void LeituraDados::Recusa(const CampoEntrada& campo, const std::string& motivo) const {
+    throw Falha(leitor_.Nome() + ", linha " + TextoInteiro(leitor_.NumeroLinha()) + ", campo " + campo.nome + ": " +
+                motivo);
 }

@@ -12,20 +12,29 @@
 #include <vector>
 
 // Um campo da linha, na ordem do arquivo: o nome do campo da tabela, o texto no rascunho, o texto
-// de quando falta, e se vai à tabela como inteiro (conversão estrita) ou como texto.
+// de quando falta, e se vai à tabela como inteiro (conversão estrita) ou como texto; a largura do
+// texto (0: sem limite) e se um texto guardado como está é ainda assim um número (a data).
 struct CampoEntrada {
     const char* nome;
     std::string* rascunho;
     const char* padrao;
     bool inteiro;
+    std::size_t largura = 0;
+    bool numerico = false;
 };
+
+class LeituraDados;
 
 struct RegrasCarga {
     std::vector<CampoEntrada> campos;
-    // Regras do último campo, sobre o rascunho já sem aspas (corte na largura, marca de exceção).
-    std::function<void()> regraUltimoCampo;
+    // Regras do último campo, sobre o rascunho já sem aspas (a marca de exceção).
+    std::function<void()> regraUltimoCampo = nullptr;
     // Opcional: o que muda no rascunho antes do conserto (a data escrita por extenso).
-    std::function<void()> antesDoConserto;
+    std::function<void()> antesDoConserto = nullptr;
+    // O último campo pode faltar sem aviso (a marca de exceção vazia).
+    bool ultimoOpcional = false;
+    // Opcional: recusa a linha (Falha com o lugar) antes do conserto.
+    std::function<void(const LeituraDados&)> confere = nullptr;
 };
 
 class LeituraDados {
@@ -41,6 +50,10 @@ public:
     void Conserta(const std::function<void()>& conserto);
     // O inteiro do campo no rascunho; a falha da conversão diz arquivo, linha e campo.
     std::int32_t Inteiro(const CampoEntrada& campo) const;
+    // Falha "ARQUIVO, linha N, campo C: motivo".
+    [[noreturn]] void Recusa(const CampoEntrada& campo, const std::string& motivo) const;
+    const std::string& Nome() const { return leitor_.Nome(); }
+    const RegrasCarga& Regras() const { return regras_; }
 
     long long NumeroLinha() const { return leitor_.NumeroLinha(); }
     long long LinhasLidas() const { return linhasLidas_; }
@@ -52,6 +65,11 @@ private:
     };
     Aviso AvisoDaLinha(const char* campo, const std::string& tipo, const std::string& texto) const;
     void PassaAvisosDaLinha();
+    // A linha sem ";": nota de títulos quando começa por letra, senão achado; branca, nada.
+    void PulaSemSeparador();
+    // Campos que faltam, textos longos demais e milhares agrupados, cada um com o seu aviso.
+    void ArrumaCampos(std::size_t presentes);
+    void AvisaCtrlZ();
 
     LeitorEntrada leitor_;
     const RegrasCarga& regras_;
@@ -63,4 +81,5 @@ private:
     long long naoBrancas_ = 0;
     long long comSeparador_ = 0;
     long long dados_ = 0;
+    bool fim_ = false;
 };

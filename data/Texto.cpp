@@ -133,6 +133,31 @@ bool EhInteiro(std::string_view texto) {
     return TentaInteiro(texto).has_value();
 }
 
+std::optional<std::string> SemSeparadorDeMilhar(std::string_view texto) {
+    std::size_t i = texto.find_first_not_of(' ');
+    if (i == std::string_view::npos)
+        return std::nullopt;
+    std::string numero;
+    if (texto[i] == '+' || texto[i] == '-')
+        numero += texto[i++];
+    std::size_t grupo = 0;
+    bool agrupado = false;
+    for (; i < texto.size(); ++i) {
+        if (EhDigito(texto[i])) {
+            numero += texto[i];
+            ++grupo;
+        } else if (texto[i] == '.' && grupo > 0 && grupo <= 3 && (!agrupado || grupo == 3)) {
+            agrupado = true;
+            grupo = 0;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!agrupado || grupo != 3)
+        return std::nullopt;
+    return numero;
+}
+
 bool EhDecimal(std::string_view texto, char separadorDecimal) {
     std::size_t i = 0;
     const std::size_t n = texto.size();

@@ -24,6 +24,11 @@ std::string MensagemInteiroInvalido(std::string_view texto);
 // O teste de inteiro: só importa se a conversão estrita dá certo.
 bool EhInteiro(std::string_view texto);
 
+// Inteiro escrito com "." entre os milhares ("24.392", "-1.234.567"): um a três dígitos e grupos de
+// três, sinal opcional, brancos à esquerda. Devolve o sinal e os dígitos juntos; vazio quando o
+// texto não é assim.
+std::optional<std::string> SemSeparadorDeMilhar(std::string_view texto);
+
 // Teste de número decimal com o separador decimal do usuário (brancos, sinal, dígitos com no máximo
 // um separador, expoente opcional, brancos).
 bool EhDecimal(std::string_view texto, char separadorDecimal);

@@ -25,11 +25,13 @@ int ComandoImportar(Ajustes& ajustes, const LinhaComando& linha) {
         throw ErroUso("base desconhecida: " + linha.argumentos[0] + " (use municipios ou ufs)");
     if (linha.pularExcecoes)
         throw ErroUso("a op\xE7\xE3o --pular-excecoes s\xF3 vale para traduzir");
+    if (linha.argumentos[1].empty())
+        throw ErroUso("importar: o argumento ARQUIVO est\xE1 vazio");
     try {
         Dados dados;
         const ResultadoImportacao resultado = ImportaBaseExtra(*base, linha.argumentos[1], ajustes, dados);
         std::cout << ParaTerminal(LinhasDoTerminal(TextoConclusao(resultado)));
-        return resultado.avisos.empty() ? 0 : 4;
+        return Avisos::Achados(resultado.avisos) == 0 ? 0 : 4;
     } catch (const std::exception& falha) {
         std::cerr << ParaTerminal(LinhasDoTerminal(falha.what())) << "\n";
         return 1;

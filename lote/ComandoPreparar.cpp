@@ -46,10 +46,12 @@ int ComandoPreparar(Ajustes& ajustes, const LinhaComando& linha) {
             return 2;
         }
         const Preparacao preparacao = PreparaBaseBrasil(pedido, tabela);
+        for (const Aviso& aviso : preparacao.avisosLeitura)
+            std::cerr << ParaTerminal(Avisos::TextoDoAviso(aviso)) << "\n";
         for (const AvisoPreparacao& aviso : preparacao.avisos)
             std::cerr << ParaTerminal(TextoAviso(aviso)) << "\n";
         std::cout << ParaTerminal(ResumoPreparacao(pedido, preparacao));
-        return preparacao.avisos.empty() ? 0 : 4;
+        return preparacao.avisos.empty() && Avisos::Achados(preparacao.avisosLeitura) == 0 ? 0 : 4;
     } catch (const ErroUso&) {
         throw;
     } catch (const std::exception& falha) {

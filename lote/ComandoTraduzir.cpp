@@ -9,6 +9,7 @@
 #include <exception>
 #include <filesystem>
 #include <iostream>
+#include <strings.h>
 #include <unistd.h>
 
 namespace {
@@ -35,6 +36,9 @@ void ConfereArgumentos(const std::vector<std::string>& argumentos) {
         throw ErroUso("traduzir: o NOME \"" + nome + "\" tem mais de 8 caracteres");
     if (nome.find_first_of("/\\") != std::string::npos)
         throw ErroUso("traduzir: o NOME \"" + nome + "\" n\xE3o pode ter pasta");
+    // NOME.CSV seria o próprio extrato: a rodada inteira terminaria num erro de gravação.
+    if (::strcasecmp((nome + ".CSV").c_str(), AreaTrabalho::ArquivoComp.c_str()) == 0)
+        throw ErroUso("traduzir: o NOME \"" + nome + "\" \xE9 o do extrato " + AreaTrabalho::ArquivoComp);
 }
 
 bool MesmoArquivo(const std::string& a, const std::string& b) {
@@ -55,6 +59,9 @@ int ComandoTraduzir(Ajustes& ajustes, const LinhaComando& linha) {
         std::cerr << ParaTerminal("Erro!: Voc\xea especificou o mesmo nome mais de uma vez.") << "\n";
         return 2;
     }
+    // A pasta do resultado é do usuário: a que falta é dita antes da rodada, e não criada.
+    if (!std::filesystem::is_directory(pasta))
+        throw ErroUso("traduzir: a pasta do resultado \"" + pasta + "\" n\xE3o existe");
     // Uma pasta de dados sem gravação para aqui, com o motivo, antes de uma rodada que só daria erros.
     PreparaPastaGravavel(ajustes.DirUsuario);
 

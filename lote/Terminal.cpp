@@ -1,8 +1,12 @@
 #include "Terminal.h"
 
+#include "Codificacao.h"
+
+#include <algorithm>
 #include <clocale>
 #include <cstring>
 #include <langinfo.h>
+#include <vector>
 
 namespace {
 
@@ -20,28 +24,22 @@ bool TerminalLatin1() {
     return latin1;
 }
 
-// Tamanho da sequência UTF-8 multibyte válida que começa em i (0 quando não há): um caminho vindo
-// da linha de comando chega em UTF-8 no meio de uma mensagem Latin-1 e deve passar como está.
-std::size_t SequenciaUtf8(const std::string& texto, std::size_t i) {
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(texto[k]); };
-    const unsigned char primeiro = byte(i);
-    const std::size_t tamanho = primeiro >= 0xF0 && primeiro <= 0xF4   ? 4
-                                : primeiro >= 0xE0 && primeiro <= 0xEF ? 3
-                                : primeiro >= 0xC2 && primeiro <= 0xDF ? 2
-                                                                       : 0;
-    if (tamanho == 0 || i + tamanho > texto.size())
-        return 0;
-    for (std::size_t k = 1; k < tamanho; ++k)
-        if ((byte(i + k) & 0xC0) != 0x80)
-            return 0;
-    // Formas longas demais e substitutos não são UTF-8.
-    if ((primeiro == 0xE0 && byte(i + 1) < 0xA0) || (primeiro == 0xED && byte(i + 1) >= 0xA0) ||
-        (primeiro == 0xF0 && byte(i + 1) < 0x90) || (primeiro == 0xF4 && byte(i + 1) >= 0x90))
-        return 0;
-    return tamanho;
+std::vector<std::string>& TrechosComoEstao() {
+    static std::vector<std::string> trechos;
+    return trechos;
 }
 
 } // namespace
+
+void PassaComoEsta(const std::string& trecho) {
+    if (trecho.empty())
+        return;
+    std::vector<std::string>& trechos = TrechosComoEstao();
+    trechos.push_back(trecho);
+    // O caminho inteiro antes do nome dele, que é um pedaço do mesmo texto.
+    std::stable_sort(trechos.begin(), trechos.end(),
+                     [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
+}
 
 std::string LinhasDoTerminal(const std::string& texto) {
     std::string linhas;
@@ -57,20 +55,22 @@ std::string LinhasDoTerminal(const std::string& texto) {
 std::string ParaTerminal(const std::string& latin1) {
     if (TerminalLatin1())
         return latin1;
-    std::string saida;
-    saida.reserve(latin1.size() + latin1.size() / 8);
-    for (std::size_t i = 0; i < latin1.size();) {
-        const auto byte = static_cast<unsigned char>(latin1[i]);
-        if (byte < 0x80) {
-            saida += latin1[i++];
-        } else if (const std::size_t sequencia = SequenciaUtf8(latin1, i)) {
-            saida.append(latin1, i, sequencia);
-            i += sequencia;
-        } else {
-            saida += static_cast<char>(0xC0 | (byte >> 6));
-            saida += static_cast<char>(0x80 | (byte & 0x3F));
-            ++i;
-        }
+    std::string saida, pedaco;
+    std::size_t i = 0;
+    while (i < latin1.size()) {
+        std::size_t achado = std::string::npos;
+        const std::string* trecho = nullptr;
+        for (const std::string& t : TrechosComoEstao())
+            if (const std::size_t onde = latin1.find(t, i); onde < achado) {
+                achado = onde;
+                trecho = &t;
+            }
+        Windows1252ParaUtf8(std::string_view(latin1).substr(i, achado - i), pedaco);
+        saida += pedaco;
+        if (trecho == nullptr)
+            break;
+        saida += *trecho;
+        i = achado + trecho->size();
     }
     return saida;
 }

@@ -4,13 +4,16 @@
 #include "ComandoImportar.h"
 #include "ComandoPreparar.h"
 #include "ComandoTraduzir.h"
+#include "LeitorEntrada.h"
 #include "LinhaComando.h"
 #include "Pastas.h"
 #include "Terminal.h"
 #include "Texto.h"
 #include "Uso.h"
 
+#include <algorithm>
 #include <exception>
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -61,7 +64,17 @@ int main(int argc, char** argv) {
             std::cout << "morvisan-lote " MORVISAN_VERSAO "\n" << std::flush;
             return 0;
         }
+        // Caminhos acentuados vêm já em UTF-8: nas mensagens saem como foram digitados.
+        for (const std::string& caminho : linha.argumentos)
+            if (std::any_of(caminho.begin(), caminho.end(),
+                            [](char c) { return static_cast<unsigned char>(c) >= 0x80; })) {
+                PassaComoEsta(caminho);
+                PassaComoEsta(NomeSemPasta(caminho));
+            }
         const Subcomando& subcomando = SubcomandoDa(linha);
+        // Uma pasta de programa que falta não é criada: seria uma pasta vazia no lugar de um erro de digitação.
+        if (!linha.sistema.empty() && !std::filesystem::is_directory(linha.sistema))
+            throw ErroUso("a pasta de --sistema n\xE3o existe: " + linha.sistema);
         Ajustes ajustes;
         ajustes.DefinePastas(linha.sistema.empty() ? LocalizaPastas(PastaDoExecutavel()) : PastaUnica(linha.sistema));
         ajustes.regional = RegionalDoAmbiente();

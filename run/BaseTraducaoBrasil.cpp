@@ -26,8 +26,10 @@ bool PreparacaoSobreEntrada(const PedidoPreparacao& pedido) {
 Preparacao PreparaBaseBrasil(const PedidoPreparacao& pedido, const std::vector<MudancaBrasil>& tabela) {
     if (PreparacaoSobreEntrada(pedido))
         throw Falha("Voc\xea especificou o mesmo nome mais de uma vez.");
-    const PopulacaoOriginal base = LePopulacaoOriginal(pedido.original, pedido.separadorDecimal);
-    const Preparacao preparacao = PreparaMudancas(tabela, base, pedido.de, pedido.ate);
+    std::vector<Aviso> avisosLeitura;
+    const PopulacaoOriginal base = LePopulacaoOriginal(pedido.original, pedido.separadorDecimal, avisosLeitura);
+    Preparacao preparacao = PreparaMudancas(tabela, base, pedido.de, pedido.ate);
+    preparacao.avisosLeitura = std::move(avisosLeitura);
 
     // Os dois arquivos trocam os anteriores juntos, como as saídas da rodada.
     SaidasDaRodada saidas;
@@ -43,6 +45,9 @@ Preparacao PreparaBaseBrasil(const PedidoPreparacao& pedido, const std::vector<M
         avisos.EscreveLinha(TextoInteiro(aviso.uf) + ";" + TextoInteiro(aviso.doador) + ";" + aviso.nomeDoador + ";" +
                             TextoInteiro(aviso.receptor) + ";" + aviso.nomeReceptor + ";" +
                             (aviso.pop ? TextoInteiro(*aviso.pop) : "") + ";" + aviso.aviso + ";" + aviso.origem);
+    // Os da leitura não têm par: o lugar no arquivo vai em ORIGEM.
+    for (const Aviso& aviso : preparacao.avisosLeitura)
+        avisos.EscreveLinha(";;;;;;" + aviso.aviso + ";" + Avisos::TextoDoAviso(aviso));
     avisos.Fecha();
     saidas.Publica();
     return preparacao;
@@ -53,6 +58,8 @@ std::string ResumoPreparacao(const PedidoPreparacao& pedido, const Preparacao& p
                          " gravada em \"" + pedido.saida + "\": " + TextoInteiro(preparacao.linhas.size()) +
                          " mudan\xe7"
                          "a(s).\n";
+    if (const std::size_t achados = Avisos::Achados(preparacao.avisosLeitura))
+        resumo += TextoInteiro(static_cast<std::int64_t>(achados)) + " aviso(s) da leitura da base original.\n";
     if (preparacao.avisos.empty())
         return resumo + "Nenhum par estimado ou deixado de fora.\n";
     return resumo + TextoInteiro(preparacao.estimadas) + " par(es) com popula\xe7\xe3o estimada e " +

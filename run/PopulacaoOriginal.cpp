@@ -16,13 +16,11 @@ std::uint64_t PopulacaoOriginal::Chave(std::int32_t uf, std::int32_t municipio) 
     return static_cast<std::uint64_t>(static_cast<std::uint32_t>(uf)) << 32 | static_cast<std::uint32_t>(municipio);
 }
 
-PopulacaoOriginal LePopulacaoOriginal(const std::string& caminho, char separadorDecimal) {
+PopulacaoOriginal LePopulacaoOriginal(const std::string& caminho, char separadorDecimal, std::vector<Aviso>& avisos) {
     PopulacaoOriginal base;
     Rascunho r;
     const RegrasCarga regras = RegrasBaseOriginal(r);
-    // Os avisos da leitura são os da rodada, que os grava em Morvisan.Avisos; aqui só importam os
-    // valores como a rodada os verá.
-    std::vector<Aviso> avisos;
+    std::unordered_set<std::uint64_t> vistos;
     LeituraDados leitura(caminho, regras, avisos);
     while (leitura.Proxima()) {
         leitura.Conserta([&r, separadorDecimal] { ConsertaBaseOriginal(r, separadorDecimal); });
@@ -32,6 +30,7 @@ PopulacaoOriginal LePopulacaoOriginal(const std::string& caminho, char separador
         // POP2 não entra na conta, mas a rodada pararia nele: melhor parar aqui, antes de gravar.
         leitura.Inteiro(regras.campos[3]);
         base.Define(uf, municipio, pop1);
+        AvisaRepetido(vistos, uf, municipio, leitura.Nome(), leitura.NumeroLinha(), avisos);
     }
     return base;
 }

@@ -1,8 +1,11 @@
 #pragma once
 // O POP1 de cada município de uma base original, lido pelas regras da carga da rodada.
+#include "Aviso.h"
+
 #include <cstdint>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 class PopulacaoOriginal {
 public:
@@ -16,6 +19,6 @@ private:
     std::unordered_map<std::uint64_t, std::int64_t> pop1_;
 };
 
-// Lê a base original: linhas sem ";" puladas, campos consertados para "0" como na carga, e a mesma
-// falha da carga para a população que passa no teste decimal e não é inteira.
-PopulacaoOriginal LePopulacaoOriginal(const std::string& caminho, char separadorDecimal);
+// Lê a base original como a carga da rodada: os mesmos avisos da leitura (em `avisos`), campos
+// consertados para "0" e a mesma falha para a população que passa no teste decimal e não é inteira.
+PopulacaoOriginal LePopulacaoOriginal(const std::string& caminho, char separadorDecimal, std::vector<Aviso>& avisos);

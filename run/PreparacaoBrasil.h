@@ -37,6 +37,7 @@ struct AvisoPreparacao {
 struct Preparacao {
     std::vector<LinhaPreparada> linhas;
     std::vector<AvisoPreparacao> avisos;
+    std::vector<Aviso> avisosLeitura; // da leitura da base original, notas inclusive
     int estimadas = 0;
     int deixadas = 0;
 };

@@ -68,6 +68,8 @@ private:
     // com mais de um (entra repetido).
     void ProcuraAvisosDeRegistro();
     Populacao PopulacaoFinal();
+    // Linhas do memo das populações negativas na base final; diz se havia alguma.
+    bool RelataNegativas();
     // Morvisan.Avisos na pasta do resultado: cabeçalho e um aviso por linha.
     void GravaAvisos();
     // Linhas do memo depois das seis contagens: avisos dos registros, balanço, avisos da leitura.

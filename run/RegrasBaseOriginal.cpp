@@ -7,11 +7,16 @@ RegrasCarga RegrasBaseOriginal(Rascunho& r) {
              {"CD_MUN", &r.CD_MUN, "0", true},
              {"POP1", &r.POP1, "0", true},
              {"POP2", &r.POP2, "0", true}},
-            [&r] {
-                if (r.POP2.size() > 12)
-                    r.POP2 = Apara(r.POP2.substr(0, 12));
-            },
+            nullptr,
             nullptr};
+}
+
+void AvisaRepetido(std::unordered_set<std::uint64_t>& vistos, std::int32_t uf, std::int32_t municipio,
+                   const std::string& arquivo, long long linha, std::vector<Aviso>& avisos) {
+    const std::uint64_t chave =
+        static_cast<std::uint64_t>(static_cast<std::uint32_t>(uf)) << 32 | static_cast<std::uint32_t>(municipio);
+    if (!vistos.insert(chave).second)
+        avisos.push_back({arquivo, linha, "CD_MUN", Avisos::RepetidoNaBaseOriginal, TextoInteiro(municipio)});
 }
 
 void ConsertaBaseOriginal(Rascunho& r, char separadorDecimal) {

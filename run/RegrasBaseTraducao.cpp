@@ -2,6 +2,28 @@
 
 #include "Texto.h"
 
+namespace {
+
+// Uma mudança com um valor que não se lê não pode ser aplicada como está escrita: trocar por 0 moveria
+// ninguém ou mudaria a ordem da cadeia. A marca de exceção é texto e nunca para.
+void ConfereMudanca(const LeituraDados& leitura) {
+    const std::vector<CampoEntrada>& campos = leitura.Regras().campos;
+    for (std::size_t i = 0; i + 1 < campos.size(); ++i) {
+        const std::string& texto = *campos[i].rascunho;
+        if (!campos[i].inteiro && !campos[i].numerico) {
+            if (SemBrancos(texto).empty())
+                leitura.Recusa(campos[i], "campo vazio.");
+        } else if (!EhInteiro(texto)) {
+            // Uma data de planilha que não existe (2013-02-30) é dita como data.
+            const bool data = campos[i].numerico && SemBrancos(texto).find_first_of("-/", 1) != std::string::npos;
+            leitura.Recusa(campos[i],
+                           data ? "'" + texto + "' n\xe3o \xe9 uma data v\xe1lida." : MensagemInteiroInvalido(texto));
+        }
+    }
+}
+
+} // namespace
+
 RegrasCarga RegrasBaseTraducao(Rascunho& r) {
     return {{{"CD_UF", &r.CD_UF, "0", true},
              {"SIT_DOA", &r.SIT_DOA, "_", false},
@@ -9,7 +31,7 @@ RegrasCarga RegrasBaseTraducao(Rascunho& r) {
              {"SIT_REC", &r.SIT_REC, "_", false},
              {"CD_MUNR", &r.CD_MUNR, "0", true},
              {"POP", &r.POP, "0", true},
-             {"DATA", &r.DATA, "0", false},
+             {"DATA", &r.DATA, "0", false, 0, true},
              {"EXCECAO", &r.EXCECAO, " ", false}},
             [&r] {
                 // Marca longa vale pelo primeiro caractere (não pelos oito primeiros).
@@ -22,7 +44,9 @@ RegrasCarga RegrasBaseTraducao(Rascunho& r) {
             [&r] {
                 if (const auto data = DataComoNumero(r.DATA))
                     r.DATA = *data;
-            }};
+            },
+            true,
+            ConfereMudanca};
 }
 
 void ConsertaBaseTraducao(Rascunho& r) {

@@ -58,14 +58,38 @@ void Processamento::EstResult() {
         }
         consulta.Fecha();
     }
-    // Sucesso só quando nada foi trocado, nada ficou de fora e nenhuma pessoa sumiu ou apareceu.
+    achou = RelataNegativas() || achou;
+    // Sucesso só quando nada foi trocado, nada ficou de fora e nenhuma pessoa sumiu ou apareceu; as
+    // notas da leitura não mudam número nenhum.
     const Populacao depois = PopulacaoFinal();
-    sucessoTotal_ = !achou && avisosBO_.empty() && avisosBT_.empty() && avisosRegistro_.empty() &&
-                    depois == populacaoAntes_ && ContagemFecha();
+    sucessoTotal_ = !achou && Avisos::Achados(avisosBO_) == 0 && Avisos::Achados(avisosBT_) == 0 &&
+                    avisosRegistro_.empty() && depois == populacaoAntes_ && ContagemFecha();
     if (sucessoTotal_)
         painel_.AcrescentaObs("Sucesso total!");
     RelataAvisosEBalanco(depois);
     painel_.DefineCorObs(sucessoTotal_ ? Cor::Azul : Cor::Vermelho);
+}
+
+bool Processamento::RelataNegativas() {
+    // O dialeto local só compara por igualdade: uma passada pela tabela conta as duas populações.
+    Tabela& final = dados_.T_BF_DESC;
+    std::int64_t reais = 0, projetadas = 0;
+    for (final.Primeiro(); !final.Fim(); final.Proximo()) {
+        reais += final.Inteiro("POP1") < 0;
+        projetadas += final.Inteiro("POP2") < 0;
+    }
+    const char* dica = "-> a base de tradu\xe7\xe3o tira do doador mais do que ele tem\r";
+    if (reais > 0) {
+        painel_.AcrescentaObs(TextoInteiro(reais) + " Popula\xe7\xe3o(\xf5"
+                                                    "es) real(is) negativa(s).\r");
+        painel_.AcrescentaObs(dica);
+    }
+    if (projetadas > 0) {
+        painel_.AcrescentaObs(TextoInteiro(projetadas) + " Popula\xe7\xe3o(\xf5"
+                                                         "es) projetada(s) negativa(s).\r");
+        painel_.AcrescentaObs(dica);
+    }
+    return reais > 0 || projetadas > 0;
 }
 
 Processamento::Populacao Processamento::PopulacaoFinal() {
@@ -100,7 +124,12 @@ void Processamento::RelataAvisosEBalanco(const Populacao& depois) {
                           " depois");
     painel_.AcrescentaObs("POP2: " + TextoInteiro(populacaoAntes_.pop2) + " antes, " + TextoInteiro(depois.pop2) +
                           " depois");
-    if (const auto leitura = avisosBO_.size() + avisosBT_.size())
-        painel_.AcrescentaObs(TextoInteiro(static_cast<std::int64_t>(leitura)) +
+    const std::size_t leitura = avisosBO_.size() + avisosBT_.size();
+    const std::size_t achados = Avisos::Achados(avisosBO_) + Avisos::Achados(avisosBT_);
+    if (achados > 0)
+        painel_.AcrescentaObs(TextoInteiro(static_cast<std::int64_t>(achados)) +
                               " aviso(s) da leitura -> veja Morvisan.Avisos");
+    if (leitura > achados)
+        painel_.AcrescentaObs(TextoInteiro(static_cast<std::int64_t>(leitura - achados)) +
+                              " nota(s) da leitura -> veja Morvisan.Avisos");
 }

@@ -324,6 +324,7 @@ void TesteProc::rodadaQueFalha() {
 }
 
 void TesteProc::comBasesExtras_data() {
+    QTest::addColumn<QString>("original"); // vazio: a do exemplo
     QTest::addColumn<QString>("municipios");
     QTest::addColumn<QString>("situacao");
     QTest::addColumn<QColor>("corSituacao");
@@ -333,22 +334,38 @@ void TesteProc::comBasesExtras_data() {
     const QString todos =
         QStringLiteral("35;100;S\u00e3o Jos\u00e9 do Vale do Rio Preto|35;200;B|35;300;C|35;400;Nova|43;10;E");
     QTest::newRow("todos os nomes: sucesso total em azul")
-        << todos << QStringLiteral("Fim - São 5 registros.") << QApplication::palette().color(QPalette::Button)
+        << QString() << todos << QStringLiteral("Fim - São 5 registros.")
+        << QApplication::palette().color(QPalette::Button)
         << QStringLiteral("Sucesso total!\nPOP1: 6500 antes, 6500 depois\nPOP2: 7150 antes, 7150 depois")
         << QColor(0, 0, 255) << QStringLiteral("São José do Vale do Rio Preto");
     // O município 43;10 não tem nome: a junção o deixa de fora, a conta final não fecha e o memo diz
     // quem ficou de fora e quanta gente sumiu, em vermelho como a situação.
     QTest::newRow("nome faltando: erro em vermelho")
-        << QStringLiteral("35;100;S\u00e3o Jos\u00e9 do Vale do Rio Preto|35;200;B|35;300;C|35;400;Nova")
+        << QString() << QStringLiteral("35;100;S\u00e3o Jos\u00e9 do Vale do Rio Preto|35;200;B|35;300;C|35;400;Nova")
         << QStringLiteral("Fim - São 4 registros. (erro)") << QColor(255, 0, 0)
         << QStringLiteral("1 registro(s) da base original ficaram fora do resultado.\n"
                           "-> c\u00f3digos sem nome ou sigla nas bases extras\n"
                           "POP1: 6500 antes, 6000 depois\nPOP2: 7150 antes, 6600 depois")
         << QColor(255, 0, 0) << QStringLiteral("São José do Vale do Rio Preto");
+    // Títulos e milhares agrupados não mudam número: notas, e ainda sucesso em azul.
+    QTest::newRow("só notas: sucesso total em azul")
+        << QStringLiteral("CD_UF;CD_MUN;POP1;POP2|35;100;1.000;1.100|35;200;2000;2200|35;300;3000;3300|43;10;500;550")
+        << todos << QStringLiteral("Fim - São 5 registros.") << QApplication::palette().color(QPalette::Button)
+        << QStringLiteral("Sucesso total!\nPOP1: 6500 antes, 6500 depois\nPOP2: 7150 antes, 7150 depois\n"
+                          "3 nota(s) da leitura -> veja Morvisan.Avisos")
+        << QColor(0, 0, 255) << QStringLiteral("São José do Vale do Rio Preto");
+    // O município repetido conta duas vezes: a conta fecha, mas é achado, em vermelho.
+    QTest::newRow("município repetido: achado em vermelho")
+        << QStringLiteral("35;100;1000;1100|35;200;2000;2200|35;300;3000;3300|43;10;500;550|43;10;500;550") << todos
+        << QStringLiteral("Fim - São 6 registros.") << QApplication::palette().color(QPalette::Button)
+        << QStringLiteral("POP1: 7000 antes, 7000 depois\nPOP2: 7700 antes, 7700 depois\n"
+                          "1 aviso(s) da leitura -> veja Morvisan.Avisos")
+        << QColor(255, 0, 0) << QStringLiteral("São José do Vale do Rio Preto");
 }
 
 // Nomes e siglas importados pelo menu entram na rodada; o nome Latin-1 aparece certo na grade.
 void TesteProc::comBasesExtras() {
+    QFETCH(QString, original);
     QFETCH(QString, municipios);
     QFETCH(QString, situacao);
     QFETCH(QColor, corSituacao);
@@ -356,6 +373,8 @@ void TesteProc::comBasesExtras() {
     QFETCH(QColor, corObs);
     QFETCH(QString, nomeNaGrade);
     SistemaTeste s = ComBases();
+    if (!original.isEmpty())
+        s.Escreve(QStringLiteral("dados/original.csv"), original.replace(u'|', QStringLiteral("\r\n")).toStdString());
     s.Escreve(QStringLiteral("municipios.csv"),
               municipios.replace(u'|', QStringLiteral("\r\n")).toLatin1().toStdString());
     s.Escreve(QStringLiteral("ufs.csv"), "35;SP\r\n43;RS\r\n");

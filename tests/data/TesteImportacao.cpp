@@ -73,7 +73,7 @@ const std::string linhaDeUmMega = "35;1;" + std::string(1 << 20, 'M') + "\r\n";
 
 const CasoLinhas casosLinhas[] = {
     {"municipio_completo", BaseExtra::Municipios, "35;120;Vila Nova\r\n", 1, {"35|120|Vila Nova"}},
-    {"sem_segundo_separador", BaseExtra::Municipios, "35;120\r\n", 1, {"35|0|<vazio>"}},
+    {"sem_segundo_separador", BaseExtra::Municipios, "35;120\r\n", 1, {"35|120|<vazio>"}},
     {"nome_vazio", BaseExtra::Municipios, "35;120;\r\n", 1, {"35|120|"}},
     {"nome_de_60_cortado_e_aparado",
      BaseExtra::Municipios,
@@ -107,7 +107,6 @@ const CasoLinhas casosLinhas[] = {
     {"sigla_cortada_e_aparada", BaseExtra::Ufs, "35;S P\r\n", 1, {"35|S"}},
     {"sigla_com_separador_a_mais", BaseExtra::Ufs, "33;RJ;x\r\n", 1, {"33|RJ"}},
     {"uf_invalida_vira_zero", BaseExtra::Ufs, "-;SP\r\nsem\r\n", 2, {"0|SP"}},
-    {"arquivo_vazio", BaseExtra::Municipios, "", 0, {}},
     // 52 caracteres em UTF-8 (56 bytes): o corte em 50 conta caracteres, não bytes.
     {"utf8_cortado_em_50_caracteres",
      BaseExtra::Municipios,
@@ -165,14 +164,13 @@ TEST(TesteImportacao, MarcaAtivaSoABaseImportada) {
     importacao.Importa(BaseExtra::Ufs, "35;SP\r\n");
     EXPECT_FALSE(importacao.ajustes.base1);
     EXPECT_TRUE(importacao.ajustes.base2);
-    importacao.Importa(BaseExtra::Municipios, "");
-    // Importar um arquivo vazio também ativa a base na hora.
+    importacao.Importa(BaseExtra::Municipios, "35;1;A\r\n");
     EXPECT_TRUE(importacao.ajustes.base1);
 }
 
 TEST(TesteImportacao, GanchoDaTabelaConsertaORascunho) {
     Importacao importacao;
-    importacao.Importa(BaseExtra::Municipios, "");
+    importacao.Importa(BaseExtra::Municipios, "35;1;A\r\n");
     Rascunho& rascunho = importacao.ajustes.rascunho;
     rascunho.CD_UF = "35 ";
     rascunho.CD_MUN = "x";
@@ -231,10 +229,13 @@ class TesteBaseAtiva : public testing::TestWithParam<CasoAtiva> {};
 TEST_P(TesteBaseAtiva, DecideNaPartida) {
     const CasoAtiva& caso = GetParam();
     Importacao importacao;
-    if (caso.importa) {
-        importacao.Importa(BaseExtra::Municipios, caso.conteudo);
-        importacao.Importa(BaseExtra::Ufs, caso.conteudo);
-    }
+    // Um arquivo sem registro é recusado: a base continua sem cópia.
+    if (caso.importa)
+        for (BaseExtra base : {BaseExtra::Municipios, BaseExtra::Ufs})
+            try {
+                importacao.Importa(base, caso.conteudo);
+            } catch (const Falha&) {
+            }
     EXPECT_EQ(AreaTrabalho::BaseExtraAtiva(importacao.sistema, AreaTrabalho::DefMunMaiusc), caso.ativa);
     EXPECT_EQ(AreaTrabalho::BaseExtraAtiva(importacao.sistema, AreaTrabalho::DefUfMaiusc), caso.ativa);
     EXPECT_EQ(AreaTrabalho::BaseExtraAtiva(importacao.sistema, AreaTrabalho::DefUf), caso.ativa);

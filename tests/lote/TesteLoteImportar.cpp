@@ -39,9 +39,10 @@ TEST(TesteLoteImportar, ImportaMunicipiosEImprimeAsContagensEmUtf8) {
     pasta.Escreve("mun.csv", "35;5030;S\xE3o Paulo\r\nsem separador\r\n33;4557;Rio de Janeiro\r\n");
     const Saida saida = Roda(pasta, "--sistema " + Aspas(sistema) + " importar municipios " + Aspas(pasta / "mun.csv"));
     EXPECT_EQ(saida.codigo, 0) << saida.erros;
+    // A linha sem separador que começa por letra é nota: não muda a saída 0.
     EXPECT_EQ(saida.normal, "Processo conclu\xC3\xAD"
                             "do.\nLinhas lidas: 3\nRegistros inclu\xC3\xAD"
-                            "dos: 2\n");
+                            "dos: 2\nAvisos: 1\nlinha 2: linha de t\xC3\xADtulos pulada 'sem separador'\n");
     EXPECT_EQ(saida.erros, "");
     EXPECT_TRUE(LeArquivo(sistema + "Bases1/DEF_MUN.dbf").size() > 0);
 }
@@ -189,6 +190,7 @@ const CasoLinha casosLinha[] = {
     {"base_desconhecida", "importar estados x.csv", 2, "", Uso("base desconhecida: estados (use municipios ou ufs)")},
     {"sem_arquivo", "importar municipios", 2, "", Uso("importar: falta o argumento ARQUIVO")},
     {"argumento_a_mais", "importar ufs a.csv b.csv", 2, "", Uso("importar: argumento a mais: b.csv")},
+    {"arquivo_vazio", "importar ufs ''", 2, "", Uso("importar: o argumento ARQUIVO est\xC3\xA1 vazio")},
     {"sistema_sem_pasta", "--sistema", 2, "", Uso("a op\xC3\xA7\xC3\xA3o --sistema pede um valor")},
     {"sistema_vazio", "--sistema ''", 2, "", Uso("a op\xC3\xA7\xC3\xA3o --sistema pede uma pasta")},
     {"sistema_sem_comando", "--sistema /tmp", 2, "", Uso("falta o comando (importar, traduzir ou preparar)")},

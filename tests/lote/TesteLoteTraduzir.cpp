@@ -120,13 +120,6 @@ TEST(LoteTraduzir, FalhaDaRodadaSaiComUmEAMensagemComPonto) {
               "Transferindo dados do arquivo a ser traduzido...\n");
 }
 
-TEST(LoteTraduzir, ResultadoChamadoCompPara) {
-    Lote lote;
-    const Execucao execucao = lote.Traduz("original.csv", "traducao.csv", "Comp");
-    EXPECT_EQ(execucao.codigo, 1);
-    EXPECT_NE(execucao.erros.find("aberto para grava\xc3\xa7\xc3\xa3o."), std::string::npos) << execucao.erros;
-}
-
 // Um modelo que falta é uma mensagem só, que diz qual; a rodada para na cópia e sai com 1.
 TEST(LoteTraduzir, ModeloFaltandoViraUmaMensagemSo) {
     Lote lote;
@@ -200,6 +193,11 @@ const CasoUso casosUso[] = {
     {"nome_so_de_brancos", "a b c '   '", "morvisan-lote: traduzir: o NOME do resultado est\xc3\xa1 em branco\n"},
     {"original_vazia", "'' b c RES", "morvisan-lote: traduzir: o argumento ORIGINAL est\xc3\xa1 vazio\n"},
     {"mesmo_arquivo", "a a c RES", "Voc\xc3\xaa especificou o mesmo nome mais de uma vez."},
+    {"nome_do_extrato", "a b c Comp", "traduzir: o NOME \"Comp\" \xc3\xa9 o do extrato comp.CSV\n"},
+    {"pasta_de_saida_que_falta", "a b /nao/existe/16 RES",
+     "a pasta do resultado \"/nao/existe/16\" n\xc3\xa3o existe\n"},
+    {"sistema_que_falta", "--sistema /nao/existe/16 a b c RES",
+     "a pasta de --sistema n\xc3\xa3o existe: /nao/existe/16\n"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Casos, LoteTraduzirUso, testing::ValuesIn(casosUso),
@@ -239,7 +237,7 @@ TEST_P(LoteTraduzirSaida, CodigoPeloVeredito) {
 const CasoSaida casosSaida[] = {
     {"limpa", "", "", 0, "Sucesso total!\nPOP1: 11052 antes, 11052 depois\n"},
     {"municipio_sem_nome", "11;7777;5;5\r\n", "", 3, "(erro)\n"},
-    {"linha_de_titulos", "CD_UF;CD_MUN;POP1;POP2\r\n", "", 4, "1 aviso(s) da leitura -> veja Morvisan.Avisos\n"},
+    {"linha_de_titulos", "CD_UF;CD_MUN;POP1;POP2\r\n", "", 0, "1 nota(s) da leitura -> veja Morvisan.Avisos\n"},
     {"traducao_com_virgulas", "", "15,1,680,2,475,15646,20130101,\r\n", 1,
      "traducao.csv: nenhuma linha tem o separador ';' (use ponto e v\xc3\xadrgula entre os campos).\n"},
 };

@@ -75,7 +75,7 @@ TEST(AvisosRodadaMemo, ContagemQueFechaPorAcasoNaoEhSucesso) {
                                      "digos repetidos nas bases extras",
                                      "POP1: 112 antes, 114 depois",
                                      "POP2: 122 antes, 124 depois",
-                                     "1 aviso(s) da leitura -> veja Morvisan.Avisos",
+                                     "1 nota(s) da leitura -> veja Morvisan.Avisos",
                                  }));
     EXPECT_EQ(rodada.painel.corObs, Cor::Vermelho);
 }
