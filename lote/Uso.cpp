@@ -43,5 +43,6 @@ std::string TextoUso() {
            "Sa\xED"
            "da: 0 certo (traduzir: \"Sucesso total!\"), 1 falha (nada mudou), 2 uso errado,\n"
            "3 tradu\xE7\xE3o terminada com \" (erro)\", 4 terminou com avisos ou achados (traduzir: memo sem\n"
-           "\"Sucesso total!\"; importar: avisos da leitura; preparar: par estimado ou deixado de fora).\n";
+           "\"Sucesso total!\"; importar: achados da leitura; preparar: par estimado ou deixado de fora ou\n"
+           "achado na leitura). Notas da leitura (t\xEDtulos pulados, milhares agrupados) n\xE3o tiram o 0.\n";
 }

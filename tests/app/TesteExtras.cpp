@@ -32,9 +32,12 @@ void TesteExtras::importa_data() {
     QTest::addColumn<QString>("conclusao");
     QTest::newRow("municípios") << QStringLiteral("Definir1") << QStringLiteral("base1")
                                 << QStringLiteral("municipios.csv")
-                                << QStringLiteral("Processo concluído.\n\nLinhas lidas: 4\nRegistros incluídos: 3\n");
+                                << QStringLiteral("Processo concluído.\n\nLinhas lidas: 4\nRegistros incluídos: 3\n"
+                                                  "Avisos: 1\nlinha 3: linha de títulos pulada 'sem separador'\n");
+    // A sigla com mais de 2 caracteres é cortada e avisada com o texto inteiro.
     QTest::newRow("UFs") << QStringLiteral("Definir2") << QStringLiteral("base2") << QStringLiteral("ufs.csv")
-                         << QStringLiteral("Processo concluído.\n\nLinhas lidas: 2\nRegistros incluídos: 2\n");
+                         << QStringLiteral("Processo concluído.\n\nLinhas lidas: 2\nRegistros incluídos: 2\n"
+                                           "Avisos: 1\nlinha 2, SG_UF: cortado 'Sul'\n");
 }
 
 void TesteExtras::importa() {

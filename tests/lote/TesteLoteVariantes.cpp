@@ -180,6 +180,17 @@ const CasoVariante casos[] = {
      {},
      false,
      "linha 1, SG_UF: cortado 'Rond\xC3\xB4nia'"},
+    // Bytes que parecem UTF-8 num arquivo Windows-1252 saem no terminal como os caracteres de lá.
+    {"titulo_windows_1252_no_terminal_byte_a_byte",
+     Alvo::Ufs,
+     "C\xC3\xB3"
+     "digo;Sigla \x80\r\n11;RO\r\n12;AC\r\n15;PA\r\n35;SP\r\n43;RS\r\n",
+     0,
+     0,
+     {},
+     true,
+     "linha 1: linha de t\xC3\xADtulos pulada 'C\xC3\x83\xC2\xB3"
+     "digo;Sigla \xE2\x82\xAC'"},
     {"nomes_vazios_recusados", Alvo::Municipios, "", 1, 0, {}, true, "variante.csv: nenhuma linha de dados."},
     {"nomes_so_com_a_marca_recusados",
      Alvo::Municipios,
