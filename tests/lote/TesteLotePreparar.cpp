@@ -63,19 +63,13 @@ const CasoPreparar casos[] = {
      "UF 42, Laguna (940) -> Pescaria Brava (1265): popula\xc3\xa7\xc3\xa3o movida estimada (9307)\n",
      "15;1;680;2;475;14775;20130101;\r\n42;1;940;2;1265;9307;20130101;\r\n"},
     {"periodo_sem_mudanca", "22;1100;1;1\r\n", {"{O}", "2014", "2024", "{S}"}, 0, "", ""},
-    // A leitura da base original fala como na rodada: achado sai com 4, nota não muda o 0.
+    // A leitura da base original fala como na rodada: um achado sai com 4.
     {"achado_da_leitura_sai_com_quatro",
      "22;1100;715360;x\r\n22;1100;715360;715360\r\n",
      {"{O}", "2008", "2009", "{S}"},
      4,
      "base.csv, linha 1, campo POP2: trocado por 0 'x'\nbase.csv, linha 2, campo CD_MUN: repetido na base original "
      "'1100'\n",
-     "22;1;1100;2;672;7352;20090101;\r\n"},
-    {"so_notas_sai_com_zero",
-     "CD_UF;CD_MUN;POP1;POP2\r\n22;1100;715.360;715.360\r\n",
-     {"{O}", "2008", "2009", "{S}"},
-     0,
-     "base.csv, linha 2, campo POP1: separador de milhar lido '715.360'\n",
      "22;1;1100;2;672;7352;20090101;\r\n"},
     {"faltam_argumentos", "", {"{O}", "2010", "2013"}, 2, "preparar: falta o argumento SAIDA", nullptr},
     {"ano_com_letra", "", {"{O}", "20x0", "2013", "{S}"}, 2, "preparar: ano inv\xc3\xa1lido: '20x0'", nullptr},

@@ -61,19 +61,6 @@ const CasoVerificacao casos[] = {
       "es) projetada(s) zerada(s).\r",
       "-> problemas com o arquivo origem ou de tradu\xe7\xe3o\r", "POP1: 303 antes, 303 depois",
       "POP2: 0 antes, 0 depois", "2 aviso(s) da leitura -> veja Morvisan.Avisos"}},
-    // O doador dá mais do que tem: as duas populações dele ficam negativas.
-    {"doador_negativo",
-     nomes,
-     siglas,
-     {"35;10;100;110", "35;20;200;210"},
-     {"35;A;10;B;20;150;1;"},
-     {"1 Popula\xe7\xe3o(\xf5"
-      "es) real(is) negativa(s).\r",
-      "-> a base de tradu\xe7\xe3o tira do doador mais do que ele tem\r",
-      "1 Popula\xe7\xe3o(\xf5"
-      "es) projetada(s) negativa(s).\r",
-      "-> a base de tradu\xe7\xe3o tira do doador mais do que ele tem\r", "POP1: 300 antes, 300 depois",
-      "POP2: 320 antes, 320 depois"}},
     {"todas_as_checagens",
      {},
      {},
