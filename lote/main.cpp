@@ -65,7 +65,9 @@ int main(int argc, char** argv) {
             return 0;
         }
         // Caminhos acentuados vêm já em UTF-8: nas mensagens saem como foram digitados.
-        for (const std::string& caminho : linha.argumentos)
+        std::vector<std::string> caminhos = linha.argumentos;
+        caminhos.push_back(linha.sistema);
+        for (const std::string& caminho : caminhos)
             if (std::any_of(caminho.begin(), caminho.end(),
                             [](char c) { return static_cast<unsigned char>(c) >= 0x80; })) {
                 PassaComoEsta(caminho);
