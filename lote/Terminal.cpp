@@ -1,5 +1,7 @@
 #include "Terminal.h"
 
+#include "Codificacao.h"
+
 #include <clocale>
 #include <cstring>
 #include <langinfo.h>
@@ -67,8 +69,12 @@ std::string ParaTerminal(const std::string& latin1) {
             saida.append(latin1, i, sequencia);
             i += sequencia;
         } else {
-            saida += static_cast<char>(0xC0 | (byte >> 6));
-            saida += static_cast<char>(0x80 | (byte & 0x3F));
+            // Os bytes de 0x80 a 0x9F são da página Windows-1252 (as reticências, as aspas curvas).
+            const char32_t c = CaractereWindows1252(byte);
+            if (c >= 0x800)
+                saida += static_cast<char>(0xE0 | (c >> 12));
+            saida += static_cast<char>((c >= 0x800 ? 0x80 : 0xC0) | ((c >> 6) & 0x3F));
+            saida += static_cast<char>(0x80 | (c & 0x3F));
             ++i;
         }
     }
