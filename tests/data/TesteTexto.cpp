@@ -79,16 +79,6 @@ const CasoInteiro casosInteiro[] = {
 INSTANTIATE_TEST_SUITE_P(Casos, TesteInteiro, testing::ValuesIn(casosInteiro),
                          [](const auto& caso) { return std::string(caso.param.nome); });
 
-// Um valor ruim citado numa mensagem: até 60 caracteres como estão; depois disso, os 60 primeiros e
-// as reticências (uma linha de 1 GB não vira uma mensagem de 1 GB).
-TEST(TesteCitacao, AteSessentaCaracteresDepoisReticencias) {
-    const std::string sessenta(60, '7');
-    EXPECT_EQ(Citacao(sessenta), "'" + sessenta + "'");
-    EXPECT_EQ(Citacao(sessenta + "8"), "'" + sessenta + "\x85'");
-    EXPECT_EQ(MensagemInteiroInvalido(std::string(1 << 20, '9')),
-              "'" + std::string(60, '9') + "\x85' n\xe3o \xe9 um n\xfamero inteiro v\xe1lido.");
-}
-
 TEST(TesteApara, TiraControlesEBrancosSoNasPontas) {
     EXPECT_EQ(Apara("  Vila Nova \t\r"), "Vila Nova");
     EXPECT_EQ(Apara(std::string("\x01\x1F\x20 a  b \x20", 9)), "a  b");

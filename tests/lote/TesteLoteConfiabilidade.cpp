@@ -183,21 +183,6 @@ TEST(LoteConfiabilidade, DuasPastasDoProgramaNaMesmaSaidaNuncaMisturam) {
     }
 }
 
-// Uma troca recusada no meio da publicação (uma pasta onde iria Morvisan.Avisos): sai com 1 nomeando o
-// arquivo, e as saídas anteriores ficam byte a byte.
-TEST(LoteConfiabilidade, TrocaRecusadaDeixaOConjuntoAnterior) {
-    Cenario cenario(20);
-    ASSERT_EQ(cenario.Roda(), 4);
-    fs::remove(cenario.saida + "/Morvisan.Avisos");
-    fs::create_directories(cenario.saida + "/Morvisan.Avisos/dentro");
-    const auto anteriores = cenario.Saidas(); // a pasta no lugar dos avisos conta como vazia
-    cenario.pasta.Escreve("original.csv", "11;1;5;5\r\n");
-    EXPECT_EQ(cenario.Roda(), 1);
-    EXPECT_NE(cenario.pasta.Le("erros.txt").find("Morvisan.Avisos"), std::string::npos)
-        << cenario.pasta.Le("erros.txt");
-    EXPECT_EQ(cenario.Saidas(), anteriores);
-}
-
 struct CasoDiscoCheio {
     const char* nome;
     bool tmpfs;          // pasta de saída num tmpfs pequeno (só onde dá para montar)

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <unistd.h>
 
 namespace {
 
@@ -118,22 +117,6 @@ TEST(Gravacao, SegundaGravacaoSubstituiEPastaComBarraFinalServe) {
     rodada.processamento.Grava();
     EXPECT_EQ(rodada.Saida("res.csv"), RodadaTeste::Linhas({"11;??;1;<nome inexistente>;1;1"}));
     EXPECT_EQ(rodada.Saida("COMP.csv"), "");
-}
-
-// Ligações plantadas na pasta de saída nos nomes que os temporários tinham (número do processo e uma
-// sequência) e num arquivo de fora: a rodada inteira não escreve nada fora da pasta.
-TEST(Gravacao, LigacoesPlantadasNaoLevamAGravacaoParaFora) {
-    RodadaTeste rodada;
-    rodada.pasta.Escreve("fora.txt", "de outro usu\xe1rio");
-    for (int n = 1; n <= 16; ++n)
-        for (const char* extensao : {"tmp", "dbf"})
-            std::filesystem::create_symlink(rodada.pasta / "fora.txt", rodada.ajustes.Pasta + "/.morvisan-" +
-                                                                           std::to_string(::getpid()) + "-" +
-                                                                           std::to_string(n) + "." + extensao);
-    rodada.Original(RodadaTeste::Linhas({"11;1;1;1"}));
-    rodada.processamento.FormActivate();
-    EXPECT_EQ(rodada.pasta.Le("fora.txt"), "de outro usu\xe1rio");
-    EXPECT_EQ(rodada.Saida("RES.CSV"), RodadaTeste::Linhas({"11;??;1;<nome inexistente>;1;1"}));
 }
 
 struct CasoFalhaGravacao {
