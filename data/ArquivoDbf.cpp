@@ -213,7 +213,11 @@ LeitorDbf::LeitorDbf(const std::string& caminho) : caminho_(ResolveCaminho(camin
         throw Falha("Erro ao ler a tabela " + caminho_ + ": " + MotivoDoErro(erro));
     }
     impressao_.Acrescenta(cabecalho.data(), cabecalho.size());
-    const std::size_t porBloco = std::max<std::size_t>(1, TamanhoBloco / static_cast<std::size_t>(tamanhoRegistro_));
+    // Uma tabela pequena não precisa de um bloco inteiro (as bases extras e os modelos vazios são lidos
+    // a cada rodada).
+    const std::size_t porBloco =
+        std::clamp<std::size_t>(static_cast<std::size_t>(registros_), 1,
+                                std::max<std::size_t>(1, TamanhoBloco / static_cast<std::size_t>(tamanhoRegistro_)));
     bloco_.resize(porBloco * static_cast<std::size_t>(tamanhoRegistro_));
 }
 
