@@ -31,12 +31,15 @@ TravaPasta::TravaPasta(const std::string& pasta, Uso uso) : uso_(uso) {
     caminho_ = pasta + separador + (uso == Uso::Programa ? ".morvisan-trava" : ".morvisan-trava-saidas");
     for (;;) {
         descritor_ = ::open(caminho_.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
-        // Numa pasta de saída que falta ou não aceita arquivos nada será gravado: a criação da primeira
-        // saída dá a mensagem de sempre, com o nome do arquivo.
-        if (descritor_ < 0 && uso == Uso::Saida)
-            return;
-        if (descritor_ < 0)
-            FalhaDeGravar(pasta, errno);
+        if (descritor_ < 0) {
+            const int erro = errno;
+            // Numa pasta de saída que falta ou não aceita arquivos nada será gravado: a criação da
+            // primeira saída dá a mensagem de sempre, com o nome do arquivo. Numa que aceita, o nome
+            // tomado por uma ligação ou um arquivo alheio não pode deixar a rodada sem trava.
+            if (uso == Uso::Saida && ::access(pasta.empty() ? "." : pasta.c_str(), W_OK) != 0)
+                return;
+            FalhaDeGravar(pasta, erro);
+        }
         // A trava do flock some com o processo: um programa morto nunca deixa a pasta presa.
         if (::flock(descritor_, LOCK_EX | LOCK_NB) != 0) {
             const int erro = errno;

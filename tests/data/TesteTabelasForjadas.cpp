@@ -8,6 +8,7 @@
 #include "PastaTemporaria.h"
 #include "Tabela.h"
 #include "Temporarios.h"
+#include "TravaPasta.h"
 
 #include <gtest/gtest.h>
 
@@ -178,12 +179,14 @@ TEST(Temporarios, OrfaosApagadosVivosEAlheiosFicam) {
 struct CasoNomeTomado {
     const char* nome;
     void (*planta)(const std::string& nome, const std::string& fora);
+    bool ligacao;
 };
 
 class NomeTomado : public testing::TestWithParam<CasoNomeTomado> {};
 
 // Um nome já tomado por um arquivo ou por uma ligação plantada (para um arquivo de fora da pasta ou
-// para um que ainda não existe) nunca é aberto: o arquivo de fora fica como estava e não nasce.
+// para um que ainda não existe) nunca é aberto: o arquivo de fora fica como estava e não nasce. Uma
+// ligação no nome da trava da pasta de saída também não deixa a rodada seguir sem trava.
 TEST_P(NomeTomado, CriacaoExclusivaRecusaENadaMudaForaDaPasta) {
     PastaTemporaria pasta;
     std::filesystem::create_directories(pasta / "saida");
@@ -192,18 +195,23 @@ TEST_P(NomeTomado, CriacaoExclusivaRecusaENadaMudaForaDaPasta) {
     GetParam().planta(nome, pasta / "fora.txt");
     EXPECT_LT(CriaExclusivo(nome), 0);
     EXPECT_EQ(errno, EEXIST);
+    if (GetParam().ligacao) {
+        GetParam().planta(pasta / "saida/.morvisan-trava-saidas", pasta / "fora.txt");
+        EXPECT_THROW(TravaPasta(pasta / "saida", TravaPasta::Uso::Saida), Falha);
+    }
     EXPECT_EQ(pasta.Le("fora.txt"), "de outro usu\xe1rio");
     EXPECT_FALSE(std::filesystem::exists(pasta / "ninguem.txt"));
 }
 
 const CasoNomeTomado casosNomeTomado[] = {
     {"ligacao_para_arquivo_de_fora",
-     [](const std::string& nome, const std::string& fora) { std::filesystem::create_symlink(fora, nome); }},
+     [](const std::string& nome, const std::string& fora) { std::filesystem::create_symlink(fora, nome); }, true},
     {"ligacao_para_nome_que_nao_existe",
      [](const std::string& nome, const std::string& fora) {
          std::filesystem::create_symlink(std::filesystem::path(fora).parent_path() / "ninguem.txt", nome);
-     }},
-    {"arquivo_existente", [](const std::string& nome, const std::string&) { std::ofstream(nome) << "x"; }},
+     },
+     true},
+    {"arquivo_existente", [](const std::string& nome, const std::string&) { std::ofstream(nome) << "x"; }, false},
 };
 
 INSTANTIATE_TEST_SUITE_P(Casos, NomeTomado, testing::ValuesIn(casosNomeTomado),
