@@ -10,7 +10,9 @@
 #include <charconv>
 #include <cstring>
 #include <ctime>
+#include <fcntl.h>
 #include <shapefil.h>
+#include <strings.h>
 #include <unistd.h>
 
 namespace {
@@ -32,6 +34,24 @@ SAHooks GanchosShapelib() {
     return ganchos;
 }
 
+// Abre sem seguir ligação; a criação (modo "w") só acontece num nome livre. A shapelib cria e reabre
+// a tabela nova pelo nome, e o nome do temporário não pode levar a gravação para outro arquivo.
+std::FILE* AbreSemLigacao(const char* nome, const char* acesso) {
+    const bool cria = acesso[0] == 'w';
+    const int descritor = cria ? CriaExclusivo(nome)
+                               : ::open(nome, (std::strchr(acesso, '+') ? O_RDWR : O_RDONLY) | O_NOFOLLOW | O_CLOEXEC);
+    if (descritor < 0)
+        return nullptr;
+    std::FILE* arquivo = ::fdopen(descritor, cria ? "w+b" : acesso);
+    if (arquivo == nullptr)
+        ::close(descritor);
+    return arquivo;
+}
+
+SAFile AbreSemLigacaoShapelib(const char* nome, const char* acesso) {
+    return reinterpret_cast<SAFile>(AbreSemLigacao(nome, acesso));
+}
+
 bool NomeDeCampoValido(const std::string& nome) {
     if (nome.empty() || nome.size() > 10)
         return false;
@@ -43,6 +63,25 @@ bool NomeDeCampoValido(const std::string& nome) {
 
 bool Branco(char c) {
     return c == ' ' || c == '\0';
+}
+
+// O número como o campo o guarda, alinhado à direita: inteiro com as casas decimais do campo em
+// zeros, real arredondado nelas. Um campo tem no máximo 255 posições: um texto que passaria do espaço
+// dado não caberia em campo nenhum, e volta com uma posição a mais que o campo mais largo.
+constexpr std::size_t TamanhoNumero = 320;
+
+std::string_view FormataNumero(const Campo& campo, const Celula& valor, char (&texto)[TamanhoNumero]) {
+    const int decimais = std::clamp(campo.decimais, 0, 255);
+    if (valor.tipo == Valor::Tipo::Real) {
+        const int n = std::snprintf(texto, sizeof texto, "%.*f", decimais, valor.real);
+        return {texto, n < 0 || n >= static_cast<int>(sizeof texto) ? 256 : static_cast<std::size_t>(n)};
+    }
+    char* fim = std::to_chars(texto, texto + 24, valor.inteiro).ptr;
+    if (decimais > 0) {
+        *fim++ = '.';
+        fim = std::fill_n(fim, decimais, '0');
+    }
+    return {texto, static_cast<std::size_t>(fim - texto)};
 }
 
 Celula LeCampo(const Campo& campo, std::string_view bruto, const std::string& caminho) {
@@ -64,41 +103,34 @@ Celula LeCampo(const Campo& campo, std::string_view bruto, const std::string& ca
     const char* primeiro = numero.data() + (numero[0] == '+');
     const char* ultimo = numero.data() + numero.size();
     if (auto [fimLido, erro] = std::from_chars(primeiro, ultimo, valor.inteiro);
-        erro == std::errc() && fimLido == ultimo) {
+        erro == std::errc() && fimLido == ultimo)
         valor.tipo = Valor::Tipo::Inteiro;
-        return valor;
-    }
-    if (auto [fimLido, erro] = std::from_chars(primeiro, ultimo, valor.real);
-        erro == std::errc() && fimLido == ultimo) {
+    else if (auto [fimReal, erroReal] = std::from_chars(primeiro, ultimo, valor.real);
+             erroReal == std::errc() && fimReal == ultimo)
         valor.tipo = Valor::Tipo::Real;
+    if (valor.tipo != Valor::Tipo::Nulo) {
+        // Lido, tem de poder ser gravado de volta no mesmo campo: "1e300" num campo de 11 posições
+        // não cabe, e a tabela gravada depois perderia o número.
+        char texto[TamanhoNumero];
+        if (valor.tipo == Valor::Tipo::Real || campo.decimais > 0)
+            if (FormataNumero(campo, valor, texto).size() > static_cast<std::size_t>(campo.largura))
+                throw Falha("O campo " + campo.nome + " da tabela " + caminho +
+                            " guarda um n\xfamero que n\xe3o cabe na sua largura: " + Citacao(numero));
         return valor;
     }
-    throw Falha("O campo " + campo.nome + " da tabela " + caminho + " guarda um valor que n\xe3o \xe9 n\xfamero: '" +
-                std::string(numero) + "'");
-}
-
-// O número como o campo o guarda, alinhado à direita: inteiro com as casas decimais do campo em
-// zeros, real arredondado nelas.
-std::string_view FormataNumero(const Campo& campo, const Celula& valor, char (&texto)[64]) {
-    if (valor.tipo == Valor::Tipo::Real) {
-        const int n = std::snprintf(texto, sizeof texto, "%.*f", campo.decimais, valor.real);
-        return {texto, static_cast<std::size_t>(std::clamp(n, 0, static_cast<int>(sizeof texto) - 1))};
-    }
-    char* fim = std::to_chars(texto, texto + 24, valor.inteiro).ptr;
-    if (campo.decimais > 0) {
-        *fim++ = '.';
-        fim = std::fill_n(fim, std::min(campo.decimais, 38), '0');
-    }
-    return {texto, static_cast<std::size_t>(fim - texto)};
+    throw Falha("O campo " + campo.nome + " da tabela " + caminho +
+                " guarda um valor que n\xe3o \xe9 n\xfamero: " + Citacao(numero));
 }
 
 // Confere os descritores de campo do cabeçalho antes de a shapelib ver o arquivo: uma tabela sem
 // campos ou com campo de largura 0 a levaria a ler e copiar fora dos limites, e um nome de campo
-// esquisito não tem lugar numa tabela do sistema. O resto do cabeçalho a shapelib confere.
-void ConfereCampos(const std::string& caminho, const std::string& nomeMostrado) {
+// esquisito não tem lugar numa tabela do sistema; dois campos de mesmo nome (sem olhar a caixa) fariam
+// a conferência de tipos ler um e o motor o outro. O resto do cabeçalho a shapelib confere. Devolve a
+// contagem de registros do cabeçalho inteira: a shapelib ignora o bit mais alto dela.
+std::uint32_t ConfereCampos(const std::string& caminho, const std::string& nomeMostrado) {
     std::FILE* arquivo = std::fopen(caminho.c_str(), "rb");
     if (arquivo == nullptr)
-        return; // a abertura pela shapelib dá a mensagem certa
+        return 0; // a abertura pela shapelib dá a mensagem certa
     unsigned char inicio[32];
     std::vector<unsigned char> descritores;
     bool completo = std::fread(inicio, 1, sizeof inicio, arquivo) == sizeof inicio;
@@ -109,9 +141,9 @@ void ConfereCampos(const std::string& caminho, const std::string& nomeMostrado) 
     }
     std::fclose(arquivo);
     if (!completo)
-        return; // truncado: a shapelib recusa
-    int campos = 0;
-    for (std::size_t d = 0; d + 32 <= descritores.size() && descritores[d] != 0x0D; d += 32, ++campos) {
+        return 0; // truncado: a shapelib recusa
+    std::vector<std::string> nomes;
+    for (std::size_t d = 0; d + 32 <= descritores.size() && descritores[d] != 0x0D; d += 32) {
         const unsigned char* descritor = descritores.data() + d;
         const std::string nome(reinterpret_cast<const char*>(descritor),
                                strnlen(reinterpret_cast<const char*>(descritor), 11));
@@ -121,9 +153,15 @@ void ConfereCampos(const std::string& caminho, const std::string& nomeMostrado) 
         const int largura = descritor[16] + (descritor[11] == 'C' ? descritor[17] * 256 : 0);
         if (largura == 0)
             throw Falha("A tabela " + nomeMostrado + " tem o campo " + nome + " com largura 0.");
+        for (const std::string& anterior : nomes)
+            if (::strcasecmp(anterior.c_str(), nome.c_str()) == 0)
+                throw Falha("A tabela " + nomeMostrado + " tem a coluna " + nome + " repetida.");
+        nomes.push_back(nome);
     }
-    if (campos == 0)
+    if (nomes.empty())
         throw Falha("A tabela " + nomeMostrado + " n\xe3o tem nenhum campo.");
+    return static_cast<std::uint32_t>(inicio[4] | inicio[5] << 8 | inicio[6] << 16) |
+           static_cast<std::uint32_t>(inicio[7]) << 24;
 }
 
 } // namespace
@@ -133,7 +171,7 @@ bool EhCampoNumerico(const Campo& campo) {
 }
 
 LeitorDbf::LeitorDbf(const std::string& caminho) : caminho_(ResolveCaminho(caminho)) {
-    ConfereCampos(caminho_, caminho);
+    const std::uint32_t contagem = ConfereCampos(caminho_, caminho);
     SAHooks ganchos = GanchosShapelib();
     ultimoErroShapelib.clear();
     DBFHandle dbf = DBFOpenLL(caminho_.c_str(), "rb", &ganchos);
@@ -142,9 +180,12 @@ LeitorDbf::LeitorDbf(const std::string& caminho) : caminho_(ResolveCaminho(camin
                                             : "Tabela n\xe3o encontrada: " + caminho);
     // Um arquivo cortado no meio de um registro é recusado já na abertura, antes de qualquer leitura;
     // um campo que passa do fim do registro também.
+    // A contagem vem do cabeçalho inteira: com o bit mais alto ligado ela passa do tamanho de qualquer
+    // arquivo (a shapelib leria a tabela como vazia).
     const std::int64_t esperado =
-        static_cast<std::int64_t>(dbf->nHeaderLength) + static_cast<std::int64_t>(dbf->nRecords) * dbf->nRecordLength;
-    bool inteira = dbf->nRecords >= 0 && dbf->nRecordLength > 0 && TamanhoArquivo(caminho_) >= esperado;
+        static_cast<std::int64_t>(dbf->nHeaderLength) + static_cast<std::int64_t>(contagem) * dbf->nRecordLength;
+    bool inteira = contagem == static_cast<std::uint32_t>(dbf->nRecords) && dbf->nRecordLength > 0 &&
+                   TamanhoArquivo(caminho_) >= esperado;
     for (int i = 0; inteira && i < DBFGetFieldCount(dbf); ++i) {
         char nome[XBASE_FLDNAME_LEN_READ + 1] = {};
         Campo campo;
@@ -172,7 +213,11 @@ LeitorDbf::LeitorDbf(const std::string& caminho) : caminho_(ResolveCaminho(camin
         throw Falha("Erro ao ler a tabela " + caminho_ + ": " + MotivoDoErro(erro));
     }
     impressao_.Acrescenta(cabecalho.data(), cabecalho.size());
-    const std::size_t porBloco = std::max<std::size_t>(1, TamanhoBloco / static_cast<std::size_t>(tamanhoRegistro_));
+    // Uma tabela pequena não precisa de um bloco inteiro (as bases extras e os modelos vazios são lidos
+    // a cada rodada).
+    const std::size_t porBloco =
+        std::clamp<std::size_t>(static_cast<std::size_t>(registros_), 1,
+                                std::max<std::size_t>(1, TamanhoBloco / static_cast<std::size_t>(tamanhoRegistro_)));
     bloco_.resize(porBloco * static_cast<std::size_t>(tamanhoRegistro_));
 }
 
@@ -262,6 +307,7 @@ EscritorDbf::EscritorDbf(const std::string& caminho, const std::vector<Campo>& c
     // minúsculo: a shapelib troca qualquer outra extensão.
     temporario_ = CaminhoTemporario(caminho, "dbf");
     SAHooks ganchos = GanchosShapelib();
+    ganchos.FOpen = AbreSemLigacaoShapelib;
     const std::string paginaCodigo = "LDID/" + std::to_string(driverIdioma);
     DBFHandle dbf = DBFCreateLL(temporario_.c_str(), paginaCodigo.c_str(), &ganchos);
     if (dbf == nullptr)
@@ -281,7 +327,7 @@ EscritorDbf::EscritorDbf(const std::string& caminho, const std::vector<Campo>& c
         campos_[i].largura = dbf->panFieldSize[i]; // a shapelib limita larguras grandes demais
     const long tamanhoCabecalho = dbf->nHeaderLength;
     DBFClose(dbf);
-    arquivo_ = std::fopen(temporario_.c_str(), "r+b");
+    arquivo_ = AbreSemLigacao(temporario_.c_str(), "r+b");
     if (arquivo_ == nullptr || std::fseek(arquivo_, tamanhoCabecalho, SEEK_SET) != 0) {
         const int erro = errno;
         if (arquivo_ != nullptr)
@@ -310,7 +356,7 @@ void EscritorDbf::Escreve(const Celula* registro) {
     const std::size_t inicio = bloco_.size();
     bloco_.resize(inicio + tamanhoRegistro_, ' ');
     char* destino = bloco_.data() + inicio + 1; // o primeiro byte marca registro não apagado
-    char numero[64];
+    char numero[TamanhoNumero];
     for (std::size_t i = 0; i < campos_.size(); destino += campos_[i++].largura) {
         const Campo& campo = campos_[i];
         const Celula& valor = registro[i];
@@ -321,7 +367,7 @@ void EscritorDbf::Escreve(const Celula* registro) {
             const std::string_view texto = FormataNumero(campo, valor, numero);
             if (texto.size() > largura) {
                 bloco_.resize(inicio);
-                throw Falha("O valor " + std::string(texto) + " n\xe3o cabe no campo " + campo.nome + " da tabela " +
+                throw Falha("O valor " + Citacao(texto) + " n\xe3o cabe no campo " + campo.nome + " da tabela " +
                             caminho_ + ".");
             }
             std::memcpy(destino + largura - texto.size(), texto.data(), texto.size());

@@ -138,6 +138,10 @@ InicioArquivo DetectaCodificacao(const std::string& caminho) {
     return inicio;
 }
 
+char32_t CaractereWindows1252(unsigned char byte) {
+    return byte >= 0x80 && byte <= 0x9F && Faixa80[byte - 0x80] != 0 ? Faixa80[byte - 0x80] : byte;
+}
+
 void Utf8ParaWindows1252(std::string_view utf8, std::string& saida, char substituto) {
     saida.clear();
     saida.reserve(utf8.size());

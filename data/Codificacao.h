@@ -17,6 +17,10 @@ struct InicioArquivo {
 // UTF-16 (FF FE ou FE FF) no começo dá Utf16. A falha de abrir ou ler levanta Falha.
 InicioArquivo DetectaCodificacao(const std::string& caminho);
 
+// O caractere Unicode de um byte Windows-1252 (as posições vazias de 0x80 a 0x9F ficam com o próprio
+// código).
+char32_t CaractereWindows1252(unsigned char byte);
+
 // Converte uma linha UTF-8 válida para Windows-1252: um caractere que a página não tem vira o
 // substituto (um só, qualquer que seja seu tamanho em UTF-8).
 void Utf8ParaWindows1252(std::string_view utf8, std::string& saida, char substituto);

@@ -54,6 +54,6 @@ double NumeroDaCelula(const Celula& valor) {
     double real = 0;
     auto [fim, erro] = std::from_chars(valor.texto.data(), valor.texto.data() + valor.texto.size(), real);
     if (erro != std::errc() || fim != valor.texto.data() + valor.texto.size())
-        throw Falha("'" + std::string(valor.texto) + "' n\xe3o \xe9 um n\xfamero v\xe1lido.");
+        throw Falha(Citacao(valor.texto) + " n\xe3o \xe9 um n\xfamero v\xe1lido.");
     return real;
 }

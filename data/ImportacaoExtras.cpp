@@ -135,7 +135,7 @@ std::string TextoConclusao(const ResultadoImportacao& resultado) {
         const Aviso& aviso = resultado.avisos[i];
         // Linha pulada não tem campo: "linha 1: linha de títulos pulada '...'".
         texto += "linha " + TextoInteiro(aviso.linha) + (aviso.campo.empty() ? "" : ", " + aviso.campo) + ": " +
-                 aviso.aviso + " '" + aviso.texto + "'\r";
+                 aviso.aviso + " " + Citacao(aviso.texto) + "\r";
     }
     return texto;
 }

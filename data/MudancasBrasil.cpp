@@ -73,7 +73,7 @@ public:
     }
 
     [[noreturn]] void Invalido(Coluna coluna) const {
-        Erro(std::string(NomesColunas[coluna]) + " inv\xe1lido ('" + campos_[coluna] + "')");
+        Erro(std::string(NomesColunas[coluna]) + " inv\xe1lido (" + Citacao(campos_[coluna]) + ")");
     }
 
     [[noreturn]] void Erro(const std::string& motivo) const {

@@ -72,8 +72,8 @@ Celula Registros::ComoNumero(const Celula& valor, int indice, Coluna& coluna) {
     if (valor.tipo == Valor::Tipo::Texto) {
         const auto convertido = NumeroDoTexto(valor.texto);
         if (!convertido)
-            throw Falha("O campo " + campos_[static_cast<std::size_t>(indice)].nome + " s\xf3 guarda n\xfameros: '" +
-                        std::string(valor.texto) + "'.");
+            throw Falha("O campo " + campos_[static_cast<std::size_t>(indice)].nome +
+                        " s\xf3 guarda n\xfameros: " + Citacao(valor.texto) + ".");
         numero = *convertido;
     }
     if (numero.tipo == Valor::Tipo::Real && std::isnan(numero.real))

@@ -249,7 +249,7 @@ void Tabela::DefineTexto(const std::string& campo, const std::string& valor) {
             double real = 0;
             auto [fim, erro] = std::from_chars(aparado.data(), aparado.data() + aparado.size(), real);
             if (erro != std::errc() || fim != aparado.data() + aparado.size())
-                throw Falha("'" + valor + "' n\xe3o \xe9 um n\xfamero v\xe1lido.");
+                throw Falha(Citacao(valor) + " n\xe3o \xe9 um n\xfamero v\xe1lido.");
             destino.tipo = Valor::Tipo::Real;
             destino.real = real;
         }

@@ -1,10 +1,13 @@
 #include "Temporarios.h"
 
-#include <atomic>
 #include <cerrno>
 #include <csignal>
+#include <cstdint>
+#include <fcntl.h>
 #include <filesystem>
+#include <random>
 #include <string_view>
+#include <sys/random.h>
 #include <unistd.h>
 
 namespace {
@@ -29,11 +32,39 @@ bool ProcessoVivo(pid_t processo) {
 
 } // namespace
 
+std::string Sorteio() {
+    std::uint64_t sorteio = 0;
+    // getrandom não falha com 8 bytes depois da partida; o random_device só cobre um núcleo antigo.
+    if (::getrandom(&sorteio, sizeof sorteio, 0) != static_cast<ssize_t>(sizeof sorteio))
+        sorteio = (std::uint64_t{std::random_device{}()} << 32) ^ std::random_device{}();
+    char hexa[17];
+    for (int i = 15; i >= 0; --i, sorteio >>= 4)
+        hexa[i] = "0123456789abcdef"[sorteio & 0xF];
+    hexa[16] = '\0';
+    return hexa;
+}
+
 std::string CaminhoTemporario(const std::string& destino, const std::string& extensao) {
-    static std::atomic<int> sequencia{0};
     const auto barra = destino.rfind('/');
     const std::string pasta = barra == std::string::npos ? "" : destino.substr(0, barra + 1);
-    return pasta + Prefixo + std::to_string(::getpid()) + "-" + std::to_string(++sequencia) + "." + extensao;
+    return pasta + Prefixo + std::to_string(::getpid()) + "-" + Sorteio() + "." + extensao;
+}
+
+int CriaExclusivo(const std::string& caminho) {
+    return ::open(caminho.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+}
+
+TemporarioCriado CriaTemporario(const std::string& destino, const std::string& extensao) {
+    TemporarioCriado criado;
+    // Um nome tomado (sorteio repetido ou ligação plantada) pede outro; só outro erro para.
+    for (int tentativa = 0; tentativa < 16 && criado.descritor < 0; ++tentativa) {
+        criado.caminho = CaminhoTemporario(destino, extensao);
+        criado.descritor = CriaExclusivo(criado.caminho);
+        criado.erro = criado.descritor < 0 ? errno : 0;
+        if (criado.erro != EEXIST)
+            break;
+    }
+    return criado;
 }
 
 void LimpaTemporariosOrfaos(const std::string& pasta) {

@@ -96,8 +96,15 @@ std::int32_t StrToInt(std::string_view texto) {
     throw Falha(MensagemInteiroInvalido(texto));
 }
 
+std::string Citacao(std::string_view valor) {
+    constexpr std::size_t Citados = 60;
+    if (valor.size() <= Citados)
+        return "'" + std::string(valor) + "'";
+    return "'" + std::string(valor.substr(0, Citados)) + "\x85'"; // reticências na página Windows-1252
+}
+
 std::string MensagemInteiroInvalido(std::string_view texto) {
-    return "'" + std::string(texto) + "' n\xe3o \xe9 um n\xfamero inteiro v\xe1lido.";
+    return Citacao(texto) + " n\xe3o \xe9 um n\xfamero inteiro v\xe1lido.";
 }
 
 std::optional<std::string> DataComoNumero(std::string_view texto) {

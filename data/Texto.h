@@ -18,7 +18,11 @@ std::optional<std::int32_t> TentaInteiro(std::string_view texto);
 // A mesma conversão; a falha levanta Falha com MensagemInteiroInvalido.
 std::int32_t StrToInt(std::string_view texto);
 
-// "'<texto>' não é um número inteiro válido."
+// Um valor ruim como as mensagens o citam: entre aspas simples, só os primeiros 60 caracteres e "…"
+// quando passa disso (uma linha de 1 GB não vira uma mensagem de 1 GB).
+std::string Citacao(std::string_view valor);
+
+// "'<texto>' não é um número inteiro válido.", o texto citado por Citacao.
 std::string MensagemInteiroInvalido(std::string_view texto);
 
 // O teste de inteiro: só importa se a conversão estrita dá certo.

@@ -5,11 +5,18 @@
 #include "Texto.h"
 
 #include <cerrno>
+#include <unistd.h>
 
-ArquivoSaida::ArquivoSaida(const std::string& caminho, const std::string& destino) : destino_(ResolveCaminho(destino)) {
-    arquivo_ = std::fopen(caminho.c_str(), "wb");
-    if (arquivo_ == nullptr)
-        FalhaES("criar", errno);
+ArquivoSaida::ArquivoSaida(const TemporarioCriado& temporario, const std::string& destino)
+    : destino_(ResolveCaminho(destino)) {
+    if (temporario.descritor < 0)
+        FalhaES("criar", temporario.erro);
+    arquivo_ = ::fdopen(temporario.descritor, "wb");
+    if (arquivo_ == nullptr) {
+        const int erro = errno;
+        ::close(temporario.descritor);
+        FalhaES("criar", erro);
+    }
     // Buffer grande: um arquivo de um milhão de linhas não pode custar uma chamada por linha.
     std::setvbuf(arquivo_, nullptr, _IOFBF, 1 << 16);
 }

@@ -33,6 +33,8 @@ Preparacao PreparaBaseBrasil(const PedidoPreparacao& pedido, const std::vector<M
 
     // Os dois arquivos trocam os anteriores juntos, como as saídas da rodada.
     SaidasDaRodada saidas;
+    const auto barra = pedido.saida.rfind('/');
+    saidas.Reserva(barra == std::string::npos ? "." : pedido.saida.substr(0, barra + 1));
     ArquivoSaida saida(saidas.Temporario(pedido.saida), pedido.saida);
     for (const LinhaPreparada& linha : preparacao.linhas)
         saida.EscreveLinha(TextoLinha(linha));

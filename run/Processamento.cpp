@@ -2,7 +2,6 @@
 
 #include "AreaTrabalho.h"
 #include "Arquivos.h"
-#include "Temporarios.h"
 #include "Texto.h"
 
 #include <cerrno>
@@ -53,18 +52,20 @@ void Processamento::FormActivate() {
     painel_.DefineContador(Contador::BT_DESC, "?");
     painel_.DefineContador(Contador::BF_DESC, "?");
     // Uma rodada por vez nesta pasta do programa, até Fechando: outra rodada ou importação ao mesmo
-    // tempo trocaria as cópias de trabalho por baixo desta.
+    // tempo trocaria as cópias de trabalho por baixo desta. E uma por vez na pasta de saída, até as
+    // saídas irem para o lugar, mesmo vinda de outra pasta do programa.
     trava_.emplace(ajustes_.DirUsuario);
     AreaTrabalho::LimpaTemporarios(ajustes_.DirUsuario);
-    LimpaTemporariosOrfaos(ajustes_.Pasta);
+    saidas_.Reserva(ajustes_.Pasta);
     // A pasta pode já existir: o resultado não importa.
     CriaPasta(ajustes_.PastaTrabalho());
     try {
         Passos();
     } catch (...) {
-        saidas_.Descarta();
+        saidas_.Libera();
         throw;
     }
+    saidas_.Libera();
 }
 
 void Processamento::Passos() {

@@ -9,9 +9,9 @@ segundos="${1:-60}"
 build="$raiz/build-fuzz"
 CC=clang CXX=clang++ cmake -S "$raiz" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMORVISAN_FUZZ=ON \
     -DMORVISAN_JANELAS=OFF -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$build" -j2 --target AlvoLeitorEntrada AlvoImportacao AlvoTabelaDbf AlvoRodada
+cmake --build "$build" -j2 --target AlvoLeitorEntrada AlvoImportacao AlvoTabelaDbf AlvoRodada AlvoMotor
 mkdir -p "$build/achados"
-for alvo in AlvoLeitorEntrada AlvoImportacao AlvoTabelaDbf AlvoRodada; do
+for alvo in AlvoLeitorEntrada AlvoImportacao AlvoTabelaDbf AlvoRodada AlvoMotor; do
     corpus="$(mktemp -d)"
     cp -r "$raiz/tests/fuzz/corpus/$alvo/." "$corpus/"
     relatorio="$build/achados/$alvo.txt"

@@ -55,6 +55,15 @@ TEST(TesteArquivosDbf, GravacaoQueFalhaDeixaOArquivoAnteriorInteiro) {
         EXPECT_EQ(item.path().filename().string().rfind(".morvisan-", 0), std::string::npos) << "tempor\xe1rio ficou";
 }
 
+// Um número de mais de 63 algarismos num campo largo o bastante volta inteiro, sem corte.
+TEST(TesteArquivosDbf, NumeroLongoGravadoSemCorte) {
+    PastaTemporaria pasta;
+    GravaDbf(pasta / "longo.dbf", {{Campo{"POP1", 'N', 120, 0}}, {{Valor{Valor::Tipo::Real, 0, 1e99, {}}}}, 3});
+    const ConteudoDbf lido = LeDbf(pasta / "longo.dbf");
+    ASSERT_EQ(lido.registros.size(), 1u);
+    EXPECT_EQ(lido.registros[0][0].real, 1e99);
+}
+
 TEST(TesteArquivosDbf, NomesIguaisSemOlharACaixaSaoUmArquivoSo) {
     PastaTemporaria pasta;
     pasta.Escreve("Bases1/DEF_MUN.dbf", "x");

@@ -135,6 +135,54 @@ TEST(LoteConfiabilidade, DuasRodadasJuntasNuncaSeMisturam) {
     }
 }
 
+// Rodadas de duas pastas do programa (dois usuários, dois --sistema) lançadas juntas na mesma pasta de
+// saída: cada conjunto que fica é inteiro, os quatro arquivos da mesma rodada; a que acha a pasta
+// ocupada sai com 1 dizendo qual pasta.
+TEST(LoteConfiabilidade, DuasPastasDoProgramaNaMesmaSaidaNuncaMisturam) {
+    Cenario cenario(2000);
+    const std::string outroSistema = cenario.pasta.MontaSistema("outro");
+    cenario.pasta.Escreve("traducao.csv", "11;A;1;B;2;5;1;\r\n");
+    std::string maior;
+    for (int i = 1; i <= 2000; ++i)
+        maior += "11;" + std::to_string(i) + ";2000;2000\r\n";
+    cenario.pasta.Escreve("maior.csv", maior);
+    auto argumentos = [&](const std::string& sistema, const std::string& original) {
+        auto lista = cenario.Argumentos(cenario.saida);
+        lista[2] = sistema;
+        lista[4] = cenario.pasta / original;
+        return lista;
+    };
+    const std::vector<std::string> rodadas[] = {argumentos(cenario.sistema, "original.csv"),
+                                                argumentos(outroSistema, "maior.csv")};
+    std::vector<std::map<std::string, std::string>> conjuntos;
+    for (const auto& rodada : rodadas) {
+        int estado = 0;
+        ::waitpid(Lanca(rodada), &estado, 0);
+        ASSERT_EQ(WEXITSTATUS(estado), 4); // sem nomes: "Sucesso total!" não vem
+        conjuntos.push_back(cenario.Saidas());
+    }
+    ASSERT_NE(conjuntos[0], conjuntos[1]);
+    for (int par = 0; par < 8; ++par) {
+        const pid_t processos[] = {Lanca(rodadas[par % 2]), Lanca(rodadas[1 - par % 2])};
+        for (const pid_t processo : processos) {
+            int estado = 0;
+            ::waitpid(processo, &estado, 0);
+            EXPECT_TRUE(WEXITSTATUS(estado) == 4 || WEXITSTATUS(estado) == 1) << WEXITSTATUS(estado);
+        }
+        const auto saidas = cenario.Saidas();
+        EXPECT_TRUE(saidas == conjuntos[0] || saidas == conjuntos[1]) << "par " << par << ": conjunto misturado";
+    }
+    {
+        const TravaPasta outraRodada(cenario.saida, TravaPasta::Uso::Saida);
+        const auto travada = cenario.Saidas();
+        EXPECT_EQ(cenario.Roda(), 1);
+        EXPECT_EQ(cenario.pasta.Le("erros.txt"), "Outra rodada est\xc3\xa1 gravando na pasta de sa\xc3\xad"
+                                                 "da \"" +
+                                                     cenario.saida + "\"; espere que ela termine.\n");
+        EXPECT_EQ(cenario.Saidas(), travada);
+    }
+}
+
 struct CasoDiscoCheio {
     const char* nome;
     bool tmpfs;          // pasta de saída num tmpfs pequeno (só onde dá para montar)

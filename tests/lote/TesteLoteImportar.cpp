@@ -33,6 +33,18 @@ Saida Roda(const PastaTemporaria& pasta, const std::string& argumentos, const st
     return saida;
 }
 
+// Uma linha de títulos de 4 MB: a mensagem cita só o começo dela, com as reticências no terminal.
+TEST(TesteLoteImportar, LinhaEnormeCitadaSoNoComeco) {
+    PastaTemporaria pasta;
+    const std::string sistema = pasta.MontaSistema();
+    pasta.Escreve("mun.csv", "CD_UF;CD_MUN;MUN" + std::string(4 << 20, 'x') + "\r\n35;5030;S\r\n");
+    const Saida saida = Roda(pasta, "--sistema " + Aspas(sistema) + " importar municipios " + Aspas(pasta / "mun.csv"));
+    EXPECT_EQ(saida.codigo, 4);
+    EXPECT_LT(saida.normal.size() + saida.erros.size(), 1024u);
+    EXPECT_NE(saida.normal.find("'CD_UF;CD_MUN;MUN" + std::string(44, 'x') + "\xe2\x80\xa6'"), std::string::npos)
+        << saida.normal;
+}
+
 TEST(TesteLoteImportar, ImportaMunicipiosEImprimeAsContagensEmUtf8) {
     PastaTemporaria pasta;
     const std::string sistema = pasta.MontaSistema();
