@@ -9,7 +9,7 @@
 void AjustaColunas(QTableView* grade, const ModeloGrade& modelo) {
     QHeaderView* titulos = grade->horizontalHeader();
     // O Qt mediria só uma amostra das linhas: o valor mais longo vem da tabela inteira.
-    const std::vector<int> maisLongas = modelo.LinhasMaisLongas();
+    const std::vector<int> maisLongas = modelo.LinhasMaisLargas(grade->fontMetrics());
     for (int coluna = 0; coluna < modelo.columnCount(); ++coluna) {
         if (modelo.headerData(coluna, Qt::Horizontal).toString() == QStringLiteral("MUN")) {
             titulos->setSectionResizeMode(coluna, QHeaderView::Stretch);

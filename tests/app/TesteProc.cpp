@@ -283,15 +283,15 @@ void TesteProc::rodadaQueFalha_data() {
     QTest::addColumn<QString>("situacao");
     QTest::newRow("a base original sumiu depois de escolhida")
         << QStringLiteral("original") << QStringLiteral("original.csv")
-        << QStringLiteral("Transferindo dados do arquivo a ser traduzido...");
+        << QStringLiteral("Falhou: Transferindo dados do arquivo a ser traduzido");
     // Já com a população movida nas tabelas de trabalho, mas sem a situação final.
     QTest::newRow("o resultado não pode ser gravado")
-        << QStringLiteral("saida") << QStringLiteral("RES.CSV") << QStringLiteral("Gravando...");
+        << QStringLiteral("saida") << QStringLiteral("RES.CSV") << QStringLiteral("Falhou: Gravando");
 }
 
-// A falha para a rodada: a caixa geral de erro aparece, a janela fica com o texto do passo e a
-// ampulheta, e "Imprime" fica apagado (não há resultado a imprimir); "&Fechar" ainda traz a
-// principal de volta, cursor normal.
+// A falha para a rodada: a caixa geral de erro aparece, a situação diz em vermelho o passo que
+// falhou, o memo guarda a mensagem, o cursor volta ao normal e "Imprime" fica apagado (não há
+// resultado a imprimir); "&Fechar" traz a principal de volta.
 void TesteProc::rodadaQueFalha() {
     QFETCH(QString, falta);
     QFETCH(QString, noErro);
@@ -307,8 +307,10 @@ void TesteProc::rodadaQueFalha() {
     QCOMPARE(erros.size(), std::size_t(1));
     QVERIFY2(erros[0].texto.contains(noErro), qPrintable(erros[0].texto));
     QCOMPARE(r.situacao, situacao);
+    QCOMPARE(r.corSituacao, QColor(255, 0, 0));
+    QCOMPARE(r.obs, erros[0].texto);
     QCOMPARE(r.linhasGrade, 0);
-    QVERIFY(r.emEspera);
+    QVERIFY(!r.emEspera);
     QVERIFY(!r.imprimeHabilitado);
     QVERIFY(s.dialogos.ChamadasDo(Tipo::EscolheImpressora).empty());
     QVERIFY(!QFile::exists(s.Caminho(QStringLiteral("relatorio.pdf"))));
