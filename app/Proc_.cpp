@@ -51,6 +51,8 @@ TProc::~TProc() {
 int TProc::exec() {
     rodadaPendente_ = true;
     rodando_ = true;
+    // Um "Cancelar" antes mesmo de a rodada partir vale: ela para no primeiro passo.
+    cancelar_ = false;
     // Só uma rodada que chegou à situação final tem o que imprimir; fechar espera o fim da rodada.
     Imprime->setEnabled(false);
     Fechar->setEnabled(false);
@@ -71,7 +73,6 @@ bool TProc::event(QEvent* evento) {
 }
 
 void TProc::FormActivate() {
-    cancelar_ = false;
     gradePedida_ = false;
     falha_ = nullptr;
     {

@@ -158,6 +158,8 @@ private slots:
     void imprimirDeixaAGradeNoUltimo();
     void comBasesExtras_data();
     void comBasesExtras();
+    void duranteARodada_data();
+    void duranteARodada();
 };
 
 void TesteProc::controlesDaJanela() {
@@ -375,6 +377,76 @@ void TesteProc::comBasesExtras() {
     QCOMPARE(r.dicaNome, nomeNaGrade);
     QVERIFY(r.colunasCabem);
     QVERIFY(s.dialogos.ChamadasDo(Tipo::Erro).empty());
+}
+
+void TesteProc::duranteARodada_data() {
+    QTest::addColumn<bool>("cancela");
+    QTest::newRow("cancelada: nada gravado") << true;
+    QTest::newRow("até o fim: a janela esperou a rodada") << false;
+}
+
+// Uma base gerada longa o bastante para mexer na janela no meio da rodada: fechar, minimizar e
+// imprimir são recusados na hora, e "Cancelar" para a rodada sem gravar nada.
+void TesteProc::duranteARodada() {
+    QFETCH(bool, cancela);
+    constexpr int municipios = 400000;
+    SistemaTeste s = ComBases();
+    std::string base;
+    for (int municipio = 1; municipio <= municipios; ++municipio)
+        base += "35;" + std::to_string(municipio) + ";1000;1100\r\n";
+    s.Escreve(QStringLiteral("dados/original.csv"), base);
+    s.Escreve(QStringLiteral("dados/Morvisan.Log"), "anterior\r\n");
+    PreparaRodada(s, QStringLiteral("RES"));
+    TProc& proc = s.Proc();
+    auto* cancelar = Acha<QPushButton>(&proc, QStringLiteral("Cancelar"));
+    auto* fechar = Acha<QPushButton>(&proc, QStringLiteral("Fechar"));
+    auto* imprime = Acha<QToolButton>(&proc, QStringLiteral("Imprime"));
+    auto* barra = Acha<QStatusBar>(&proc, QStringLiteral("SitAtual"));
+    bool recusou = false;
+    bool terminou = false;
+    QString situacao;
+    QColor cor;
+    bool imprimeDepois = false;
+    int linhas = -1;
+    s.dialogos.ProximaResposta(true);
+    QuandoPronto([&] { return proc.isVisible() && cancelar->isEnabled(); },
+                 [&] {
+                     const bool apagados = proc.Rodando() && !fechar->isEnabled() && !imprime->isEnabled();
+                     proc.close();
+                     QTest::mouseClick(imprime, Qt::LeftButton);
+                     proc.setWindowState(Qt::WindowMinimized);
+                     const bool voltou = QTest::qWaitFor([&] { return !proc.isMinimized(); });
+                     recusou = apagados && voltou && proc.isVisible() && proc.Rodando();
+                     if (cancela)
+                         QTest::mouseClick(cancelar, Qt::LeftButton);
+                     terminou = QTest::qWaitFor([&] { return !proc.Rodando(); }, 120000);
+                     situacao = barra->currentMessage();
+                     cor = barra->palette().color(QPalette::Window);
+                     imprimeDepois = imprime->isEnabled();
+                     linhas = Acha<QTableView>(&proc, QStringLiteral("Resultado"))->model()->rowCount();
+                     QTest::mouseClick(fechar, Qt::LeftButton);
+                 });
+    Clica(s, "Proximo");
+    QVERIFY(recusou);
+    QVERIFY(terminou);
+    QVERIFY(s.dialogos.ChamadasDo(Tipo::EscolheImpressora).empty());
+    QVERIFY(s.dialogos.ChamadasDo(Tipo::Erro).empty());
+    QVERIFY(!s.dialogos.emEspera);
+    QVERIFY(!proc.isVisible());
+    QVERIFY(s.Trad().isVisible());
+    if (cancela) {
+        QCOMPARE(situacao, QStringLiteral("Rodada cancelada."));
+        QCOMPARE(cor, QColor(255, 0, 0));
+        QVERIFY(!imprimeDepois);
+        QCOMPARE(linhas, 0);
+        QCOMPARE(s.Le(QStringLiteral("dados/RES.CSV")), std::string("<não existe>"));
+        QCOMPARE(s.Le(QStringLiteral("dados/Morvisan.Log")), std::string("anterior\r\n"));
+    } else {
+        QVERIFY2(situacao.startsWith(QStringLiteral("Fim - São ")), qPrintable(situacao));
+        QVERIFY(imprimeDepois);
+        QVERIFY(linhas >= municipios);
+        QVERIFY(s.Le(QStringLiteral("dados/RES.CSV")) != "<não existe>");
+    }
 }
 
 QTEST_MAIN(TesteProc)
