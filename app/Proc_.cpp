@@ -138,7 +138,16 @@ void TProc::MostraParada(const std::string& mensagem) {
     DefineSituacao("Falhou: " + passo);
     DefineCorSituacao(Cor::Vermelho);
     LimpaObs();
-    AcrescentaObs(mensagem);
+    // Cada parágrafo da mensagem numa linha do memo, sem as linhas em branco da caixa.
+    std::size_t inicio = 0;
+    while (inicio <= mensagem.size()) {
+        std::size_t fim = mensagem.find_first_of("\r\n", inicio);
+        if (fim == std::string::npos)
+            fim = mensagem.size();
+        if (fim > inicio)
+            AcrescentaObs(mensagem.substr(inicio, fim - inicio));
+        inicio = fim + 1;
+    }
     DefineCorObs(Cor::Vermelho);
     dialogos_.CursorNormal();
 }

@@ -158,6 +158,8 @@ private slots:
     void imprimirDeixaAGradeNoUltimo();
     void comBasesExtras_data();
     void comBasesExtras();
+    void paradaNaCopiaOuAbertura_data();
+    void paradaNaCopiaOuAbertura();
     void duranteARodada_data();
     void duranteARodada();
 };
@@ -377,6 +379,46 @@ void TesteProc::comBasesExtras() {
     QCOMPARE(r.dicaNome, nomeNaGrade);
     QVERIFY(r.colunasCabem);
     QVERIFY(s.dialogos.ChamadasDo(Tipo::Erro).empty());
+}
+
+void TesteProc::paradaNaCopiaOuAbertura_data() {
+    QTest::addColumn<QString>("modelo");
+    QTest::addColumn<QByteArray>("conteudo");
+    QTest::addColumn<QString>("situacao");
+    QTest::addColumn<QString>("caixa");
+    QTest::newRow("modelo faltando") << QStringLiteral("Morvisan.dbf") << QByteArray()
+                                     << QStringLiteral("Falhou: Copiando bases de trabalho")
+                                     << QStringLiteral("Falha ao copiar.");
+    // A caixa aponta o modelo de onde veio a cópia, que é o arquivo a consertar.
+    QTest::newRow("modelo quebrado") << QStringLiteral("FINAL.DBF") << QByteArray("isto n\xe3o \xe9 uma tabela")
+                                     << QStringLiteral("Falhou: Abrindo bases de trabalho")
+                                     << QStringLiteral("Erro ao abrir algum banco de dados.");
+}
+
+// Cópia ou abertura que falha mostra a própria caixa; depois dela a janela diz onde parou, o memo
+// guarda a mensagem e "Imprime" fica apagado.
+void TesteProc::paradaNaCopiaOuAbertura() {
+    QFETCH(QString, modelo);
+    QFETCH(QByteArray, conteudo);
+    QFETCH(QString, situacao);
+    QFETCH(QString, caixa);
+    SistemaTeste s = ComBases();
+    const QString caminho = s.Caminho(QStringLiteral("sistema/Bases0/") + modelo);
+    QFile::remove(caminho);
+    if (!conteudo.isEmpty())
+        s.Escreve(QStringLiteral("sistema/Bases0/") + modelo, conteudo.toStdString());
+    PreparaRodada(s, QStringLiteral("RES"));
+    const Retrato r = Roda(s);
+    const QStringList caixas = s.dialogos.Textos(Tipo::Mensagem);
+    QCOMPARE(caixas.size(), 1);
+    QVERIFY2(caixas[0].startsWith(caixa) && caixas[0].contains(caminho), qPrintable(caixas[0]));
+    QCOMPARE(r.situacao, situacao);
+    QCOMPARE(r.corSituacao, QColor(255, 0, 0));
+    QCOMPARE(r.obs, QString(caixas[0]).replace(QStringLiteral("\n\n"), QStringLiteral("\n")));
+    QVERIFY(!r.imprimeHabilitado);
+    QVERIFY(!r.emEspera);
+    QVERIFY(s.dialogos.ChamadasDo(Tipo::EscolheImpressora).empty());
+    QCOMPARE(s.Le(QStringLiteral("dados/RES.CSV")), std::string("<não existe>"));
 }
 
 void TesteProc::duranteARodada_data() {
