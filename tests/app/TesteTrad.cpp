@@ -56,6 +56,17 @@ void Escolhe(SistemaTeste& s, const QString& nome) {
     ClicaItem(lista, nome);
 }
 
+// As duas bases escolhidas, o nome "R" e "&Próximo" no passo 3, com Não para a pergunta.
+void NaoNoPasso3(SistemaTeste& s) {
+    Escolhe(s, QStringLiteral("original.csv"));
+    Clica(s, "Proximo");
+    Escolhe(s, QStringLiteral("traducao.csv"));
+    Clica(s, "Proximo");
+    Digita(Acha<QLineEdit>(&s.Trad(), QStringLiteral("NovoArquivo")), QStringLiteral("R"));
+    s.dialogos.ProximaResposta(false);
+    Clica(s, "Proximo");
+}
+
 } // namespace
 
 class TesteTrad : public QObject {
@@ -299,13 +310,7 @@ void TesteTrad::respostaNaoNaoMudaNada() {
         t.CopiaDado(QStringLiteral("traducao.csv"), QStringLiteral("dados/traducao.csv"));
     });
     Mostra(s);
-    Escolhe(s, QStringLiteral("original.csv"));
-    Clica(s, "Proximo");
-    Escolhe(s, QStringLiteral("traducao.csv"));
-    Clica(s, "Proximo");
-    Digita(Acha<QLineEdit>(&s.Trad(), QStringLiteral("NovoArquivo")), QStringLiteral("R"));
-    s.dialogos.ProximaResposta(false);
-    Clica(s, "Proximo");
+    NaoNoPasso3(s);
     const auto perguntas = s.dialogos.ChamadasDo(Tipo::Pergunta);
     QCOMPARE(perguntas.size(), std::size_t(1));
     QCOMPARE(perguntas[0].titulo, QStringLiteral("Morvisan"));
@@ -620,13 +625,7 @@ void TesteTrad::antesDaPergunta() {
     Mostra(s);
     auto* caixaLinhas = Acha<QLineEdit>(&s.Trad(), QStringLiteral("Linhas"));
     caixaLinhas->setText(linhas);
-    Escolhe(s, QStringLiteral("original.csv"));
-    Clica(s, "Proximo");
-    Escolhe(s, QStringLiteral("traducao.csv"));
-    Clica(s, "Proximo");
-    Digita(Acha<QLineEdit>(&s.Trad(), QStringLiteral("NovoArquivo")), QStringLiteral("R"));
-    s.dialogos.ProximaResposta(false);
-    Clica(s, "Proximo");
+    NaoNoPasso3(s);
     QCOMPARE(s.dialogos.Textos(Tipo::Mensagem), mensagem.isEmpty() ? QStringList() : QStringList{mensagem});
     QCOMPARE(s.dialogos.Textos(Tipo::Pergunta), pergunta.isEmpty() ? QStringList() : QStringList{pergunta});
     if (!mensagem.isEmpty())
