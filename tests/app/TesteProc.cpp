@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
@@ -35,7 +36,7 @@ struct Retrato {
     QString primeiroNome;
     bool tituloNegrito = false;
     // As seis colunas cabem na largura da grade; fora MUN, cada uma mostra inteiros o título e o
-    // valor da primeira linha.
+    // valor mais largo na fonte da grade, em qualquer linha.
     bool colunasCabem = false;
     QString dicaNome;
     // O memo mostra a sua primeira linha no alto.
@@ -105,14 +106,18 @@ Retrato Roda(SistemaTeste& s, const QString& pdf = QString(), bool pelaMoldura =
             for (int coluna = 0; coluna < retrato.colunasGrade; ++coluna) {
                 soma += grade->columnWidth(coluna);
                 const QString titulo = grade->model()->headerData(coluna, Qt::Horizontal).toString();
-                const QModelIndex celula = grade->model()->index(0, coluna);
                 if (titulo == QStringLiteral("MUN")) {
-                    retrato.dicaNome = celula.data(Qt::ToolTipRole).toString();
+                    retrato.dicaNome = grade->model()->index(0, coluna).data(Qt::ToolTipRole).toString();
                     continue;
                 }
-                const int texto = std::max(QFontMetrics(grade->font()).horizontalAdvance(celula.data().toString()),
-                                           QFontMetrics(grade->horizontalHeader()->font()).horizontalAdvance(titulo));
-                retrato.colunasCabem = retrato.colunasCabem && grade->columnWidth(coluna) > texto;
+                int texto = QFontMetrics(grade->horizontalHeader()->font()).horizontalAdvance(titulo);
+                for (int linha = 0; linha < retrato.linhasGrade; ++linha)
+                    texto =
+                        std::max(texto, QFontMetrics(grade->font())
+                                            .horizontalAdvance(grade->model()->index(linha, coluna).data().toString()));
+                // O texto da célula tem a margem do estilo dos dois lados.
+                const int margem = grade->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grade) + 1;
+                retrato.colunasCabem = retrato.colunasCabem && grade->columnWidth(coluna) >= texto + 2 * margem;
             }
             retrato.colunasCabem = retrato.colunasCabem && soma <= grade->viewport()->width();
             retrato.tituloNegrito = grade->model()->headerData(0, Qt::Horizontal, Qt::FontRole).value<QFont>().bold();
@@ -364,7 +369,8 @@ void TesteProc::comBasesExtras() {
     SistemaTeste s = ComBases();
     s.Escreve(QStringLiteral("municipios.csv"),
               municipios.replace(u'|', QStringLiteral("\r\n")).toLatin1().toStdString());
-    s.Escreve(QStringLiteral("ufs.csv"), "35;SP\r\n43;RS\r\n");
+    // Uma sigla mais larga que a primeira, mais abaixo na grade.
+    s.Escreve(QStringLiteral("ufs.csv"), "35;IS\r\n43;MW\r\n");
     s.dialogos.ProximoArquivo(s.Caminho(QStringLiteral("municipios.csv")));
     Acha<QAction>(&s.Trad(), QStringLiteral("Definir1"))->trigger();
     s.dialogos.ProximoArquivo(s.Caminho(QStringLiteral("ufs.csv")));
