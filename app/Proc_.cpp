@@ -24,6 +24,7 @@
 namespace {
 
 const QString nomeJanela = QStringLiteral("Processamento");
+const std::string situacaoInicial = "Tradu\xe7\xe3o em andamento...";
 
 } // namespace
 
@@ -35,6 +36,7 @@ TProc::TProc(Ajustes& ajustes, Dados& dados, Dialogos& dialogos, QWidget* princi
     setWindowTitle(QStringLiteral("Tradução"));
     setModal(true);
     MontaControles();
+    DefineSituacao(situacaoInicial);
 }
 
 // Fechar o programa no meio de uma rodada: ela para no próximo lote, e uma caixa que ela espera
@@ -58,6 +60,8 @@ int TProc::exec() {
     Fechar->setEnabled(false);
     Cancelar->setEnabled(true);
     Cancelar->setFocus();
+    // Uma falha antes do primeiro passo não pode citar a situação da rodada anterior.
+    DefineSituacao(situacaoInicial);
     RestauraTamanho(this, ajustes_.DirUsuario, nomeJanela);
     CentraNaTela(this);
     return QDialog::exec();

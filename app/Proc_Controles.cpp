@@ -62,8 +62,6 @@ void TProc::MontaControles() {
     SitAtual->setSizeGripEnabled(false);
     SitAtual->setAutoFillBackground(true);
     SitAtual->setMinimumHeight(23);
-    SitAtual->showMessage(QStringLiteral("Tradução em andamento..."));
-    situacao_ = "Tradução em andamento...";
 
     auto* contadores = new QGridLayout;
     contadores->setHorizontalSpacing(4);
