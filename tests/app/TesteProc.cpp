@@ -72,14 +72,11 @@ void PreparaRodada(SistemaTeste& s, const QString& nome) {
 Retrato Roda(SistemaTeste& s, const QString& pdf = QString(), bool pelaMoldura = false) {
     Retrato retrato;
     const int esperas = s.dialogos.esperas;
-    const auto erros = s.dialogos.ChamadasDo(Tipo::Erro).size();
     TProc& proc = s.Proc();
     s.dialogos.ProximaResposta(true);
+    // A rodada começou (a ampulheta chegou à tela) e a janela já tratou o fim dela.
     QuandoPronto(
-        [&] {
-            return (s.dialogos.esperas > esperas && !s.dialogos.emEspera) ||
-                   s.dialogos.ChamadasDo(Tipo::Erro).size() > erros;
-        },
+        [&] { return s.dialogos.esperas > esperas && !proc.Rodando(); },
         [&] {
             retrato.principalVisivel = s.Trad().isVisible();
             auto* barra = Acha<QStatusBar>(&proc, QStringLiteral("SitAtual"));
