@@ -44,6 +44,9 @@ struct Retrato {
     int linhaAtual = -1;
     int registroDepoisDoUltimo = -1;
     bool emEspera = false;
+    QSize tamanho;
+    // O memo mostra três linhas inteiras.
+    bool obsTresLinhas = false;
     bool imprimeHabilitado = false;
     int linhaDepoisDeImprimir = -1;
     bool ultimoHabilitadoDepoisDeImprimir = true;
@@ -68,8 +71,9 @@ void PreparaRodada(SistemaTeste& s, const QString& nome) {
 
 // Responde Sim, espera a rodada acabar (ou a caixa geral de erro), fotografa a janela e fecha. Com
 // pdf, o relatório é impresso nele; sem, o diálogo de impressão é cancelado.
-// pelaMoldura: fecha pelo botão de fechar da moldura em vez de "&Fechar".
-Retrato Roda(SistemaTeste& s, const QString& pdf = QString(), bool pelaMoldura = false) {
+// pelaMoldura: fecha pelo botão de fechar da moldura em vez de "&Fechar". estica: o tamanho que o
+// usuário dá à janela antes de fechá-la.
+Retrato Roda(SistemaTeste& s, const QString& pdf = QString(), bool pelaMoldura = false, const QSize& estica = {}) {
     Retrato retrato;
     const int esperas = s.dialogos.esperas;
     TProc& proc = s.Proc();
@@ -131,6 +135,10 @@ Retrato Roda(SistemaTeste& s, const QString& pdf = QString(), bool pelaMoldura =
                 QTest::mouseClick(ultimo, Qt::LeftButton);
                 retrato.registroDepoisDoUltimo = grade->currentIndex().row();
             }
+            retrato.tamanho = proc.size();
+            retrato.obsTresLinhas = obs->viewport()->height() >= 3 * obs->fontMetrics().lineSpacing();
+            if (estica.isValid())
+                proc.resize(estica);
             if (pelaMoldura)
                 proc.close();
             else
@@ -170,7 +178,9 @@ void TesteProc::controlesDaJanela() {
     SistemaTeste s;
     TProc& proc = s.Proc();
     QCOMPARE(proc.windowTitle(), QStringLiteral("Tradução"));
-    QCOMPARE(proc.size(), QSize(313, 343));
+    // O tamanho do desenho é o mínimo; a janela pode crescer e ser maximizada.
+    QCOMPARE(proc.minimumSize(), QSize(313, 343));
+    QVERIFY(proc.windowFlags() & Qt::WindowMaximizeButtonHint);
     QCOMPARE(Acha<QStatusBar>(&proc, QStringLiteral("SitAtual"))->currentMessage(),
              QStringLiteral("Tradução em andamento..."));
     QCOMPARE(Acha<QToolButton>(&proc, QStringLiteral("Imprime"))->toolTip(), QStringLiteral("Imprimir resultado"));
@@ -266,7 +276,7 @@ void TesteProc::imprimirDeixaAGradeNoUltimo() {
 void TesteProc::segundaRodada() {
     SistemaTeste s = ComBases();
     PreparaRodada(s, QStringLiteral("PRIMEIRA"));
-    const Retrato primeira = Roda(s, QString(), true);
+    const Retrato primeira = Roda(s, QString(), true, QSize(640, 480));
     QVERIFY(!s.Proc().isVisible());
     QVERIFY(s.Trad().isVisible());
     auto* caixa = Acha<QLineEdit>(&s.Trad(), QStringLiteral("NovoArquivo"));
@@ -276,6 +286,10 @@ void TesteProc::segundaRodada() {
     QCOMPARE(segunda.situacao, primeira.situacao);
     QCOMPARE(segunda.contadores, primeira.contadores);
     QCOMPARE(segunda.linhasGrade, 5);
+    // A janela volta com o tamanho que o usuário lhe deu; o memo mostra três linhas inteiras.
+    QCOMPARE(primeira.tamanho, QSize(313, 343));
+    QCOMPARE(segunda.tamanho, QSize(640, 480));
+    QVERIFY(primeira.obsTresLinhas);
     QCOMPARE(s.Le(QStringLiteral("dados/SEGUNDA.CSV")), s.Le(QStringLiteral("dados/PRIMEIRA.CSV")));
     QCOMPARE(s.dialogos.ChamadasDo(Tipo::Pergunta).size(), std::size_t(2));
     QVERIFY(s.dialogos.ChamadasDo(Tipo::Erro).empty());
