@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTableView>
 #include <QThread>
@@ -154,7 +155,10 @@ void TProc::LigaGrade() {
         return;
     }
     modelo_->Liga();
-    AjustaColunas(Resultado, *modelo_);
+    // Numa fonte maior as colunas pedem mais que a largura do desenho: a janela cresce, até a tela.
+    const int falta = AjustaColunas(Resultado, *modelo_) - Resultado->viewport()->width();
+    if (falta > 0 && !isMaximized() && screen() != nullptr)
+        resize(std::min(width() + falta, screen()->availableGeometry().width()), height());
     Ponteiro->Liga(true);
     if (dados_.T_BF_DESC.Aberta() && dados_.T_BF_DESC.Registros() > 0)
         dados_.T_BF_DESC.Primeiro();
