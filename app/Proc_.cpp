@@ -16,6 +16,7 @@
 #include <QDate>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTableView>
 #include <QThread>
 #include <QTimer>
@@ -99,6 +100,8 @@ void TProc::FimDaRodada() {
     rodada_->wait();
     rodada_.reset();
     rodando_ = false;
+    // Um "Cancelar" tardio, já depois da última conferência, não deixa "Cancelando..." na barra.
+    SitAtual->showMessage(ParaTela(Situacao()));
     Cancelar->setEnabled(false);
     Fechar->setEnabled(true);
     Fechar->setFocus();
@@ -161,7 +164,8 @@ void TProc::CancelarClick() {
         return;
     cancelar_ = true;
     Cancelar->setEnabled(false);
-    DefineSituacao("Cancelando...");
+    // Só na tela: a situação guardada segue sendo a do passo em que a rodada está.
+    SitAtual->showMessage(QStringLiteral("Cancelando..."));
 }
 
 // O botão de fechar da moldura vale "&Fechar", sempre por Fechando; durante a rodada é recusado.
