@@ -168,8 +168,6 @@ private slots:
     void imprimirDeixaAGradeNoUltimo();
     void comBasesExtras_data();
     void comBasesExtras();
-    void paradaNaCopiaOuAbertura_data();
-    void paradaNaCopiaOuAbertura();
     void duranteARodada_data();
     void duranteARodada();
 };
@@ -298,37 +296,54 @@ void TesteProc::segundaRodada() {
 }
 
 void TesteProc::rodadaQueFalha_data() {
-    QTest::addColumn<QString>("falta");
+    QTest::addColumn<QString>("arquivo");
+    // Vazio: o arquivo some; "/": vira pasta; outro: o arquivo passa a ter esse conteúdo.
+    QTest::addColumn<QByteArray>("conteudo");
+    QTest::addColumn<int>("caixa");
     QTest::addColumn<QString>("noErro");
     QTest::addColumn<QString>("situacao");
     QTest::newRow("a base original sumiu depois de escolhida")
-        << QStringLiteral("original") << QStringLiteral("original.csv")
+        << QStringLiteral("dados/original.csv") << QByteArray() << int(Tipo::Erro) << QStringLiteral("original.csv")
         << QStringLiteral("Falhou: Transferindo dados do arquivo a ser traduzido");
     // Já com a população movida nas tabelas de trabalho, mas sem a situação final.
     QTest::newRow("o resultado não pode ser gravado")
-        << QStringLiteral("saida") << QStringLiteral("RES.CSV") << QStringLiteral("Falhou: Gravando");
+        << QStringLiteral("dados/RES.CSV") << QByteArray("/") << int(Tipo::Erro) << QStringLiteral("RES.CSV")
+        << QStringLiteral("Falhou: Gravando");
+    // Cópia e abertura mostram a própria caixa; a da abertura aponta o modelo, o arquivo a consertar.
+    QTest::newRow("modelo faltando") << QStringLiteral("sistema/Bases0/Morvisan.dbf") << QByteArray()
+                                     << int(Tipo::Mensagem) << QStringLiteral("Falha ao copiar.")
+                                     << QStringLiteral("Falhou: Copiando bases de trabalho");
+    QTest::newRow("modelo quebrado") << QStringLiteral("sistema/Bases0/FINAL.DBF")
+                                     << QByteArray("isto n\xe3o \xe9 uma tabela") << int(Tipo::Mensagem)
+                                     << QStringLiteral("sistema/Bases0/FINAL.DBF\": é esse o arquivo")
+                                     << QStringLiteral("Falhou: Abrindo bases de trabalho");
 }
 
-// A falha para a rodada: a caixa geral de erro aparece, a situação diz em vermelho o passo que
-// falhou, o memo guarda a mensagem, o cursor volta ao normal e "Imprime" fica apagado (não há
-// resultado a imprimir); "&Fechar" traz a principal de volta.
+// A falha para a rodada: a caixa aparece, a situação diz em vermelho o passo que falhou, o memo
+// guarda a mensagem, o cursor volta ao normal e "Imprime" fica apagado (não há resultado a
+// imprimir); "&Fechar" traz a principal de volta.
 void TesteProc::rodadaQueFalha() {
-    QFETCH(QString, falta);
+    QFETCH(QString, arquivo);
+    QFETCH(QByteArray, conteudo);
+    QFETCH(int, caixa);
     QFETCH(QString, noErro);
     QFETCH(QString, situacao);
     SistemaTeste s = ComBases();
     PreparaRodada(s, QStringLiteral("RES"));
-    if (falta == QStringLiteral("original"))
-        QVERIFY(QFile::remove(s.Caminho(QStringLiteral("dados/original.csv"))));
+    if (conteudo == "/")
+        QVERIFY(QDir().mkpath(s.Caminho(arquivo)));
     else
-        QVERIFY(QDir().mkpath(s.Caminho(QStringLiteral("dados/RES.CSV"))));
+        QVERIFY(QFile::remove(s.Caminho(arquivo)));
+    if (conteudo.size() > 1)
+        s.Escreve(arquivo, conteudo.toStdString());
     const Retrato r = Roda(s, s.Caminho(QStringLiteral("relatorio.pdf")));
-    const auto erros = s.dialogos.ChamadasDo(Tipo::Erro);
-    QCOMPARE(erros.size(), std::size_t(1));
-    QVERIFY2(erros[0].texto.contains(noErro), qPrintable(erros[0].texto));
+    const auto caixas = s.dialogos.ChamadasDo(Tipo(caixa));
+    QCOMPARE(caixas.size(), std::size_t(1));
+    QVERIFY2(caixas[0].texto.contains(noErro), qPrintable(caixas[0].texto));
+    QVERIFY(s.dialogos.ChamadasDo(Tipo(caixa) == Tipo::Erro ? Tipo::Mensagem : Tipo::Erro).empty());
     QCOMPARE(r.situacao, situacao);
     QCOMPARE(r.corSituacao, QColor(255, 0, 0));
-    QCOMPARE(r.obs, erros[0].texto);
+    QCOMPARE(r.obs, QString(caixas[0].texto).replace(QStringLiteral("\n\n"), QStringLiteral("\n")));
     QCOMPARE(r.linhasGrade, 0);
     QVERIFY(!r.emEspera);
     QVERIFY(!r.imprimeHabilitado);
@@ -338,7 +353,6 @@ void TesteProc::rodadaQueFalha() {
     QVERIFY(!s.Proc().isVisible());
     QVERIFY(s.Trad().isVisible());
     QCOMPARE(s.Trad().Passo(), 3);
-    QVERIFY(s.dialogos.ChamadasDo(Tipo::Mensagem).empty());
     // As bases de entrada ficam como estavam.
     QFile modelo(QStringLiteral(MORVISAN_DADOS_TESTE "/janelas/traducao.csv"));
     QVERIFY(modelo.open(QIODevice::ReadOnly));
@@ -396,46 +410,6 @@ void TesteProc::comBasesExtras() {
     QCOMPARE(r.dicaNome, nomeNaGrade);
     QVERIFY(r.colunasCabem);
     QVERIFY(s.dialogos.ChamadasDo(Tipo::Erro).empty());
-}
-
-void TesteProc::paradaNaCopiaOuAbertura_data() {
-    QTest::addColumn<QString>("modelo");
-    QTest::addColumn<QByteArray>("conteudo");
-    QTest::addColumn<QString>("situacao");
-    QTest::addColumn<QString>("caixa");
-    QTest::newRow("modelo faltando") << QStringLiteral("Morvisan.dbf") << QByteArray()
-                                     << QStringLiteral("Falhou: Copiando bases de trabalho")
-                                     << QStringLiteral("Falha ao copiar.");
-    // A caixa aponta o modelo de onde veio a cópia, que é o arquivo a consertar.
-    QTest::newRow("modelo quebrado") << QStringLiteral("FINAL.DBF") << QByteArray("isto n\xe3o \xe9 uma tabela")
-                                     << QStringLiteral("Falhou: Abrindo bases de trabalho")
-                                     << QStringLiteral("Erro ao abrir algum banco de dados.");
-}
-
-// Cópia ou abertura que falha mostra a própria caixa; depois dela a janela diz onde parou, o memo
-// guarda a mensagem e "Imprime" fica apagado.
-void TesteProc::paradaNaCopiaOuAbertura() {
-    QFETCH(QString, modelo);
-    QFETCH(QByteArray, conteudo);
-    QFETCH(QString, situacao);
-    QFETCH(QString, caixa);
-    SistemaTeste s = ComBases();
-    const QString caminho = s.Caminho(QStringLiteral("sistema/Bases0/") + modelo);
-    QFile::remove(caminho);
-    if (!conteudo.isEmpty())
-        s.Escreve(QStringLiteral("sistema/Bases0/") + modelo, conteudo.toStdString());
-    PreparaRodada(s, QStringLiteral("RES"));
-    const Retrato r = Roda(s);
-    const QStringList caixas = s.dialogos.Textos(Tipo::Mensagem);
-    QCOMPARE(caixas.size(), 1);
-    QVERIFY2(caixas[0].startsWith(caixa) && caixas[0].contains(caminho), qPrintable(caixas[0]));
-    QCOMPARE(r.situacao, situacao);
-    QCOMPARE(r.corSituacao, QColor(255, 0, 0));
-    QCOMPARE(r.obs, QString(caixas[0]).replace(QStringLiteral("\n\n"), QStringLiteral("\n")));
-    QVERIFY(!r.imprimeHabilitado);
-    QVERIFY(!r.emEspera);
-    QVERIFY(s.dialogos.ChamadasDo(Tipo::EscolheImpressora).empty());
-    QCOMPARE(s.Le(QStringLiteral("dados/RES.CSV")), std::string("<não existe>"));
 }
 
 void TesteProc::duranteARodada_data() {
