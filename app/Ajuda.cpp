@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QScreen>
+#include <QShortcut>
 #include <QStyle>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -81,6 +82,9 @@ QWidget* JanelaAjuda(QWidget* pai) {
     auto* aviso = new QLabel(janela);
     aviso->setObjectName(QStringLiteral("AvisoAjuda"));
     aviso->hide();
+    // Esc fecha a ajuda, como um diálogo.
+    auto* fecha = new QShortcut(QKeySequence(Qt::Key_Escape), janela);
+    QObject::connect(fecha, &QShortcut::activated, janela, &QWidget::close);
     auto* leiaute = new QVBoxLayout(janela);
     leiaute->addWidget(texto);
     leiaute->addWidget(aviso);

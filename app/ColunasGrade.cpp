@@ -6,13 +6,15 @@
 #include <QTableView>
 #include <algorithm>
 
-void AjustaColunas(QTableView* grade, const ModeloGrade& modelo) {
+int AjustaColunas(QTableView* grade, const ModeloGrade& modelo) {
+    int pedida = 0;
     QHeaderView* titulos = grade->horizontalHeader();
     // O Qt mediria só uma amostra das linhas: o valor mais longo vem da tabela inteira.
-    const std::vector<int> maisLongas = modelo.LinhasMaisLongas();
+    const std::vector<int> maisLongas = modelo.LinhasMaisLargas(grade->fontMetrics());
     for (int coluna = 0; coluna < modelo.columnCount(); ++coluna) {
         if (modelo.headerData(coluna, Qt::Horizontal).toString() == QStringLiteral("MUN")) {
             titulos->setSectionResizeMode(coluna, QHeaderView::Stretch);
+            pedida += 12 * grade->fontMetrics().averageCharWidth();
             continue;
         }
         titulos->setSectionResizeMode(coluna, QHeaderView::Interactive);
@@ -21,5 +23,7 @@ void AjustaColunas(QTableView* grade, const ModeloGrade& modelo) {
         if (linha >= 0)
             largura = std::max(largura, grade->sizeHintForIndex(modelo.index(linha, coluna)).width());
         titulos->resizeSection(coluna, largura);
+        pedida += largura;
     }
+    return pedida;
 }

@@ -1,5 +1,6 @@
 #include "DialogoPreparacao.h"
 
+#include "Ajuda.h"
 #include "BaseTraducaoBrasil.h"
 #include "ErroGeral.h"
 #include "Tela.h"
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSpinBox>
 
 namespace {
@@ -73,6 +75,13 @@ DialogoPreparacao::DialogoPreparacao(const std::vector<MudancaBrasil>& tabela, c
     formulario->addRow(Avisos);
     formulario->addRow(botoes);
 
+    // Enter é "&Preparar", não o "..." que por acaso tem o foco; F1 abre a ajuda desta caixa.
+    for (QPushButton* botao : {escolhe, fechar})
+        botao->setAutoDefault(false);
+    preparar->setDefault(true);
+    auto* ajuda = new QShortcut(QKeySequence::HelpContents, this);
+    connect(ajuda, &QShortcut::activated, this,
+            [this] { ComCaixaDeErro(dialogos_, this, [this] { AbreAjuda(ajustes_.DirSistema, "Brasil", this); }); });
     connect(escolhe, &QPushButton::clicked, this, &DialogoPreparacao::EscolheOriginalClick);
     connect(preparar, &QPushButton::clicked, this, &DialogoPreparacao::PrepararClick);
     connect(botoes, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -97,10 +106,14 @@ void DialogoPreparacao::EscolheOriginalClick() {
 }
 
 void DialogoPreparacao::PrepararClick() {
-    if (Original->text().isEmpty() || Saida->text().isEmpty()) {
-        dialogos_.Bipe();
-        return;
-    }
+    // Um campo vazio é dito e recebe o foco, em vez de só um bipe.
+    for (const auto& [campo, falta] : {std::pair{Original, QStringLiteral("Informe a base original.")},
+                                       std::pair{Saida, QStringLiteral("Informe onde gravar a base de tradução.")}})
+        if (campo->text().trimmed().isEmpty()) {
+            dialogos_.Mensagem(this, QStringLiteral("Erro!"), falta);
+            campo->setFocus();
+            return;
+        }
     PedidoPreparacao pedido;
     pedido.dirSistema = ajustes_.DirSistema;
     pedido.original = Caminho(Original->text());

@@ -23,10 +23,19 @@ void ListaArquivos::Atualiza() {
     const QString escolhido = Selecionado();
     Relista();
     // A escolha continua marcada, sem avisar de novo: nada foi escolhido agora.
+    Marca(escolhido);
+}
+
+void ListaArquivos::Marca(const QString& nome) {
     const QSignalBlocker bloqueio(this);
-    const auto itens = findItems(escolhido, Qt::MatchExactly);
-    if (!escolhido.isEmpty() && !itens.isEmpty())
+    const auto itens = findItems(nome, Qt::MatchExactly);
+    if (!nome.isEmpty() && !itens.isEmpty()) {
         setCurrentItem(itens.first());
+        scrollToItem(itens.first());
+    } else {
+        clearSelection();
+        setCurrentItem(nullptr);
+    }
 }
 
 void ListaArquivos::DefineMascara(const QString& mascara) {

@@ -11,6 +11,8 @@ public:
     // Relê a pasta (arquivos novos ou apagados), com o arquivo escolhido ainda marcado.
     void Atualiza();
     const QString& Pasta() const { return pasta_; }
+    // Marca o arquivo do nome dado, sem avisar escolha; sem ele na lista, nada fica marcado.
+    void Marca(const QString& nome);
     // Nome do arquivo selecionado; vazio quando nada está selecionado.
     QString Selecionado() const;
 

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QStorageInfo>
 #include <QStyle>
 #include <QStyledItemDelegate>
@@ -87,4 +88,15 @@ void ListaPastas::Atualiza() {
 void ListaPastas::Abre(QListWidgetItem* item) {
     if (DefinePasta(item->data(papelCaminho).toString()))
         emit PastaMudou();
+}
+
+bool ListaPastas::event(QEvent* evento) {
+    if (evento->type() == QEvent::ShortcutOverride) {
+        const int tecla = static_cast<QKeyEvent*>(evento)->key();
+        if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
+            evento->accept();
+            return true;
+        }
+    }
+    return QListWidget::event(evento);
 }

@@ -19,6 +19,10 @@ public:
 signals:
     void PastaMudou();
 
+protected:
+    // Enter abre a pasta aqui, antes do atalho da janela ("&Próximo") pegar a tecla.
+    bool event(QEvent* evento) override;
+
 private:
     void Abre(QListWidgetItem* item);
     QString pasta_;

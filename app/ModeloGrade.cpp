@@ -4,6 +4,7 @@
 #include "Tela.h"
 
 #include <QFont>
+#include <array>
 
 ModeloGrade::ModeloGrade(Tabela& tabela, QObject* pai) : QAbstractTableModel(pai), tabela_(tabela) {}
 
@@ -42,16 +43,23 @@ QVariant ModeloGrade::data(const QModelIndex& indice, int papel) const {
     return {};
 }
 
-std::vector<int> ModeloGrade::LinhasMaisLongas() const {
+std::vector<int> ModeloGrade::LinhasMaisLargas(const QFontMetrics& fonte) const {
+    // Largura de cada byte na fonte, medida uma vez: "MG" é mais largo que "SP", e "1111" que "888".
+    std::array<int, 256> larguraByte{};
+    for (int byte = 0; byte < 256; ++byte)
+        larguraByte[static_cast<std::size_t>(byte)] =
+            fonte.horizontalAdvance(ParaTela(std::string(1, static_cast<char>(byte))));
     std::vector<int> linhas(static_cast<std::size_t>(campos_), -1);
-    std::vector<std::size_t> tamanhos(static_cast<std::size_t>(campos_), 0);
+    std::vector<long long> larguras(static_cast<std::size_t>(campos_), 0);
     // Uma passada só, registro a registro: a tabela é lida em blocos na ordem.
     for (int linha = 0; linha < registros_; ++linha)
         for (std::size_t coluna = 0; coluna < linhas.size(); ++coluna) {
-            const std::size_t tamanho = tabela_.TextoCampoEm(linha + 1, static_cast<int>(coluna)).size();
-            if (linhas[coluna] < 0 || tamanho > tamanhos[coluna]) {
+            long long largura = 0;
+            for (const char c : tabela_.TextoCampoEm(linha + 1, static_cast<int>(coluna)))
+                largura += larguraByte[static_cast<unsigned char>(c)];
+            if (linhas[coluna] < 0 || largura > larguras[coluna]) {
                 linhas[coluna] = linha;
-                tamanhos[coluna] = tamanho;
+                larguras[coluna] = largura;
             }
         }
     return linhas;

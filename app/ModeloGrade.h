@@ -2,6 +2,7 @@
 // O modelo da grade Resultado: a tabela final só para leitura, campos na ordem da tabela, nomes dos
 // campos como títulos (em negrito), o texto inteiro de cada célula na dica. Desligado, não mostra nada.
 #include <QAbstractTableModel>
+#include <QFontMetrics>
 #include <vector>
 
 class Tabela;
@@ -14,8 +15,9 @@ public:
     void Liga();
     void Desliga();
     bool Ligado() const { return ligado_; }
-    // Para cada coluna, a linha cujo texto é o mais longo em todos os registros; -1 sem registros.
-    std::vector<int> LinhasMaisLongas() const;
+    // Para cada coluna, a linha cujo texto é o mais largo na fonte dada, em todos os registros; -1 sem
+    // registros. A largura soma a de cada caractere (sem os pares de kerning): serve para achar a linha.
+    std::vector<int> LinhasMaisLargas(const QFontMetrics& fonte) const;
 
     int rowCount(const QModelIndex& pai = QModelIndex()) const override;
     int columnCount(const QModelIndex& pai = QModelIndex()) const override;

@@ -1,10 +1,13 @@
-// TProc: os controles da janela de processamento, nas posições fixas da janela de 313 por 343.
+// TProc: os controles da janela de processamento em leiautes: 313 por 343 no mínimo (ou o que a fonte
+// pedir), com a grade e o memo ficando com o espaço a mais de uma janela maior.
+#include "Ajuda.h"
 #include "Cores.h"
 #include "Fonte.h"
 #include "ModeloGrade.h"
 #include "Navegador.h"
 #include "Proc_.h"
 
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
@@ -13,17 +16,21 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTableView>
+#include <QTextDocument>
 #include <QToolButton>
+#include <QVBoxLayout>
+#include <QtMath>
 
 namespace {
 
-QLabel* Rotulo(QWidget* pai, const QString& texto, int x, int y, int largura) {
-    auto* rotulo = new QLabel(texto, pai);
-    rotulo->setGeometry(x, y, largura, 15);
-    return rotulo;
+// Altura do memo para três linhas inteiras na fonte dele.
+int AlturaDeTresLinhas(const QPlainTextEdit* memo) {
+    const double margem = memo->document()->documentMargin();
+    return qCeil(3 * memo->fontMetrics().lineSpacing() + 2 * margem) + 2 * memo->frameWidth();
 }
 
 // Sem tema de ícones (comum fora do GNOME e do KDE) não há figura de impressora: desenha-se uma.
@@ -48,44 +55,46 @@ QIcon FiguraImpressora() {
 } // namespace
 
 void TProc::MontaControles() {
-    setFixedSize(313, 343);
     setFont(FonteDasJanelas());
 
     SitAtual = new QStatusBar(this);
     SitAtual->setObjectName(QStringLiteral("SitAtual"));
-    SitAtual->setGeometry(0, 0, 313, 23);
     SitAtual->setSizeGripEnabled(false);
     SitAtual->setAutoFillBackground(true);
-    SitAtual->showMessage(QStringLiteral("Tradução em andamento..."));
-    situacao_ = "Tradução em andamento...";
+    SitAtual->setMinimumHeight(23);
 
+    auto* contadores = new QGridLayout;
+    contadores->setHorizontalSpacing(4);
+    contadores->setVerticalSpacing(1);
     const char* nomes[3] = {"BO_desc", "BT_DESC", "BF_DESC"};
     const QString linhas[3] = {QStringLiteral("Base original"), QStringLiteral("Base de tradução"),
                                QStringLiteral("Base traduzida")};
-    const int topos[3] = {30, 47, 64};
-    const int toposContador[3] = {32, 48, 62};
     for (int i = 0; i < 3; ++i) {
-        Rotulo(this, linhas[i], 6, topos[i], 125);
-        Rotulo(this, QStringLiteral("Registros:"), 133, topos[i], 50);
-        rotulosContador_[i] = Rotulo(this, QString(), 185, toposContador[i], 120);
+        contadores->addWidget(new QLabel(linhas[i], this), i, 0);
+        contadores->addWidget(new QLabel(QStringLiteral("Registros:"), this), i, 1);
+        rotulosContador_[i] = new QLabel(this);
         rotulosContador_[i]->setObjectName(QString::fromLatin1(nomes[i]));
         PintaTexto(rotulosContador_[i], corAzul);
+        contadores->addWidget(rotulosContador_[i], i, 2);
     }
+    contadores->setColumnStretch(2, 1);
 
     Prog_BT = new QProgressBar(this);
     Prog_BT->setObjectName(QStringLiteral("Prog_BT"));
-    Prog_BT->setGeometry(6, 82, 301, 11);
+    Prog_BT->setFixedHeight(11);
     Prog_BT->setRange(0, 100);
     Prog_BT->setValue(0);
     Prog_BT->setTextVisible(false);
 
     Resultado = new QTableView(this);
     Resultado->setObjectName(QStringLiteral("Resultado"));
-    Resultado->setGeometry(6, 100, 301, 164);
+    Resultado->setMinimumSize(301, 164);
     Resultado->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Resultado->setSelectionBehavior(QAbstractItemView::SelectRows);
     Resultado->setSelectionMode(QAbstractItemView::SingleSelection);
-    Resultado->verticalHeader()->setDefaultSectionSize(18);
+    // Tab sai da grade para os botões; as setas andam entre as células.
+    Resultado->setTabKeyNavigation(false);
+    Resultado->verticalHeader()->setDefaultSectionSize(Resultado->fontMetrics().height() + 4);
     // Sem números de linha: a largura é das seis colunas; o registro corrente é a linha destacada.
     Resultado->verticalHeader()->hide();
     QFont negrito = Resultado->horizontalHeader()->font();
@@ -96,34 +105,70 @@ void TProc::MontaControles() {
 
     Ponteiro = new Navegador(dados_.T_BF_DESC, this);
     Ponteiro->setObjectName(QStringLiteral("Ponteiro"));
-    Ponteiro->setGeometry(6, 271, 96, 23);
 
     Imprime = new QToolButton(this);
     Imprime->setObjectName(QStringLiteral("Imprime"));
-    Imprime->setGeometry(106, 272, 23, 22);
+    Imprime->setFixedSize(23, 22);
     Imprime->setAutoRaise(true);
     Imprime->setIcon(FiguraImpressora());
     Imprime->setToolTip(QStringLiteral("Imprimir resultado"));
+    Imprime->setShortcut(QKeySequence::Print);
+    Imprime->setFocusPolicy(Qt::StrongFocus);
     Imprime->setEnabled(false);
+
+    Cancelar = new QPushButton(QStringLiteral("Cancelar"), this);
+    Cancelar->setObjectName(QStringLiteral("Cancelar"));
+    Cancelar->setAutoDefault(false);
+    Cancelar->setEnabled(false);
 
     Fechar = new QPushButton(QStringLiteral("&Fechar"), this);
     Fechar->setObjectName(QStringLiteral("Fechar"));
-    Fechar->setGeometry(231, 272, 77, 22);
     Fechar->setFlat(true);
     Fechar->setAutoDefault(false);
     Fechar->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     QFont negritoBotao = Fechar->font();
     negritoBotao.setBold(true);
     Fechar->setFont(negritoBotao);
+    Fechar->setMinimumWidth(77);
 
     Obs = new QPlainTextEdit(this);
     Obs->setObjectName(QStringLiteral("Obs"));
-    Obs->setGeometry(4, 300, 305, 40);
     Obs->setReadOnly(true);
+    Obs->setTabChangesFocus(true);
+    Obs->setMinimumHeight(AlturaDeTresLinhas(Obs));
     PintaTexto(Obs, corVermelho);
     Obs->setPlainText(QStringLiteral("Obs"));
     obs_ = "Obs\r\n";
 
+    auto* botoes = new QHBoxLayout;
+    botoes->setSpacing(4);
+    botoes->addWidget(Ponteiro);
+    botoes->addWidget(Imprime);
+    botoes->addStretch(1);
+    botoes->addWidget(Cancelar);
+    botoes->addWidget(Fechar);
+
+    auto* corpo = new QVBoxLayout;
+    corpo->setContentsMargins(6, 4, 6, 4);
+    corpo->setSpacing(4);
+    corpo->addLayout(contadores);
+    corpo->addWidget(Prog_BT);
+    corpo->addWidget(Resultado, 4);
+    corpo->addLayout(botoes);
+    corpo->addWidget(Obs, 1);
+
+    auto* janela = new QVBoxLayout(this);
+    janela->setContentsMargins(0, 0, 0, 0);
+    janela->setSpacing(0);
+    janela->addWidget(SitAtual);
+    janela->addLayout(corpo, 1);
+    // O tamanho do desenho é o mínimo; uma fonte maior pede mais, e a janela cresce em vez de cortar.
+    setMinimumSize(minimumSizeHint().expandedTo(QSize(313, 343)));
+    resize(minimumSize());
+
+    auto* ajuda = new QShortcut(QKeySequence::HelpContents, this);
+    connect(ajuda, &QShortcut::activated, this, [this] { AbreAjuda(ajustes_.DirSistema, "Processamento", this); });
+    connect(Cancelar, &QPushButton::clicked, this, &TProc::CancelarClick);
     connect(Fechar, &QPushButton::clicked, this, &TProc::FecharClick);
     connect(Imprime, &QToolButton::clicked, this, &TProc::ImprimeClick);
     connect(Ponteiro, &Navegador::Moveu, this, &TProc::MostraRegistroAtual);

@@ -1,5 +1,7 @@
 #include "Sobre_.h"
 
+#include "Ajuda.h"
+#include "Escala.h"
 #include "InfoSistema.h"
 #include "Tela.h"
 
@@ -11,6 +13,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 
 namespace {
 
@@ -86,6 +89,9 @@ TSobre::TSobre(const Ajustes& ajustes, QWidget* pai)
     fecha->setObjectName(QStringLiteral("FechaSobre"));
     fecha->setGeometry(282, 246, 75, 25);
     connect(fecha, &QPushButton::clicked, this, &TSobre::FechaSobreClick);
+    auto* ajuda = new QShortcut(QKeySequence::HelpContents, this);
+    connect(ajuda, &QShortcut::activated, this, [this] { AbreAjuda(ajustes_.DirSistema, "Outros", this); });
+    AjustaAoConteudo(this);
 }
 
 QLabel* TSobre::Rotulo(const QString& texto, int esquerda, int topo, int largura) {
@@ -114,8 +120,9 @@ void TSobre::FormActivate() {
     // Onde está o executável (num programa instalado, o bin/), não a pasta dos modelos nem a de dados.
     OCaminho->setText(QCoreApplication::applicationDirPath() + u'/');
 
+    // A resolução do vídeo é a dos pixels da tela, não a dos pixels lógicos de uma escala do Qt.
     const QScreen* tela = screen();
-    const QSize tamanho = tela != nullptr ? tela->size() : QSize();
+    const QSize tamanho = tela != nullptr ? (QSizeF(tela->size()) * tela->devicePixelRatio()).toSize() : QSize();
     ResTela->setText(ParaTela(TextoTela(tamanho.width(), tamanho.height())));
     ResOBS->setVisible(PedeAvisoTela(tamanho.width()));
 

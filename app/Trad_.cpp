@@ -1,8 +1,10 @@
 #include "Trad_.h"
 
+#include "Ajuda.h"
 #include "AreaTrabalho.h"
 #include "Centro.h"
 #include "ErroGeral.h"
+#include "Escala.h"
 #include "FixaCfg.h"
 #include "ListaArquivos.h"
 #include "ListaPastas.h"
@@ -45,6 +47,17 @@ TTrad::TTrad(const Pastas& pastas, Dialogos& dialogos, QWidget* pai)
     atualiza->setShortcut(QKeySequence(Qt::Key_F5));
     addAction(atualiza);
     connect(atualiza, &QAction::triggered, this, &TTrad::AtualizaListas);
+    // Enter é "&Próximo" em toda a janela, também numa caixa de texto ou numa lista.
+    auto* proximo = new QAction(this);
+    proximo->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+    addAction(proximo);
+    connect(proximo, &QAction::triggered, this, [this] { Proximo->click(); });
+    auto* ajuda = new QAction(this);
+    ajuda->setShortcut(QKeySequence::HelpContents);
+    addAction(ajuda);
+    connect(ajuda, &QAction::triggered, this, [this] {
+        ComCaixaDeErro(dialogos_, this, [this] { AbreAjuda(ajustes_.DirSistema, "Assistente", this); });
+    });
     connect(Proximo, &QPushButton::clicked, this, &TTrad::ProximoClick);
     connect(Anterior, &QPushButton::clicked, this, &TTrad::AnteriorClick);
     connect(Fechar, &QPushButton::clicked, this, &TTrad::FecharClick);
@@ -58,6 +71,7 @@ TTrad::TTrad(const Pastas& pastas, Dialogos& dialogos, QWidget* pai)
     Unidade->DefineUnidade(Pasta->Pasta());
     PastaChange();
     FormCreate(pastas);
+    AjustaAoConteudo(centralWidget());
     // Janela comum (na barra de tarefas e no Alt+Tab), de tamanho fixo: nada a maximizar nem esticar.
     setFixedSize(sizeHint());
     CentraNaTela(this);

@@ -48,6 +48,12 @@ private:
     void AnteriorClick();
     void MostraPasso(int passo);
     void NovoArq();
+    // A lista de arquivos marca o arquivo do passo atual (nenhum no passo 3).
+    void MarcaArquivoDoPasso();
+    // Antes da pergunta: o tamanho da página, que depois da rodada não se muda mais.
+    bool LinhasValidas();
+    // A pergunta de partida; avisa quando o resultado vai substituir um arquivo da pasta.
+    bool ConfirmaRodada();
     void ArquivoClick();
     void UnidadeChange();
     void PastaChange();

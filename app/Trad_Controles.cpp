@@ -80,6 +80,10 @@ void TTrad::MontaControles() {
     for (QWidget* seletor : {static_cast<QWidget*>(Unidade), static_cast<QWidget*>(Tipo), static_cast<QWidget*>(Pasta),
                              static_cast<QWidget*>(Arquivo)})
         Pinta(seletor, corPrata, corAzul);
+    // Com o foco, a lista ganha uma borda escura e larga: no fundo prata o traço fino do estilo some.
+    for (QWidget* lista : {static_cast<QWidget*>(Pasta), static_cast<QWidget*>(Arquivo)})
+        lista->setStyleSheet(QStringLiteral("QListWidget { border: 2px solid #808080; }"
+                                            "QListWidget:focus { border: 2px solid #000080; }"));
 
     NA = Legenda(area, QStringLiteral("Novo arquivo:"), 8, 213, 80);
     NA->setObjectName(QStringLiteral("NA"));

@@ -99,6 +99,9 @@ void TTrad::SelecionaTraducao(const std::string& caminho) {
     BT->setText(QStringLiteral("OK"));
     FixarBT->setEnabled(true);
     MostraDicas();
+    // O arquivo novo aparece na lista (e marcado, no passo 2, se ela mostra a pasta dele).
+    AtualizaListas();
+    MarcaArquivoDoPasso();
 }
 
 // A marca já foi trocada pelo próprio item; os ajustes acompanham.

@@ -3,13 +3,17 @@
 #include "Arquivos.h"
 #include "ListaArquivos.h"
 #include "ListaPastas.h"
+#include "Relatorio.h"
 #include "SeletorUnidade.h"
+#include "Tela.h"
 #include "Trad_.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -32,6 +36,17 @@ void TTrad::MostraPasso(int passo) {
     Passo_ = passo;
     Titulo->setText(titulos[passo - 1]);
     NovoArq();
+    MarcaArquivoDoPasso();
+}
+
+void TTrad::MarcaArquivoDoPasso() {
+    QString nome;
+    if (Passo_ < 3) {
+        const QFileInfo escolhido(QFile::decodeName(QByteArray::fromStdString(ajustes_.Arquivos[Passo_ - 1])));
+        if (escolhido.absolutePath() == QDir(Arquivo->Pasta()).absolutePath())
+            nome = escolhido.fileName();
+    }
+    Arquivo->Marca(nome);
 }
 
 void TTrad::NovoArq() {
@@ -64,7 +79,7 @@ void TTrad::ProximoClick() {
                            QStringLiteral("Você especificou o mesmo nome mais de uma vez."));
         return;
     }
-    if (!dialogos_.Pergunta(this, QStringLiteral("Morvisan"), QStringLiteral("Continuar com a tradução?")))
+    if (!LinhasValidas() || !ConfirmaRodada())
         return;
     ajustes_.Pasta = Caminho(Pasta->Pasta());
     ajustes_.NovoArquivo = Caminho(NovoArquivo->text());
@@ -73,6 +88,30 @@ void TTrad::ProximoClick() {
         proc_->exec();
     // A rodada gravou o resultado, comp.CSV e o log na pasta que a lista mostra.
     AtualizaListas();
+}
+
+bool TTrad::LinhasValidas() {
+    try {
+        RegistrosPorPagina(ajustes_.Linhas);
+        return true;
+    } catch (const std::exception& falha) {
+        dialogos_.Mensagem(this, QStringLiteral("Erro!"), ParaCaixa(falha.what()));
+        Linhas->setFocus();
+        Linhas->selectAll();
+        return false;
+    }
+}
+
+// O resultado troca um arquivo de mesmo nome em qualquer caixa ("res.csv" também).
+bool TTrad::ConfirmaRodada() {
+    const QString resultado = NovoArquivo->text().trimmed() + QStringLiteral(".CSV");
+    const QStringList existentes = QDir(Pasta->Pasta()).entryList({resultado}, QDir::Files);
+    QString pergunta = QStringLiteral("Continuar com a tradução?");
+    if (!existentes.isEmpty())
+        pergunta = QStringLiteral("O arquivo \"%1\" já existe nesta pasta e será substituído pelo resultado.\n\n")
+                       .arg(existentes.first()) +
+                   pergunta;
+    return dialogos_.Pergunta(this, QStringLiteral("Morvisan"), pergunta);
 }
 
 void TTrad::ArquivoClick() {

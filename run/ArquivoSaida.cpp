@@ -38,7 +38,9 @@ void ArquivoSaida::Fecha() {
         FalhaES("gravar", errno);
 }
 
+// O motivo em palavras, sem o número do erro; numa pasta sem gravação, o que fazer.
 void ArquivoSaida::FalhaES(const char* acao, int erro) const {
-    throw Falha("Erro de E/S " + TextoInteiro(erro) + ": n\xe3o foi poss\xedvel " + acao + " o arquivo \"" + destino_ +
-                "\": " + MotivoDoErro(erro) + ".");
+    const bool semGravacao = erro == EACCES || erro == EPERM || erro == EROFS;
+    throw Falha("N\xe3o foi poss\xedvel " + std::string(acao) + " o arquivo \"" + destino_ +
+                "\": " + MotivoDoErro(erro) + "." + (semGravacao ? " Escolha uma pasta em que se possa gravar." : ""));
 }

@@ -32,6 +32,8 @@ void Processamento::CarregaBO() {
         populacaoAntes_.pop1 += StrToInt(r.POP1);
         populacaoAntes_.pop2 += StrToInt(r.POP2);
         painel_.DefineContador(Contador::BO_desc, TextoInteiro(static_cast<std::int64_t>(registrosBO_.size())));
+        if (registrosBO_.size() % LoteCancelamento == 0)
+            painel_.ConfereCancelamento();
     });
 }
 
@@ -39,6 +41,9 @@ void Processamento::CarregaBT() {
     avisosBT_.clear();
     const RegrasCarga regras = RegrasBaseTraducao(ajustes_.rascunho);
     int registros = 0;
-    CarregaTexto(ajustes_.Arquivos[1], regras, dados_.T_BT_DESC, avisosBT_,
-                 [&](long long) { painel_.DefineContador(Contador::BT_DESC, TextoInteiro(++registros)); });
+    CarregaTexto(ajustes_.Arquivos[1], regras, dados_.T_BT_DESC, avisosBT_, [&](long long) {
+        painel_.DefineContador(Contador::BT_DESC, TextoInteiro(++registros));
+        if (registros % LoteCancelamento == 0)
+            painel_.ConfereCancelamento();
+    });
 }

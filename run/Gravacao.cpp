@@ -77,6 +77,8 @@ void Processamento::Grava() {
     std::string linha;
     for (; !final.Fim(); final.Proximo()) {
         painel_.DefinePosicaoProgresso(final.RegistroAtual());
+        if (final.RegistroAtual() % LoteCancelamento == 0)
+            painel_.ConfereCancelamento();
         const std::string uf = final.Texto("CD_UF");
         const std::string municipio = final.Texto("CD_MUN");
         linha.assign(SemBrancos(uf)).append(";").append(SemBrancos(final.Texto("UF"))).append(";");

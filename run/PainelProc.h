@@ -1,7 +1,17 @@
 #pragma once
 // O que os passos da rodada veem da janela de processamento: textos, contadores, progresso, memo,
 // grade, caixas de mensagem e cursor. A janela e o comando em lote implementam; os testes gravam.
+#include <stdexcept>
 #include <string>
+
+// Registros entre duas conferências do cancelamento dentro de um passo.
+inline constexpr int LoteCancelamento = 4096;
+
+// O usuário cancelou a rodada: sai pelos passos como uma falha e nada é publicado.
+class RodadaCancelada : public std::runtime_error {
+public:
+    RodadaCancelada() : std::runtime_error("Rodada cancelada.") {}
+};
 
 enum class Cor { FaceBotao, Vermelho, Azul };
 
@@ -43,4 +53,11 @@ public:
 
     // Janela principal escondida durante a rodada.
     virtual void EscondePrincipal() = 0;
+
+    // O usuário pediu para parar; os passos conferem entre si e de lote em lote de registros.
+    virtual bool CancelamentoPedido() const { return false; }
+    void ConfereCancelamento() const {
+        if (CancelamentoPedido())
+            throw RodadaCancelada();
+    }
 };

@@ -77,23 +77,29 @@ void Processamento::Passos() {
         painel_.CursorNormal();
         return;
     }
+    painel_.ConfereCancelamento();
     painel_.DefineSituacao("Abrindo bases de trabalho...");
     Abrindo();
     if (parou_) {
         painel_.CursorNormal();
         return;
     }
+    painel_.ConfereCancelamento();
     painel_.DefineSituacao("Transferindo dados do arquivo a ser traduzido...");
     CarregaBO();
+    painel_.ConfereCancelamento();
     painel_.DefineSituacao("Transferindo dados do arquivo morvisan...");
     CarregaBT();
+    painel_.ConfereCancelamento();
     painel_.DefineSituacao("Preparando arquivo final...");
     CarregaBF();
+    painel_.ConfereCancelamento();
     painel_.DefineSituacao("Traduzindo...");
     Transfere();
     // Os nomes já entraram em CarregaBF; o texto só avisa que entraram.
     if (ajustes_.base1 || ajustes_.base2)
         painel_.DefineSituacao("Incluindo nomes de municipios e/ou UFs...");
+    painel_.ConfereCancelamento();
     painel_.DefineSituacao("Gravando...");
     Grava();
     painel_.DefineSituacao("Verificando estado do resultado...");
@@ -159,26 +165,35 @@ void Processamento::Copiando() {
 
 void Processamento::Abrindo() {
     const std::string pasta = ajustes_.PastaTrabalho();
-    auto abre = [&pasta](Tabela& tabela, const std::string& nome) {
+    // A cópia de trabalho é a do modelo (ou da base extra): o arquivo a consertar é a origem.
+    std::string origem;
+    auto abre = [&](Tabela& tabela, const std::string& nome, const std::string& copiaDe) {
+        origem = ResolveCaminho(copiaDe);
         tabela.DefinePasta(pasta);
         tabela.DefineNome(nome);
         tabela.Abre();
     };
     try {
-        abre(dados_.T_BO_DESC, AreaTrabalho::Original);
-        abre(dados_.T_BT_DESC, AreaTrabalho::Morvisan);
-        abre(dados_.T_BF_DESC, AreaTrabalho::Final);
+        const std::string bases0 = ajustes_.DirSistema + AreaTrabalho::Bases0 + "/";
+        const std::string bases1 = ajustes_.DirUsuario + AreaTrabalho::Bases1 + "/";
+        abre(dados_.T_BO_DESC, AreaTrabalho::Original, bases0 + AreaTrabalho::Original);
+        abre(dados_.T_BT_DESC, AreaTrabalho::Morvisan, bases0 + AreaTrabalho::Morvisan);
+        abre(dados_.T_BF_DESC, AreaTrabalho::Final, bases0 + AreaTrabalho::Final);
         if (ajustes_.base1) {
+            origem = ResolveCaminho(bases1 + AreaTrabalho::DefMun);
             AreaTrabalho::ConfereBaseExtra(pasta, AreaTrabalho::DefMunMaiusc);
-            abre(dados_.T_DEF_MUN, AreaTrabalho::DefMunMaiusc);
+            abre(dados_.T_DEF_MUN, AreaTrabalho::DefMunMaiusc, bases1 + AreaTrabalho::DefMun);
         }
         dados_.Q_BF_DESC.DefinePasta(pasta);
         if (ajustes_.base2) {
+            origem = ResolveCaminho(bases1 + AreaTrabalho::DefUf);
             AreaTrabalho::ConfereBaseExtra(pasta, AreaTrabalho::DefUfMaiusc);
-            abre(dados_.T_DEF_UF, AreaTrabalho::DefUfMaiusc);
+            abre(dados_.T_DEF_UF, AreaTrabalho::DefUfMaiusc, bases1 + AreaTrabalho::DefUf);
         }
     } catch (const std::exception& falha) {
-        painel_.Mensagem("Erro ao abrir algum banco de dados.\r\r" + std::string(falha.what()), "Erro");
+        painel_.Mensagem("Erro ao abrir algum banco de dados.\r\r" + std::string(falha.what()) +
+                             "\r\rA c\xf3pia de trabalho vem de \"" + origem + "\": \xe9 esse o arquivo a conferir.",
+                         "Erro");
         parou_ = true;
     }
 }

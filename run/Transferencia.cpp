@@ -61,7 +61,9 @@ void Processamento::Transfere() {
             throw Falha("Receptor " + TextoInteiro(receptor) + " da UF " + TextoInteiro(uf) + " ausente da base final");
     };
 
-    for (; !mudancas.Fim(); mudancas.Proximo()) {
+    for (long long lidas = 1; !mudancas.Fim(); mudancas.Proximo(), ++lidas) {
+        if (lidas % LoteCancelamento == 0)
+            painel_.ConfereCancelamento();
         const std::int32_t uf = mudancas.Inteiro("CD_UF");
         const std::int32_t doador = mudancas.Inteiro("CD_MUND");
         const std::int32_t receptor = mudancas.Inteiro("CD_MUNR");

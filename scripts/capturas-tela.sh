@@ -128,11 +128,12 @@ done
 captura 4-traducao-com-achados
 propriedades "janela de processamento" "$proc"
 confere "processamento: diálogo" bash -c "xprop -id $proc _NET_WM_WINDOW_TYPE | grep -q DIALOG"
-# O openbox oferece minimizar a todo diálogo, peça a janela ou não: ela pede que não, e volta.
-confere "processamento: não pede minimizar nem maximizar" sem_pedir "$proc"
-confere "processamento: sem maximizar" sem acao "$proc" MAXIMIZE_HORZ
-confere "processamento: sem esticar" sem acao "$proc" RESIZE
-confere "processamento: maximizar e tela cheia não mudam o tamanho" mesmo_tamanho "$proc"
+# O openbox oferece minimizar a todo diálogo, peça a janela ou não: ela volta. Maximizar e esticar
+# pode: a grade e o memo ficam com o espaço.
+confere "processamento: maximizar" acao "$proc" MAXIMIZE_HORZ
+confere "processamento: esticar" acao "$proc" RESIZE
+confere "processamento: maximizada cresce" sem mesmo_tamanho "$proc"
+wmctrl -i -r "$proc" -b remove,maximized_vert,maximized_horz,fullscreen
 confere "processamento: minimizada à força, volta à tela" volta_ao_minimizar "$proc"
 xdotool windowactivate --sync "$proc" key alt+f
 principal=$(janela "Morvisan 1.1")

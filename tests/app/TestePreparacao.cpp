@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -62,6 +63,8 @@ private slots:
     void recusaSemGravar_data();
     void recusaSemGravar();
     void semTabelaNaoAbre();
+    void enterComCamposVazios_data();
+    void enterComCamposVazios();
 };
 
 void TestePreparacao::gravaMostraEEntregaAoPasso2_data() {
@@ -100,6 +103,12 @@ void TestePreparacao::gravaMostraEEntregaAoPasso2() {
     QCOMPARE(Acha<QLabel>(&s.Trad(), QStringLiteral("BT"))->text(), QStringLiteral("OK"));
     QCOMPARE(QString::fromStdString(s.Trad().ajustes().Arquivos[1]), esperada);
     QVERIFY(!s.dialogos.emEspera);
+    // A base nova já está na lista, e é ela a marcada no passo 2 (não a do passo 1).
+    auto* lista = Acha<QListWidget>(&s.Trad(), QStringLiteral("Arquivo"));
+    QVERIFY(!lista->findItems(QFileInfo(esperada).fileName(), Qt::MatchExactly).isEmpty());
+    QTest::mouseClick(Acha<QPushButton>(&s.Trad(), QStringLiteral("Proximo")), Qt::LeftButton);
+    QVERIFY(lista->currentItem() != nullptr && lista->currentItem()->isSelected());
+    QCOMPARE(lista->currentItem()->text(), QFileInfo(esperada).fileName());
 }
 
 void TestePreparacao::recusaSemGravar_data() {
@@ -147,6 +156,34 @@ void TestePreparacao::semTabelaNaoAbre() {
     const QStringList erros = s.dialogos.Textos(Tipo::Erro);
     QCOMPARE(erros.size(), 1);
     QVERIFY2(erros[0].contains(QStringLiteral("não foi encontrada")), qPrintable(erros[0]));
+}
+
+void TestePreparacao::enterComCamposVazios_data() {
+    QTest::addColumn<QString>("vazio");
+    QTest::addColumn<QString>("texto");
+    QTest::newRow("sem base original") << QStringLiteral("Original") << QStringLiteral("Informe a base original.");
+    QTest::newRow("sem saída") << QStringLiteral("Saida") << QStringLiteral("Informe onde gravar a base de tradução.");
+}
+
+// Enter com o foco no "..." é "&Preparar"; um campo vazio é dito numa caixa e recebe o foco.
+void TestePreparacao::enterComCamposVazios() {
+    QFETCH(QString, vazio);
+    QFETCH(QString, texto);
+    SistemaTeste s([&](SistemaTeste& t) { ComBase(t, "15;680;1;1\r\n"); });
+    s.Trad().show();
+    bool focoNoVazio = false;
+    NaCaixa(s, [&](QDialog& caixa) {
+        caixa.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&caixa));
+        Acha<QLineEdit>(&caixa, vazio)->clear();
+        auto* escolhe = Acha<QPushButton>(&caixa, QStringLiteral("EscolheOriginal"));
+        escolhe->setFocus();
+        QTest::keyClick(escolhe, Qt::Key_Return);
+        focoNoVazio = QApplication::focusWidget() == Acha<QLineEdit>(&caixa, vazio);
+    });
+    QCOMPARE(s.dialogos.Textos(Tipo::Mensagem), QStringList{texto});
+    QVERIFY(s.dialogos.ChamadasDo(Tipo::AbreArquivo).empty());
+    QVERIFY(focoNoVazio);
 }
 
 QTEST_MAIN(TestePreparacao)

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
@@ -35,7 +36,7 @@ struct Retrato {
     QString primeiroNome;
     bool tituloNegrito = false;
     // As seis colunas cabem na largura da grade; fora MUN, cada uma mostra inteiros o título e o
-    // valor da primeira linha.
+    // valor mais largo na fonte da grade, em qualquer linha.
     bool colunasCabem = false;
     QString dicaNome;
     // O memo mostra a sua primeira linha no alto.
@@ -43,6 +44,9 @@ struct Retrato {
     int linhaAtual = -1;
     int registroDepoisDoUltimo = -1;
     bool emEspera = false;
+    QSize tamanho;
+    // O memo mostra três linhas inteiras.
+    bool obsTresLinhas = false;
     bool imprimeHabilitado = false;
     int linhaDepoisDeImprimir = -1;
     bool ultimoHabilitadoDepoisDeImprimir = true;
@@ -67,18 +71,16 @@ void PreparaRodada(SistemaTeste& s, const QString& nome) {
 
 // Responde Sim, espera a rodada acabar (ou a caixa geral de erro), fotografa a janela e fecha. Com
 // pdf, o relatório é impresso nele; sem, o diálogo de impressão é cancelado.
-// pelaMoldura: fecha pelo botão de fechar da moldura em vez de "&Fechar".
-Retrato Roda(SistemaTeste& s, const QString& pdf = QString(), bool pelaMoldura = false) {
+// pelaMoldura: fecha pelo botão de fechar da moldura em vez de "&Fechar". estica: o tamanho que o
+// usuário dá à janela antes de fechá-la.
+Retrato Roda(SistemaTeste& s, const QString& pdf = QString(), bool pelaMoldura = false, const QSize& estica = {}) {
     Retrato retrato;
     const int esperas = s.dialogos.esperas;
-    const auto erros = s.dialogos.ChamadasDo(Tipo::Erro).size();
     TProc& proc = s.Proc();
     s.dialogos.ProximaResposta(true);
+    // A rodada começou (a ampulheta chegou à tela) e a janela já tratou o fim dela.
     QuandoPronto(
-        [&] {
-            return (s.dialogos.esperas > esperas && !s.dialogos.emEspera) ||
-                   s.dialogos.ChamadasDo(Tipo::Erro).size() > erros;
-        },
+        [&] { return s.dialogos.esperas > esperas && !proc.Rodando(); },
         [&] {
             retrato.principalVisivel = s.Trad().isVisible();
             auto* barra = Acha<QStatusBar>(&proc, QStringLiteral("SitAtual"));
@@ -105,14 +107,18 @@ Retrato Roda(SistemaTeste& s, const QString& pdf = QString(), bool pelaMoldura =
             for (int coluna = 0; coluna < retrato.colunasGrade; ++coluna) {
                 soma += grade->columnWidth(coluna);
                 const QString titulo = grade->model()->headerData(coluna, Qt::Horizontal).toString();
-                const QModelIndex celula = grade->model()->index(0, coluna);
                 if (titulo == QStringLiteral("MUN")) {
-                    retrato.dicaNome = celula.data(Qt::ToolTipRole).toString();
+                    retrato.dicaNome = grade->model()->index(0, coluna).data(Qt::ToolTipRole).toString();
                     continue;
                 }
-                const int texto = std::max(QFontMetrics(grade->font()).horizontalAdvance(celula.data().toString()),
-                                           QFontMetrics(grade->horizontalHeader()->font()).horizontalAdvance(titulo));
-                retrato.colunasCabem = retrato.colunasCabem && grade->columnWidth(coluna) > texto;
+                int texto = QFontMetrics(grade->horizontalHeader()->font()).horizontalAdvance(titulo);
+                for (int linha = 0; linha < retrato.linhasGrade; ++linha)
+                    texto =
+                        std::max(texto, QFontMetrics(grade->font())
+                                            .horizontalAdvance(grade->model()->index(linha, coluna).data().toString()));
+                // O texto da célula tem a margem do estilo dos dois lados.
+                const int margem = grade->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grade) + 1;
+                retrato.colunasCabem = retrato.colunasCabem && grade->columnWidth(coluna) >= texto + 2 * margem;
             }
             retrato.colunasCabem = retrato.colunasCabem && soma <= grade->viewport()->width();
             retrato.tituloNegrito = grade->model()->headerData(0, Qt::Horizontal, Qt::FontRole).value<QFont>().bold();
@@ -129,6 +135,10 @@ Retrato Roda(SistemaTeste& s, const QString& pdf = QString(), bool pelaMoldura =
                 QTest::mouseClick(ultimo, Qt::LeftButton);
                 retrato.registroDepoisDoUltimo = grade->currentIndex().row();
             }
+            retrato.tamanho = proc.size();
+            retrato.obsTresLinhas = obs->viewport()->height() >= 3 * obs->fontMetrics().lineSpacing();
+            if (estica.isValid())
+                proc.resize(estica);
             if (pelaMoldura)
                 proc.close();
             else
@@ -158,13 +168,17 @@ private slots:
     void imprimirDeixaAGradeNoUltimo();
     void comBasesExtras_data();
     void comBasesExtras();
+    void duranteARodada_data();
+    void duranteARodada();
 };
 
 void TesteProc::controlesDaJanela() {
     SistemaTeste s;
     TProc& proc = s.Proc();
     QCOMPARE(proc.windowTitle(), QStringLiteral("Tradução"));
-    QCOMPARE(proc.size(), QSize(313, 343));
+    // O tamanho do desenho é o mínimo; a janela pode crescer e ser maximizada.
+    QCOMPARE(proc.minimumSize(), QSize(313, 343));
+    QVERIFY(proc.windowFlags() & Qt::WindowMaximizeButtonHint);
     QCOMPARE(Acha<QStatusBar>(&proc, QStringLiteral("SitAtual"))->currentMessage(),
              QStringLiteral("Tradução em andamento..."));
     QCOMPARE(Acha<QToolButton>(&proc, QStringLiteral("Imprime"))->toolTip(), QStringLiteral("Imprimir resultado"));
@@ -260,7 +274,7 @@ void TesteProc::imprimirDeixaAGradeNoUltimo() {
 void TesteProc::segundaRodada() {
     SistemaTeste s = ComBases();
     PreparaRodada(s, QStringLiteral("PRIMEIRA"));
-    const Retrato primeira = Roda(s, QString(), true);
+    const Retrato primeira = Roda(s, QString(), true, QSize(640, 480));
     QVERIFY(!s.Proc().isVisible());
     QVERIFY(s.Trad().isVisible());
     auto* caixa = Acha<QLineEdit>(&s.Trad(), QStringLiteral("NovoArquivo"));
@@ -270,6 +284,10 @@ void TesteProc::segundaRodada() {
     QCOMPARE(segunda.situacao, primeira.situacao);
     QCOMPARE(segunda.contadores, primeira.contadores);
     QCOMPARE(segunda.linhasGrade, 5);
+    // A janela volta com o tamanho que o usuário lhe deu; o memo mostra três linhas inteiras.
+    QCOMPARE(primeira.tamanho, QSize(313, 343));
+    QCOMPARE(segunda.tamanho, QSize(640, 480));
+    QVERIFY(primeira.obsTresLinhas);
     QCOMPARE(s.Le(QStringLiteral("dados/SEGUNDA.CSV")), s.Le(QStringLiteral("dados/PRIMEIRA.CSV")));
     QCOMPARE(s.dialogos.ChamadasDo(Tipo::Pergunta).size(), std::size_t(2));
     QVERIFY(s.dialogos.ChamadasDo(Tipo::Erro).empty());
@@ -278,37 +296,56 @@ void TesteProc::segundaRodada() {
 }
 
 void TesteProc::rodadaQueFalha_data() {
-    QTest::addColumn<QString>("falta");
+    QTest::addColumn<QString>("arquivo");
+    // Vazio: o arquivo some; "/": vira pasta; outro: o arquivo passa a ter esse conteúdo.
+    QTest::addColumn<QByteArray>("conteudo");
+    QTest::addColumn<int>("caixa");
     QTest::addColumn<QString>("noErro");
     QTest::addColumn<QString>("situacao");
     QTest::newRow("a base original sumiu depois de escolhida")
-        << QStringLiteral("original") << QStringLiteral("original.csv")
-        << QStringLiteral("Transferindo dados do arquivo a ser traduzido...");
+        << QStringLiteral("dados/original.csv") << QByteArray() << int(Tipo::Erro) << QStringLiteral("original.csv")
+        << QStringLiteral("Falhou: Transferindo dados do arquivo a ser traduzido");
     // Já com a população movida nas tabelas de trabalho, mas sem a situação final.
     QTest::newRow("o resultado não pode ser gravado")
-        << QStringLiteral("saida") << QStringLiteral("RES.CSV") << QStringLiteral("Gravando...");
+        << QStringLiteral("dados/RES.CSV") << QByteArray("/") << int(Tipo::Erro) << QStringLiteral("RES.CSV")
+        << QStringLiteral("Falhou: Gravando");
+    // Cópia e abertura mostram a própria caixa; a da abertura aponta o modelo, o arquivo a consertar.
+    QTest::newRow("modelo faltando") << QStringLiteral("sistema/Bases0/Morvisan.dbf") << QByteArray()
+                                     << int(Tipo::Mensagem) << QStringLiteral("Falha ao copiar.")
+                                     << QStringLiteral("Falhou: Copiando bases de trabalho");
+    QTest::newRow("modelo quebrado") << QStringLiteral("sistema/Bases0/FINAL.DBF")
+                                     << QByteArray("isto n\xe3o \xe9 uma tabela") << int(Tipo::Mensagem)
+                                     << QStringLiteral("sistema/Bases0/FINAL.DBF\": é esse o arquivo")
+                                     << QStringLiteral("Falhou: Abrindo bases de trabalho");
 }
 
-// A falha para a rodada: a caixa geral de erro aparece, a janela fica com o texto do passo e a
-// ampulheta, e "Imprime" fica apagado (não há resultado a imprimir); "&Fechar" ainda traz a
-// principal de volta, cursor normal.
+// A falha para a rodada: a caixa aparece, a situação diz em vermelho o passo que falhou, o memo
+// guarda a mensagem, o cursor volta ao normal e "Imprime" fica apagado (não há resultado a
+// imprimir); "&Fechar" traz a principal de volta.
 void TesteProc::rodadaQueFalha() {
-    QFETCH(QString, falta);
+    QFETCH(QString, arquivo);
+    QFETCH(QByteArray, conteudo);
+    QFETCH(int, caixa);
     QFETCH(QString, noErro);
     QFETCH(QString, situacao);
     SistemaTeste s = ComBases();
     PreparaRodada(s, QStringLiteral("RES"));
-    if (falta == QStringLiteral("original"))
-        QVERIFY(QFile::remove(s.Caminho(QStringLiteral("dados/original.csv"))));
+    if (conteudo == "/")
+        QVERIFY(QDir().mkpath(s.Caminho(arquivo)));
     else
-        QVERIFY(QDir().mkpath(s.Caminho(QStringLiteral("dados/RES.CSV"))));
+        QVERIFY(QFile::remove(s.Caminho(arquivo)));
+    if (conteudo.size() > 1)
+        s.Escreve(arquivo, conteudo.toStdString());
     const Retrato r = Roda(s, s.Caminho(QStringLiteral("relatorio.pdf")));
-    const auto erros = s.dialogos.ChamadasDo(Tipo::Erro);
-    QCOMPARE(erros.size(), std::size_t(1));
-    QVERIFY2(erros[0].texto.contains(noErro), qPrintable(erros[0].texto));
+    const auto caixas = s.dialogos.ChamadasDo(Tipo(caixa));
+    QCOMPARE(caixas.size(), std::size_t(1));
+    QVERIFY2(caixas[0].texto.contains(noErro), qPrintable(caixas[0].texto));
+    QVERIFY(s.dialogos.ChamadasDo(Tipo(caixa) == Tipo::Erro ? Tipo::Mensagem : Tipo::Erro).empty());
     QCOMPARE(r.situacao, situacao);
+    QCOMPARE(r.corSituacao, QColor(255, 0, 0));
+    QCOMPARE(r.obs, QString(caixas[0].texto).replace(QStringLiteral("\n\n"), QStringLiteral("\n")));
     QCOMPARE(r.linhasGrade, 0);
-    QVERIFY(r.emEspera);
+    QVERIFY(!r.emEspera);
     QVERIFY(!r.imprimeHabilitado);
     QVERIFY(s.dialogos.ChamadasDo(Tipo::EscolheImpressora).empty());
     QVERIFY(!QFile::exists(s.Caminho(QStringLiteral("relatorio.pdf"))));
@@ -316,7 +353,6 @@ void TesteProc::rodadaQueFalha() {
     QVERIFY(!s.Proc().isVisible());
     QVERIFY(s.Trad().isVisible());
     QCOMPARE(s.Trad().Passo(), 3);
-    QVERIFY(s.dialogos.ChamadasDo(Tipo::Mensagem).empty());
     // As bases de entrada ficam como estavam.
     QFile modelo(QStringLiteral(MORVISAN_DADOS_TESTE "/janelas/traducao.csv"));
     QVERIFY(modelo.open(QIODevice::ReadOnly));
@@ -377,7 +413,8 @@ void TesteProc::comBasesExtras() {
         s.Escreve(QStringLiteral("dados/original.csv"), original.replace(u'|', QStringLiteral("\r\n")).toStdString());
     s.Escreve(QStringLiteral("municipios.csv"),
               municipios.replace(u'|', QStringLiteral("\r\n")).toLatin1().toStdString());
-    s.Escreve(QStringLiteral("ufs.csv"), "35;SP\r\n43;RS\r\n");
+    // Uma sigla mais larga que a primeira, mais abaixo na grade.
+    s.Escreve(QStringLiteral("ufs.csv"), "35;IS\r\n43;MW\r\n");
     s.dialogos.ProximoArquivo(s.Caminho(QStringLiteral("municipios.csv")));
     Acha<QAction>(&s.Trad(), QStringLiteral("Definir1"))->trigger();
     s.dialogos.ProximoArquivo(s.Caminho(QStringLiteral("ufs.csv")));
@@ -392,6 +429,76 @@ void TesteProc::comBasesExtras() {
     QCOMPARE(r.dicaNome, nomeNaGrade);
     QVERIFY(r.colunasCabem);
     QVERIFY(s.dialogos.ChamadasDo(Tipo::Erro).empty());
+}
+
+void TesteProc::duranteARodada_data() {
+    QTest::addColumn<bool>("cancela");
+    QTest::newRow("cancelada: nada gravado") << true;
+    QTest::newRow("até o fim: a janela esperou a rodada") << false;
+}
+
+// Uma base gerada longa o bastante para mexer na janela no meio da rodada: fechar, minimizar e
+// imprimir são recusados na hora, e "Cancelar" para a rodada sem gravar nada.
+void TesteProc::duranteARodada() {
+    QFETCH(bool, cancela);
+    constexpr int municipios = 400000;
+    SistemaTeste s = ComBases();
+    std::string base;
+    for (int municipio = 1; municipio <= municipios; ++municipio)
+        base += "35;" + std::to_string(municipio) + ";1000;1100\r\n";
+    s.Escreve(QStringLiteral("dados/original.csv"), base);
+    s.Escreve(QStringLiteral("dados/Morvisan.Log"), "anterior\r\n");
+    PreparaRodada(s, QStringLiteral("RES"));
+    TProc& proc = s.Proc();
+    auto* cancelar = Acha<QPushButton>(&proc, QStringLiteral("Cancelar"));
+    auto* fechar = Acha<QPushButton>(&proc, QStringLiteral("Fechar"));
+    auto* imprime = Acha<QToolButton>(&proc, QStringLiteral("Imprime"));
+    auto* barra = Acha<QStatusBar>(&proc, QStringLiteral("SitAtual"));
+    bool recusou = false;
+    bool terminou = false;
+    QString situacao;
+    QColor cor;
+    bool imprimeDepois = false;
+    int linhas = -1;
+    s.dialogos.ProximaResposta(true);
+    QuandoPronto([&] { return proc.isVisible() && cancelar->isEnabled(); },
+                 [&] {
+                     const bool apagados = proc.Rodando() && !fechar->isEnabled() && !imprime->isEnabled();
+                     proc.close();
+                     QTest::mouseClick(imprime, Qt::LeftButton);
+                     proc.setWindowState(Qt::WindowMinimized);
+                     const bool voltou = QTest::qWaitFor([&] { return !proc.isMinimized(); });
+                     recusou = apagados && voltou && proc.isVisible() && proc.Rodando();
+                     if (cancela)
+                         QTest::mouseClick(cancelar, Qt::LeftButton);
+                     terminou = QTest::qWaitFor([&] { return !proc.Rodando(); }, 120000);
+                     situacao = barra->currentMessage();
+                     cor = barra->palette().color(QPalette::Window);
+                     imprimeDepois = imprime->isEnabled();
+                     linhas = Acha<QTableView>(&proc, QStringLiteral("Resultado"))->model()->rowCount();
+                     QTest::mouseClick(fechar, Qt::LeftButton);
+                 });
+    Clica(s, "Proximo");
+    QVERIFY(recusou);
+    QVERIFY(terminou);
+    QVERIFY(s.dialogos.ChamadasDo(Tipo::EscolheImpressora).empty());
+    QVERIFY(s.dialogos.ChamadasDo(Tipo::Erro).empty());
+    QVERIFY(!s.dialogos.emEspera);
+    QVERIFY(!proc.isVisible());
+    QVERIFY(s.Trad().isVisible());
+    if (cancela) {
+        QCOMPARE(situacao, QStringLiteral("Rodada cancelada."));
+        QCOMPARE(cor, QColor(255, 0, 0));
+        QVERIFY(!imprimeDepois);
+        QCOMPARE(linhas, 0);
+        QCOMPARE(s.Le(QStringLiteral("dados/RES.CSV")), std::string("<não existe>"));
+        QCOMPARE(s.Le(QStringLiteral("dados/Morvisan.Log")), std::string("anterior\r\n"));
+    } else {
+        QVERIFY2(situacao.startsWith(QStringLiteral("Fim - São ")), qPrintable(situacao));
+        QVERIFY(imprimeDepois);
+        QVERIFY(linhas >= municipios);
+        QVERIFY(s.Le(QStringLiteral("dados/RES.CSV")) != "<não existe>");
+    }
 }
 
 QTEST_MAIN(TesteProc)

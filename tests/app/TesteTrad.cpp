@@ -1,4 +1,5 @@
 // A janela principal guiada como um usuário: assistente, caixas de texto, Fixa.CFG, menus.
+#include "ListaPastas.h"
 #include "SistemaTeste.h"
 
 #include <QAction>
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -54,6 +56,17 @@ void Escolhe(SistemaTeste& s, const QString& nome) {
     ClicaItem(lista, nome);
 }
 
+// As duas bases escolhidas, o nome "R" e "&Próximo" no passo 3, com Não para a pergunta.
+void NaoNoPasso3(SistemaTeste& s) {
+    Escolhe(s, QStringLiteral("original.csv"));
+    Clica(s, "Proximo");
+    Escolhe(s, QStringLiteral("traducao.csv"));
+    Clica(s, "Proximo");
+    Digita(Acha<QLineEdit>(&s.Trad(), QStringLiteral("NovoArquivo")), QStringLiteral("R"));
+    s.dialogos.ProximaResposta(false);
+    Clica(s, "Proximo");
+}
+
 } // namespace
 
 class TesteTrad : public QObject {
@@ -86,6 +99,9 @@ private slots:
     void altAVoltaUmPasso();
     void fecharPelaMolduraEncerra();
     void menuAjuda();
+    void antesDaPergunta_data();
+    void antesDaPergunta();
+    void teclado();
 };
 
 void TesteTrad::janelaAbreNoPasso1ComTudoEmFalta() {
@@ -294,13 +310,7 @@ void TesteTrad::respostaNaoNaoMudaNada() {
         t.CopiaDado(QStringLiteral("traducao.csv"), QStringLiteral("dados/traducao.csv"));
     });
     Mostra(s);
-    Escolhe(s, QStringLiteral("original.csv"));
-    Clica(s, "Proximo");
-    Escolhe(s, QStringLiteral("traducao.csv"));
-    Clica(s, "Proximo");
-    Digita(Acha<QLineEdit>(&s.Trad(), QStringLiteral("NovoArquivo")), QStringLiteral("R"));
-    s.dialogos.ProximaResposta(false);
-    Clica(s, "Proximo");
+    NaoNoPasso3(s);
     const auto perguntas = s.dialogos.ChamadasDo(Tipo::Pergunta);
     QCOMPARE(perguntas.size(), std::size_t(1));
     QCOMPARE(perguntas[0].titulo, QStringLiteral("Morvisan"));
@@ -580,6 +590,79 @@ void TesteTrad::menuAjuda() {
     QVERIFY2(atalho.find("Path=" + s.DirSistema()) != std::string::npos, atalho.c_str());
     QVERIFY(atalho.find(QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString()) != std::string::npos);
     QVERIFY(s.dialogos.ChamadasDo(Tipo::Aviso).empty());
+}
+
+void TesteTrad::antesDaPergunta_data() {
+    QTest::addColumn<QString>("linhas");
+    QTest::addColumn<QString>("existente");
+    QTest::addColumn<QString>("mensagem");
+    QTest::addColumn<QString>("pergunta");
+    const QString continuar = QStringLiteral("Continuar com a tradução?");
+    const QString linhas = QStringLiteral("Informe de 1 a 99 linhas de relatório.");
+    QTest::newRow("linhas vazias") << QString() << QString() << linhas << QString();
+    QTest::newRow("zero linhas") << QStringLiteral("0") << QString() << linhas << QString();
+    QTest::newRow("resultado novo") << QStringLiteral("05") << QString() << QString() << continuar;
+    // O resultado troca o arquivo de mesmo nome em qualquer caixa: a pergunta diz qual.
+    QTest::newRow("resultado já existe")
+        << QStringLiteral("50") << QStringLiteral("r.csv") << QString()
+        << QStringLiteral("O arquivo \"r.csv\" já existe nesta pasta e será substituído pelo resultado.\n\n") +
+               continuar;
+}
+
+// O tamanho da página é conferido antes da rodada, quando ainda dá para corrigir; a pergunta avisa o
+// resultado que vai ser substituído.
+void TesteTrad::antesDaPergunta() {
+    QFETCH(QString, linhas);
+    QFETCH(QString, existente);
+    QFETCH(QString, mensagem);
+    QFETCH(QString, pergunta);
+    SistemaTeste s([&](SistemaTeste& t) {
+        t.CopiaDado(QStringLiteral("original.csv"), QStringLiteral("dados/original.csv"));
+        t.CopiaDado(QStringLiteral("traducao.csv"), QStringLiteral("dados/traducao.csv"));
+        if (!existente.isEmpty())
+            t.Escreve(QStringLiteral("dados/") + existente, "anterior\r\n");
+    });
+    Mostra(s);
+    auto* caixaLinhas = Acha<QLineEdit>(&s.Trad(), QStringLiteral("Linhas"));
+    caixaLinhas->setText(linhas);
+    NaoNoPasso3(s);
+    QCOMPARE(s.dialogos.Textos(Tipo::Mensagem), mensagem.isEmpty() ? QStringList() : QStringList{mensagem});
+    QCOMPARE(s.dialogos.Textos(Tipo::Pergunta), pergunta.isEmpty() ? QStringList() : QStringList{pergunta});
+    if (!mensagem.isEmpty())
+        QCOMPARE(QApplication::focusWidget(), caixaLinhas);
+    QVERIFY(!s.Proc().isVisible());
+    QCOMPARE(s.Trad().Passo(), 3);
+}
+
+// Enter é "&Próximo" de qualquer controle; F1 abre a ajuda, que Esc fecha; a lista do passo 2 não
+// marca o arquivo do passo 1.
+void TesteTrad::teclado() {
+    SistemaTeste s(
+        [](SistemaTeste& t) { t.CopiaDado(QStringLiteral("original.csv"), QStringLiteral("dados/original.csv")); });
+    Mostra(s);
+    s.Trad().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&s.Trad()));
+    auto* lista = Acha<QListWidget>(&s.Trad(), QStringLiteral("Arquivo"));
+    Escolhe(s, QStringLiteral("original.csv"));
+    QTest::keyClick(lista, Qt::Key_Return);
+    QCOMPARE(s.Trad().Passo(), 2);
+    QVERIFY(lista->selectedItems().isEmpty());
+    // Na lista de pastas, Enter abre a pasta marcada (a de cima) e não anda o assistente.
+    auto* pastas = Acha<ListaPastas>(&s.Trad(), QStringLiteral("Pasta"));
+    pastas->setFocus();
+    pastas->setCurrentRow(0);
+    QTest::keyClick(pastas, Qt::Key_Return);
+    QCOMPARE(s.Trad().Passo(), 2);
+    QCOMPARE(pastas->Pasta(), QStringLiteral("/"));
+    QTest::keyClick(Acha<QLineEdit>(&s.Trad(), QStringLiteral("Linhas")), Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(s.Trad().Passo(), 3);
+    QTest::keyClick(&s.Trad(), Qt::Key_F1);
+    const QPointer<QWidget> ajuda = s.Trad().findChild<QWidget*>(QStringLiteral("JanelaAjuda"));
+    QVERIFY(ajuda != nullptr);
+    ajuda->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), ajuda.data());
+    QTest::keyClick(ajuda->findChild<QWidget*>(QStringLiteral("TextoAjuda")), Qt::Key_Escape);
+    QTRY_VERIFY(ajuda == nullptr || !ajuda->isVisible());
 }
 
 QTEST_MAIN(TesteTrad)

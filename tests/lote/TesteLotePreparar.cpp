@@ -98,7 +98,7 @@ const CasoPreparar casos[] = {
      "15;680;1;1\r\n",
      {"{O}", "2010", "2013", "{P}nao/existe.csv"},
      1,
-     "n\xc3\xa3o foi poss\xc3\xadvel criar o arquivo",
+     "foi poss\xc3\xadvel criar o arquivo",
      nullptr},
     {"populacao_que_nao_e_inteira",
      "15;680;5000 ;1\r\n",

@@ -2,6 +2,7 @@
 // Face falsa da janela de processamento: guarda o estado dos controles e a ordem do que a rodada fez.
 #include "PainelProc.h"
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -25,6 +26,7 @@ public:
     void CursorEspera() override;
     void CursorNormal() override;
     void EscondePrincipal() override;
+    bool CancelamentoPedido() const override { return cancela && cancela(); }
 
     // Eventos na ordem: "situacao: ...", "mensagem: Titulo | texto", "grade", "cursor normal"...
     std::vector<std::string> eventos;
@@ -46,4 +48,6 @@ public:
     Cor corObs = Cor::Vermelho;
     bool gradeLigada = false;
     bool cursorEspera = false;
+    // O usuário pede para parar quando isto diz sim.
+    std::function<bool()> cancela;
 };

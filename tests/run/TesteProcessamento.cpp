@@ -139,6 +139,48 @@ TEST(Processamento, FalhaDeLeituraTerminaARodadaNoPasso) {
     EXPECT_TRUE(rodada.painel.Mensagens().empty());
 }
 
+struct CasoCancelamento {
+    std::string nome;
+    // Quando o usuário pede para parar, visto pelo painel.
+    std::function<bool(const PainelGravador&)> quando;
+    std::string situacao;
+};
+
+class Cancelamento : public testing::TestWithParam<CasoCancelamento> {};
+
+// Cancelar entre dois passos ou no meio de um lote de registros para a rodada sem publicar nada:
+// as saídas anteriores ficam como estavam.
+TEST_P(Cancelamento, ParaSemGravarNada) {
+    RodadaTeste rodada;
+    std::vector<std::string> original;
+    for (int municipio = 1; municipio <= 5000; ++municipio)
+        original.push_back("35;" + std::to_string(municipio) + ";100;110");
+    rodada.Prepara({}, {}, original, {"35;A;1;B;2;5;1;"});
+    rodada.pasta.Escreve("saida/RES.CSV", "anterior\r\n");
+    const auto& caso = GetParam();
+    rodada.painel.cancela = [&] { return caso.quando(rodada.painel); };
+    EXPECT_THROW(rodada.processamento.FormActivate(), RodadaCancelada);
+    EXPECT_EQ(rodada.painel.situacao, caso.situacao);
+    EXPECT_EQ(rodada.Saida("RES.CSV"), "anterior\r\n");
+    for (const char* outra : {"comp.CSV", "Morvisan.Log", "Morvisan.Avisos"})
+        EXPECT_FALSE(std::filesystem::exists(rodada.ajustes.Pasta + "/" + outra)) << outra;
+    rodada.processamento.Fechando();
+    EXPECT_TRUE(rodada.painel.Mensagens().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Processamento, Cancelamento,
+    testing::Values(
+        CasoCancelamento{"EntrePassos", [](const PainelGravador& p) { return p.situacao == "Traduzindo..."; },
+                         "Traduzindo..."},
+        // O contador para no lote em que o pedido foi visto, não no fim da base.
+        CasoCancelamento{"NoMeioDaCarga",
+                         [](const PainelGravador& p) { return p.TextoContador(Contador::BO_desc) == "4096"; },
+                         "Transferindo dados do arquivo a ser traduzido..."},
+        CasoCancelamento{"NoMeioDaGravacao", [](const PainelGravador& p) { return p.posicoes.size() >= 4096; },
+                         "Gravando..."}),
+    NomeDoCaso<CasoCancelamento>);
+
 TEST(Processamento, SegundaRodadaComecaDeCopiasNovas) {
     RodadaTeste rodada;
     rodada.Municipios({"35;10;Dez", "35;20;Vinte"});
