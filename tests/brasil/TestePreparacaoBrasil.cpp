@@ -1,7 +1,7 @@
 // Preparação da base de tradução do Brasil: fração da referência sobre o POP1 da base, ordem da
 // cadeia e avisos.
+#include "NomeDoCaso.h"
 #include "PreparacaoBrasil.h"
-#include "RodadaTeste.h"
 
 #include <gtest/gtest.h>
 
