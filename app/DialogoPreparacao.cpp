@@ -49,8 +49,8 @@ DialogoPreparacao::DialogoPreparacao(const std::vector<MudancaBrasil>& tabela, c
     linhaOriginal->addWidget(Original);
     linhaOriginal->addWidget(escolhe);
     // 2010: o último censo na divisão anterior à de 2013, o caso mais comum.
-    AnoDe = Ano(this, QStringLiteral("AnoDe"), ultimo, std::min(2010, ultimo));
-    AnoAte = Ano(this, QStringLiteral("AnoAte"), ultimo, ultimo);
+    AnoDe = Ano(this, QStringLiteral("AnoDe"), UltimoAnoAceito(ultimo), std::min(2010, ultimo));
+    AnoAte = Ano(this, QStringLiteral("AnoAte"), UltimoAnoAceito(ultimo), ultimo);
     Saida = new QLineEdit(this);
     Saida->setObjectName(QStringLiteral("Saida"));
     auto* preparar = new QPushButton(QStringLiteral("&Preparar"), this);
@@ -123,6 +123,8 @@ void DialogoPreparacao::PrepararClick() {
         const Preparacao preparacao = PreparaBaseBrasil(pedido, tabela_);
         dialogos_.CursorNormal();
         std::string texto = ResumoPreparacao(pedido, preparacao);
+        for (const ProblemaConferencia& problema : preparacao.conferencia.problemas)
+            texto += problema.texto + "\n";
         for (const AvisoPreparacao& aviso : preparacao.avisos)
             texto += TextoAviso(aviso) + "\n";
         Avisos->setPlainText(ParaTela(texto));

@@ -27,7 +27,9 @@ Preparacao PreparaBaseBrasil(const PedidoPreparacao& pedido, const std::vector<M
     if (PreparacaoSobreEntrada(pedido))
         throw Falha("Voc\xea especificou o mesmo nome mais de uma vez.");
     const PopulacaoOriginal base = LePopulacaoOriginal(pedido.original, pedido.separadorDecimal);
-    const Preparacao preparacao = PreparaMudancas(tabela, base, pedido.de, pedido.ate);
+    Preparacao preparacao = PreparaMudancas(tabela, base, pedido.de, pedido.ate);
+    const DivisoesBrasil divisoes = LeDivisoesBrasil(ArquivoDivisoesBrasil(pedido.dirSistema));
+    preparacao.conferencia = ConfereBase(divisoes, base.Codigos(), pedido.de, UltimoAnoAceito(UltimoAnoBrasil(tabela)));
 
     // Os dois arquivos trocam os anteriores juntos, como as saídas da rodada.
     SaidasDaRodada saidas;
@@ -39,6 +41,11 @@ Preparacao PreparaBaseBrasil(const PedidoPreparacao& pedido, const std::vector<M
     const std::string arquivoAvisos = ArquivoAvisos(pedido.saida);
     ArquivoSaida avisos(saidas.Temporario(arquivoAvisos), arquivoAvisos);
     avisos.EscreveLinha("CD_UF;CD_MUND;DOADOR;CD_MUNR;RECEPTOR;POP;AVISO;ORIGEM");
+    // Os problemas da conferência vêm primeiro, com o município nas colunas do doador.
+    const std::string conferencia = "confer\xeancia com a divis\xe3o de " + TextoInteiro(pedido.de);
+    for (const ProblemaConferencia& p : preparacao.conferencia.problemas)
+        avisos.EscreveLinha(TextoInteiro(p.uf) + ";" + TextoInteiro(p.municipio) + ";" + p.nome + ";;;;" +
+                            p.texto.substr(p.texto.find(": ") + 2) + ";" + conferencia);
     for (const AvisoPreparacao& aviso : preparacao.avisos)
         avisos.EscreveLinha(TextoInteiro(aviso.uf) + ";" + TextoInteiro(aviso.doador) + ";" + aviso.nomeDoador + ";" +
                             TextoInteiro(aviso.receptor) + ";" + aviso.nomeReceptor + ";" +
@@ -49,10 +56,13 @@ Preparacao PreparaBaseBrasil(const PedidoPreparacao& pedido, const std::vector<M
 }
 
 std::string ResumoPreparacao(const PedidoPreparacao& pedido, const Preparacao& preparacao) {
+    const int problemas = static_cast<int>(preparacao.conferencia.problemas.size());
     std::string resumo = "Base de tradu\xe7\xe3o de " + TextoInteiro(pedido.de) + " para " + TextoInteiro(pedido.ate) +
                          " gravada em \"" + pedido.saida + "\": " + TextoInteiro(preparacao.linhas.size()) +
                          " mudan\xe7"
                          "a(s).\n";
+    if (problemas != 0)
+        resumo += ResumoConferencia(preparacao.conferencia) + " Veja \"" + ArquivoAvisos(pedido.saida) + "\".\n";
     if (preparacao.avisos.empty())
         return resumo + "Nenhum par estimado ou deixado de fora.\n";
     return resumo + TextoInteiro(preparacao.estimadas) + " par(es) com popula\xe7\xe3o estimada e " +

@@ -4,6 +4,7 @@
 #include "Texto.h"
 
 #include <algorithm>
+#include <chrono>
 #include <climits>
 #include <map>
 #include <numeric>
@@ -105,7 +106,13 @@ int UltimoAnoBrasil(const std::vector<MudancaBrasil>& tabela) {
     return ultimo;
 }
 
-std::string ProblemaDosAnos(int de, int ate, int ultimo) {
+int UltimoAnoAceito(int ultimaMudanca) {
+    const std::chrono::year_month_day hoje{std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())};
+    return std::max(ultimaMudanca, static_cast<int>(hoje.year()));
+}
+
+std::string ProblemaDosAnos(int de, int ate, int ultimaMudanca) {
+    const int ultimo = UltimoAnoAceito(ultimaMudanca);
     const std::string faixa = TextoInteiro(PrimeiroAnoBrasil) + " a " + TextoInteiro(ultimo);
     for (int ano : {de, ate})
         if (ano < PrimeiroAnoBrasil || ano > ultimo)

@@ -2,6 +2,7 @@
 // A base de tradução de um período, feita da tabela de mudanças do Brasil e das populações da base
 // original do usuário: cada par leva a fração da população do doador que a tabela mediu na
 // referência, aplicada ao POP1 do doador como as mudanças anteriores do período o deixam.
+#include "ConferenciaBrasil.h"
 #include "MudancasBrasil.h"
 #include "PopulacaoOriginal.h"
 
@@ -39,12 +40,18 @@ struct Preparacao {
     std::vector<AvisoPreparacao> avisos;
     int estimadas = 0;
     int deixadas = 0;
+    // A base com a divisão de "de", feita antes de tudo.
+    Conferencia conferencia;
 };
 
 inline constexpr int PrimeiroAnoBrasil = 1991;
 
 // O ano da última mudança da tabela (o ano de destino padrão).
 int UltimoAnoBrasil(const std::vector<MudancaBrasil>& tabela);
+
+// O último ano aceito: o corrente, ou o da última mudança se a tabela for adiante (depois da última
+// mudança vale a mesma divisão).
+int UltimoAnoAceito(int ultimaMudanca);
 
 // O que há de errado com o par de anos, no texto para o usuário; vazio quando serve.
 std::string ProblemaDosAnos(int de, int ate, int ultimo);

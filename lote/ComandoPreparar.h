@@ -1,5 +1,5 @@
 #pragma once
-// morvisan-lote preparar ORIGINAL DE ATE SAIDA
+// morvisan-lote preparar ORIGINAL DE ATE SAIDA e conferir ORIGINAL ANO
 #include "Ajustes.h"
 #include "LinhaComando.h"
 
@@ -7,3 +7,7 @@
 // saída (0 certo, 4 com par estimado ou deixado de fora, 1 falha, 2 saída sobre uma entrada). Um
 // argumento que não serve levanta ErroUso.
 int ComandoPreparar(Ajustes& ajustes, const LinhaComando& linha);
+
+// Confere a base com a divisão de 1º de janeiro do ano (argumentos: os dois, já contados); devolve 0
+// sem problema, 4 com algum, 1 falha. Um argumento que não serve levanta ErroUso.
+int ComandoConferir(Ajustes& ajustes, const LinhaComando& linha);

@@ -7,6 +7,8 @@ std::string TextoUso() {
            "ES] traduzir ORIGINAL TRADUCAO PASTA NOME\n"
            "     morvisan-lote [OP\xC7\xD5"
            "ES] preparar ORIGINAL DE ATE SAIDA\n"
+           "     morvisan-lote [OP\xC7\xD5"
+           "ES] conferir ORIGINAL ANO\n"
            "\n"
            "Comandos:\n"
            "  importar municipios ARQUIVO  importa os nomes dos munic\xEDpios (CD_UF;CD_MUN;MUN)\n"
@@ -20,7 +22,11 @@ std::string TextoUso() {
            "                               de 1\xBA de janeiro de DE para a de ATE (anos de 1991 em diante),\n"
            "                               com as popula\xE7\xF5"
            "es de ORIGINAL; pares estimados e deixados\n"
-           "                               de fora v\xE3o para SAIDA.avisos\n"
+           "                               de fora v\xE3o para SAIDA.avisos, com os problemas da\n"
+           "                               confer\xEAncia de ORIGINAL com a divis\xE3o de DE\n"
+           "  conferir ORIGINAL ANO        confere ORIGINAL com a divis\xE3o de 1\xBA de janeiro de ANO:\n"
+           "                               munic\xEDpios ausentes, c\xF3"
+           "digos fora da divis\xE3o e repetidos\n"
            "\n"
            "Arquivos de entrada separados por \";\", em UTF-8 (com ou sem marca) ou Windows-1252; campos\n"
            "entre aspas e linhas de t\xEDtulos s\xE3o aceitos. Cada valor trocado na leitura \xE9 avisado\n"
@@ -43,5 +49,6 @@ std::string TextoUso() {
            "Sa\xED"
            "da: 0 certo (traduzir: \"Sucesso total!\"), 1 falha (nada mudou), 2 uso errado,\n"
            "3 tradu\xE7\xE3o terminada com \" (erro)\", 4 terminou com avisos ou achados (traduzir: memo sem\n"
-           "\"Sucesso total!\"; importar: avisos da leitura; preparar: par estimado ou deixado de fora).\n";
+           "\"Sucesso total!\"; importar: avisos da leitura; preparar: problema na confer\xEAncia, par estimado\n"
+           "ou deixado de fora; conferir: algum problema).\n";
 }

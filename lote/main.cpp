@@ -1,5 +1,5 @@
-// morvisan-lote: a importação das bases extras, a tradução e a preparação da base de tradução do
-// Brasil, pelo terminal.
+// morvisan-lote: a importação das bases extras, a tradução, a preparação da base de tradução do
+// Brasil e a conferência de uma base com a divisão de um ano, pelo terminal.
 #include "Ambiente.h"
 #include "ComandoImportar.h"
 #include "ComandoPreparar.h"
@@ -28,12 +28,13 @@ const Subcomando subcomandos[] = {
     {"importar", {"municipios|ufs", "ARQUIVO"}, ComandoImportar},
     {"traduzir", {"ORIGINAL", "TRADUCAO", "PASTA", "NOME"}, ComandoTraduzir},
     {"preparar", {"ORIGINAL", "DE", "ATE", "SAIDA"}, ComandoPreparar},
+    {"conferir", {"ORIGINAL", "ANO"}, ComandoConferir},
 };
 
 // O subcomando pedido, com a conta dos argumentos já feita.
 const Subcomando& SubcomandoDa(const LinhaComando& linha) {
     if (linha.comando.empty())
-        throw ErroUso("falta o comando (importar, traduzir ou preparar)");
+        throw ErroUso("falta o comando (importar, traduzir, preparar ou conferir)");
     for (const Subcomando& subcomando : subcomandos) {
         if (linha.comando != subcomando.nome)
             continue;

@@ -4,6 +4,10 @@
 Uma linha por par doador -> receptor de cada município instalado de 1993 a 2025, na ordem em que as
 mudanças se aplicam. Só a biblioteca padrão; rodar de novo sobre as mesmas fontes dá os mesmos bytes.
 
+Ao lado, dados/divisoes-brasil.csv: os municípios de cada divisão que a tabela conhece (1º de janeiro de
+1991, 1993, 1997, 2001, 2005, 2009, 2010, 2013 e 2025), uma linha por município e nome, com o primeiro e o
+último ano em que ele tem esse nome.
+
 Uso: monta-mudancas-brasil.py [PASTA_DE_SAIDA]   (sem pasta: dados/ do projeto)
 """
 import csv
@@ -17,6 +21,8 @@ from fractions import Fraction
 RAIZ = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 FONTES = os.path.join(RAIZ, "dados", "fontes")
 ARQUIVO = "mudancas-brasil.csv"
+ARQUIVO_DIVISOES = "divisoes-brasil.csv"
+TITULOS_DIVISOES = "CD_UF;CD_MUN;CODIGO;NOME;ANO_INICIAL;ANO_FINAL"
 
 TITULOS = ("DATA;CD_UF;CD_MUND;COD_DOADOR;DOADOR;CD_MUNR;COD_RECEPTOR;RECEPTOR;ANO_REF;POP_DOADOR;"
            "POP_MOVIDA;METODO;ORIGEM;TEXTO_IBGE")
@@ -364,6 +370,45 @@ def monta_tabela():
     return pares, divisao
 
 
+def divisoes(divisao, pares):
+    """As listas de 1º de janeiro de cada ano conhecido: a de 1991 é a de 1993 sem os instalados em
+    1993; a de 2025 é a de 2013 com os instalados em 2025."""
+    listas = {ano: divisao.retratos[retrato] for retrato, ano in RETRATOS}
+    listas[2010], listas[2013] = divisao.retratos[2010], divisao.retratos[2013]
+    instalados_1993 = {p.receptor for p in pares if p.data == 19930101}
+    listas[1991] = {c: n for c, n in listas[1993].items() if c not in instalados_1993}
+    listas[2025] = dict(listas[2013])
+    for par in pares:
+        if par.data // 10000 > 2013:
+            listas[2025][par.receptor] = par.nome_receptor
+    return dict(sorted(listas.items()))
+
+
+def linhas_das_divisoes(listas):
+    """Uma linha por município e nome: o nome vale do ANO_INICIAL ao ANO_FINAL (vazio: até hoje)."""
+    anos = list(listas)
+    linhas = []
+    for codigo in sorted(set().union(*listas.values())):
+        trechos = []
+        for i, ano in enumerate(anos):
+            nome = listas[ano].get(codigo)
+            if nome is None:
+                continue
+            if trechos and trechos[-1][0] == nome and trechos[-1][2] == i - 1:
+                trechos[-1][2] = i
+            else:
+                trechos.append([nome, i, i])
+        for nome, inicio, fim in trechos:
+            final = "" if fim == len(anos) - 1 else str(anos[fim + 1] - 1)
+            linhas.append(f"{codigo[:2]};{int(codigo[2:6])};{codigo};{nome};{anos[inicio]};{final}")
+    return linhas
+
+
+def grava(pasta, nome, linhas):
+    with open(os.path.join(pasta, nome), "wb") as saida:
+        saida.write("".join(linha + "\r\n" for linha in linhas).encode("cp1252"))
+
+
 def linha_da_tabela(par, divisao):
     def vazio_ou(valor):
         return "" if valor is None else str(valor)
@@ -385,9 +430,8 @@ def linha_da_tabela(par, divisao):
 def main():
     pasta = sys.argv[1] if len(sys.argv) > 1 else os.path.join(RAIZ, "dados")
     pares, divisao = monta_tabela()
-    linhas = [TITULOS] + [linha_da_tabela(par, divisao) for par in pares]
-    with open(os.path.join(pasta, ARQUIVO), "wb") as saida:
-        saida.write("".join(linha + "\r\n" for linha in linhas).encode("cp1252"))
+    grava(pasta, ARQUIVO, [TITULOS] + [linha_da_tabela(par, divisao) for par in pares])
+    grava(pasta, ARQUIVO_DIVISOES, [TITULOS_DIVISOES] + linhas_das_divisoes(divisoes(divisao, pares)))
 
 
 if __name__ == "__main__":

@@ -1,5 +1,6 @@
 // "Serviços", "Preparar base de tradução do Brasil...": a caixa grava a base ao lado da original, mostra
 // os avisos e a entrega ao passo 2; o que não serve é recusado sem gravar nada.
+#include "DivisoesBrasil.h"
 #include "MudancasBrasil.h"
 #include "SistemaTeste.h"
 
@@ -7,6 +8,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -19,11 +21,14 @@ using Tipo = DialogosFalsos::Tipo;
 
 namespace {
 
-// Um programa com a tabela da compilação e a base escolhida no passo 1.
+// Um programa com as tabelas do Brasil da compilação e a base escolhida no passo 1.
 void ComBase(SistemaTeste& s, const std::string& base) {
-    QFile tabela(QString::fromStdString(ArquivoMudancasBrasil(MORVISAN_DIR_SISTEMA)));
-    QVERIFY(tabela.open(QIODevice::ReadOnly));
-    s.Escreve(QStringLiteral("sistema/dados/mudancas-brasil.csv"), tabela.readAll().toStdString());
+    for (const std::string& caminho :
+         {ArquivoMudancasBrasil(MORVISAN_DIR_SISTEMA), ArquivoDivisoesBrasil(MORVISAN_DIR_SISTEMA)}) {
+        QFile tabela(QString::fromStdString(caminho));
+        QVERIFY(tabela.open(QIODevice::ReadOnly));
+        s.Escreve(QStringLiteral("sistema/dados/") + QFileInfo(tabela).fileName(), tabela.readAll().toStdString());
+    }
     s.Escreve(QStringLiteral("dados/base.csv"), base);
 }
 
