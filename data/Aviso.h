@@ -17,4 +17,8 @@ inline const std::string TrocadoPorInterrogacao = "trocado por ?";
 inline const std::string LinhaDeTitulos = "linha de t\xedtulos pulada";
 inline const std::string ForaDoResultado = "fora do resultado";
 inline const std::string RepetidoNoResultado = "repetido no resultado";
+// O código do IBGE (6 ou 7 dígitos) lido como o CD_MUN de 4: nenhum número muda.
+inline const std::string CodigoIbgeLido = "c\xf3"
+                                          "digo do IBGE lido como CD_MUN";
+inline const std::string VerificadorErrado = "d\xedgito verificador errado";
 } // namespace Avisos

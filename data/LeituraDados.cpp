@@ -1,5 +1,6 @@
 #include "LeituraDados.h"
 
+#include "CodigoIbge.h"
 #include "Falha.h"
 #include "Texto.h"
 
@@ -100,6 +101,8 @@ bool LeituraDados::Proxima() {
                     {i, AvisoDaLinha(campos[i].nome, Avisos::TrocadoPorInterrogacao, *campos[i].rascunho)});
         if (regras_.antesDoConserto)
             regras_.antesDoConserto();
+        for (CodigoIbgeLido& lido : LeCodigosIbge(campos))
+            daLinha_.push_back({lido.campo, AvisoDaLinha(campos[lido.campo].nome, lido.aviso, lido.texto)});
         ++dados_;
         return true;
     }

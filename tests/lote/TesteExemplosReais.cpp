@@ -1,7 +1,9 @@
 // Os dois exemplos reais de ponta a ponta pelo comando em lote: importar nomes e siglas, preparar a
 // base de tradução pela tabela de mudanças do Brasil e traduzir.
+#include "DivisoesBrasil.h"
 #include "ExecutaLote.h"
 #include "MudancasBrasil.h"
+#include "NomeDoCaso.h"
 
 #include <gtest/gtest.h>
 
@@ -88,5 +90,45 @@ TEST(LotePrepararExemplos, Censo2000ParaADivisaoDe2010ComparadoAoAtlas) {
     EXPECT_EQ(diferentesSemMudanca, 857);
     EXPECT_EQ(diferentesComMudanca, 12);
 }
+
+// O Censo 2000 com o CD_MUN escrito como o IBGE o publica: 7 dígitos (1100015) ou 6 (110001).
+std::string ComCodigosIbge(const std::string& base, std::size_t digitos) {
+    const DivisoesBrasil divisoes = LeDivisoesBrasil(ArquivoDivisoesBrasil(MORVISAN_DIR_SISTEMA));
+    std::istringstream linhas(base);
+    std::string convertida, uf, municipio, resto;
+    while (std::getline(linhas, uf, ';') && std::getline(linhas, municipio, ';') && std::getline(linhas, resto)) {
+        const MunicipioBrasil* m = divisoes.Municipio(std::stoi(uf), std::stoi(municipio), 2000);
+        convertida += uf + ";" + std::to_string(m->codigo).substr(0, digitos) + ";" + resto + "\n";
+    }
+    return convertida;
+}
+
+struct CasoCodigos {
+    const char* nome;
+    std::size_t digitos;
+};
+
+class LoteCodigosIbge : public testing::TestWithParam<CasoCodigos> {};
+
+TEST_P(LoteCodigosIbge, MesmaBaseDeTraducaoEMesmoResultado) {
+    SistemaLote preparo;
+    const std::string censo = std::string(MORVISAN_EXEMPLOS) + "/censo-2000.csv";
+    preparo.pasta.Escreve("censo.csv", ComCodigosIbge(LeArquivo(censo), GetParam().digitos));
+    for (const auto& [base, nome] : {std::pair{censo, std::string("4")}, {preparo.pasta / "censo.csv", "ibge"}}) {
+        EXPECT_EQ(preparo.Roda({"preparar", base, "2000", "2010", preparo.pasta / ("trad-" + nome)}).codigo, 4);
+        const SaidaLote traduzida =
+            preparo.Roda({"traduzir", base, preparo.pasta / "trad-4", preparo.pasta / "", "RES" + nome});
+        EXPECT_NE(traduzida.codigo, 1) << traduzida.erros;
+    }
+    EXPECT_EQ(preparo.pasta.Le("trad-ibge"), preparo.pasta.Le("trad-4"));
+    EXPECT_EQ(preparo.pasta.Le("RESibge.CSV"), preparo.pasta.Le("RES4.CSV"));
+    EXPECT_NE(preparo.pasta.Le("Morvisan.Avisos")
+                  .find(";2;CD_MUN;c\xf3"
+                        "digo do IBGE lido como CD_MUN;110002"),
+              std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(Casos, LoteCodigosIbge, testing::Values(CasoCodigos{"sete", 7}, CasoCodigos{"seis", 6}),
+                         NomeDoCaso<CasoCodigos>);
 
 } // namespace
