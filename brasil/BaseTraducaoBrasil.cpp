@@ -65,6 +65,11 @@ std::string ResumoPreparacao(const PedidoPreparacao& pedido, const Preparacao& p
         resumo += ResumoConferencia(preparacao.conferencia) + " Veja \"" + ArquivoAvisos(pedido.saida) + "\".\n";
     if (preparacao.avisos.empty())
         return resumo + "Nenhum par estimado ou deixado de fora.\n";
-    return resumo + TextoInteiro(preparacao.estimadas) + " par(es) com popula\xe7\xe3o estimada e " +
-           TextoInteiro(preparacao.deixadas) + " deixado(s) de fora: veja \"" + ArquivoAvisos(pedido.saida) + "\".\n";
+    const std::string outraReferencia =
+        preparacao.outraReferencia != 0
+            ? ", " + TextoInteiro(preparacao.outraReferencia) + " medido(s) em outra refer\xeancia,"
+            : "";
+    return resumo + TextoInteiro(preparacao.estimadas) + " par(es) com popula\xe7\xe3o estimada" + outraReferencia +
+           " e " + TextoInteiro(preparacao.deixadas) + " deixado(s) de fora: veja \"" + ArquivoAvisos(pedido.saida) +
+           "\".\n";
 }

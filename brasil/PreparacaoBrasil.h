@@ -40,6 +40,8 @@ struct Preparacao {
     std::vector<AvisoPreparacao> avisos;
     int estimadas = 0;
     int deixadas = 0;
+    // Medidos numa referência que não é a principal do par (a mais perto do ano da base).
+    int outraReferencia = 0;
     // A base com a divisão de "de", feita antes de tudo.
     Conferencia conferencia;
 };

@@ -21,6 +21,7 @@ public:
                       long long numero);
 
     const std::string& Texto(std::size_t coluna) const { return campos_[coluna]; }
+    const std::string& Nome(std::size_t coluna) const { return formato_.colunas[coluna]; }
     // Só dígitos: sem sinal, brancos nem separador de milhar.
     std::optional<std::int64_t> Numero(std::size_t coluna, bool vazioVale = false) const;
     std::int32_t Inteiro(std::size_t coluna) const;

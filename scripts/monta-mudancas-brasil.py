@@ -25,7 +25,7 @@ ARQUIVO_DIVISOES = "divisoes-brasil.csv"
 TITULOS_DIVISOES = "CD_UF;CD_MUN;CODIGO;NOME;ANO_INICIAL;ANO_FINAL"
 
 TITULOS = ("DATA;CD_UF;CD_MUND;COD_DOADOR;DOADOR;CD_MUNR;COD_RECEPTOR;RECEPTOR;ANO_REF;POP_DOADOR;"
-           "POP_MOVIDA;METODO;ORIGEM;TEXTO_IBGE")
+           "POP_MOVIDA;METODO;ORIGEM;ANO_REF_2;POP_DOADOR_2;POP_MOVIDA_2;METODO_2;ORIGEM_2;TEXTO_IBGE")
 MEDIDO, ESTIMADO, INDETERMINADO = "medido", "estimado", "indeterminado"
 
 # O primeiro retrato da DTB que traz o receptor dá o ano de instalação (1º de janeiro, depois das
@@ -55,6 +55,8 @@ class Par:
         self.data, self.uf, self.doador, self.receptor, self.texto = data, uf, doador, receptor, texto
         self.ano_ref = self.pop_doador = self.movida = None
         self.metodo, self.origem, self.origem_1991 = INDETERMINADO, "", ""
+        # Outra referência medida pelas fontes: (ano, população do doador, movida, método, origem).
+        self.segunda = None
         self.geracao_doador = self.geracao_receptor = 1
         # Só os pares publicados trazem o nome do receptor (5101837 não está em DTB nenhuma).
         self.nome_receptor = None
@@ -324,11 +326,15 @@ def aplica_1991(pares, atlas1991):
     reconstruir a população de 1991 dos doadores."""
     anteriores = [p for p in pares if p.data < 20100101]
     movida, estimada, inicial = mede_1991(anteriores, atlas1991)
+    antes = populacao_antes(anteriores, inicial, movida)
     for par in anteriores:
+        metodo = ESTIMADO if estimada[id(par)] else MEDIDO
         if par.data < 20000101:
-            par.movida, par.ano_ref, par.origem = movida[id(par)], 1991, par.origem_1991
-            par.metodo = ESTIMADO if estimada[id(par)] else MEDIDO
-    return populacao_antes(anteriores, inicial, movida)
+            par.movida, par.ano_ref, par.origem, par.metodo = movida[id(par)], 1991, par.origem_1991, metodo
+        else:
+            # Os de 2001 a 2009 levam também a fração de 1991, para uma base na divisão de 1991 a 2000.
+            par.segunda = (1991, antes[id(par)], movida[id(par)], metodo, par.origem_1991)
+    return antes
 
 
 def populacao_antes(pares, inicial, movida):
@@ -361,6 +367,8 @@ def monta_tabela():
     periodo_2010 = [p for p in pares if 20100101 < p.data < 20200101]
     antes_2010 = populacao_antes(periodo_2010, censo2010, {id(p): p.movida for p in periodo_2010})
     for par in pares:
+        if par.segunda and not 0 <= par.segunda[2] <= par.segunda[1]:
+            raise SystemExit(f"par {par.doador}->{par.receptor}: movida de 1991 {par.segunda[2]} de {par.segunda[1]}")
         par.pop_doador = antes_1991.get(id(par)) if par.data < 20000101 else (
             antes_2000.get(id(par)) if par.data < 20100101 else antes_2010.get(id(par)))
         if par.movida is None:
@@ -419,7 +427,9 @@ def linha_da_tabela(par, divisao):
         str(int(par.doador[2:6])), par.doador, divisao.nome(par.doador),
         str(int(par.receptor[2:6])), par.receptor, nome_receptor,
         vazio_ou(par.ano_ref), vazio_ou(par.pop_doador), vazio_ou(par.movida),
-        par.metodo, par.origem, par.texto,
+        par.metodo, par.origem,
+        *(["", "", "", "", ""] if par.segunda is None else [str(v) for v in par.segunda]),
+        par.texto,
     ]
     for campo in campos[:-1]:
         if ";" in campo or "\r" in campo or "\n" in campo:

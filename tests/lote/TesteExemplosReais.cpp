@@ -36,12 +36,13 @@ long long Total(const std::map<std::pair<int, int>, long long>& pop) {
 std::map<std::pair<int, int>, long long> Traduz(const SistemaLote& preparo, const std::string& base, const char* de,
                                                 const char* ate) {
     const std::string exemplos = std::string(MORVISAN_EXEMPLOS) + "/";
+    const std::string caminho = base.find('/') == std::string::npos ? exemplos + base : base;
     EXPECT_EQ(preparo.Roda({"importar", "municipios", exemplos + "municipios.csv"}).codigo, 0);
     EXPECT_EQ(preparo.Roda({"importar", "ufs", exemplos + "ufs.csv"}).codigo, 0);
-    const SaidaLote preparada = preparo.Roda({"preparar", exemplos + base, de, ate, preparo.pasta / "trad.csv"});
+    const SaidaLote preparada = preparo.Roda({"preparar", caminho, de, ate, preparo.pasta / "trad.csv"});
     EXPECT_EQ(preparada.codigo, 4) << preparada.erros;
     const SaidaLote traduzida =
-        preparo.Roda({"traduzir", exemplos + base, preparo.pasta / "trad.csv", preparo.pasta / "", "RES"});
+        preparo.Roda({"traduzir", caminho, preparo.pasta / "trad.csv", preparo.pasta / "", "RES"});
     EXPECT_EQ(traduzida.codigo, 0) << traduzida.erros;
     EXPECT_NE(traduzida.normal.find("Sucesso total!"), std::string::npos) << traduzida.normal;
     return Resultado(preparo.pasta / "RES.CSV");
@@ -130,5 +131,40 @@ TEST_P(LoteCodigosIbge, MesmaBaseDeTraducaoEMesmoResultado) {
 
 INSTANTIATE_TEST_SUITE_P(Casos, LoteCodigosIbge, testing::Values(CasoCodigos{"sete", 7}, CasoCodigos{"seis", 6}),
                          NomeDoCaso<CasoCodigos>);
+
+// A base de 1991 na divisão de 1991: a população de 1991 do Atlas (malha de 2010), com cada receptor
+// de 1993 a 2009 devolvido aos seus doadores pela medida de 1991 da tabela, do último par ao primeiro.
+TEST(LotePrepararExemplos, BaseDe1991TraduzidaPara2010VoltaAoAtlas) {
+    SistemaLote preparo;
+    std::map<std::pair<int, int>, long long> atlas;
+    std::ifstream fonte(std::string(MORVISAN_FONTES) + "/atlas-malha2010.csv");
+    std::string linha;
+    std::getline(fonte, linha);
+    while (std::getline(fonte, linha)) {
+        const std::size_t pop91 = linha.find(';', linha.find(';', linha.find(';') + 1) + 1) + 1;
+        atlas[{std::stoi(linha.substr(0, 2)), std::stoi(linha.substr(2, 4))}] = std::stoll(linha.substr(pop91));
+    }
+    std::map<std::pair<int, int>, long long> base = atlas;
+    const std::vector<MudancaBrasil> tabela = LeMudancasBrasil(ArquivoMudancasBrasil(preparo.sistema));
+    for (auto m = tabela.rbegin(); m != tabela.rend(); ++m)
+        if (m->data < 20100101) {
+            const std::int64_t movida = m->anoRef == 1991 ? *m->popMovida : *m->segunda->popMovida;
+            base[{m->uf, m->doador}] += movida;
+            base[{m->uf, m->receptor}] -= movida;
+            base.erase({m->uf, m->receptor});
+        }
+    std::string texto;
+    for (const auto& [municipio, pop] : base)
+        texto += std::to_string(municipio.first) + ";" + std::to_string(municipio.second) + ";" + std::to_string(pop) +
+                 ";" + std::to_string(pop) + "\r\n";
+    preparo.pasta.Escreve("base-1991.csv", texto);
+    const auto pop = Traduz(preparo, preparo.pasta / "base-1991.csv", "1991", "2010");
+    int iguais = 0;
+    for (const auto& [municipio, valor] : atlas)
+        iguais += pop.at(municipio) == valor;
+    EXPECT_GE(iguais, 5540);
+    EXPECT_NEAR(pop.at({33, 285}), atlas.at({33, 285}), atlas.at({33, 285}) / 100);    // Mesquita
+    EXPECT_NEAR(pop.at({29, 1955}), atlas.at({29, 1955}), atlas.at({29, 1955}) / 100); // Luís Eduardo Magalhães
+}
 
 } // namespace
