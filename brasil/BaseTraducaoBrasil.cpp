@@ -6,6 +6,7 @@
 #include "SaidasDaRodada.h"
 #include "Texto.h"
 
+#include <algorithm>
 #include <filesystem>
 
 std::string ArquivoAvisos(const std::string& saida) {
@@ -30,6 +31,10 @@ Preparacao PreparaBaseBrasil(const PedidoPreparacao& pedido, const std::vector<M
     Preparacao preparacao = PreparaMudancas(tabela, base, pedido.de, pedido.ate);
     const DivisoesBrasil divisoes = LeDivisoesBrasil(ArquivoDivisoesBrasil(pedido.dirSistema));
     preparacao.conferencia = ConfereBase(divisoes, base.Codigos(), pedido.de, UltimoAnoAceito(UltimoAnoBrasil(tabela)));
+    std::vector<std::pair<std::int32_t, std::int32_t>> resultado = base.Codigos();
+    for (const LinhaPreparada& linha : preparacao.linhas)
+        resultado.emplace_back(linha.uf, linha.receptor);
+    preparacao.faltaraoNoResultado = MunicipiosQueFaltam(divisoes, resultado, pedido.ate);
 
     // Os dois arquivos trocam os anteriores juntos, como as saídas da rodada.
     SaidasDaRodada saidas;
@@ -60,7 +65,17 @@ std::string ResumoPreparacao(const PedidoPreparacao& pedido, const Preparacao& p
     std::string resumo = "Base de tradu\xe7\xe3o de " + TextoInteiro(pedido.de) + " para " + TextoInteiro(pedido.ate) +
                          " gravada em \"" + pedido.saida + "\": " + TextoInteiro(preparacao.linhas.size()) +
                          " mudan\xe7"
-                         "a(s).\n";
+                         "a(s)";
+    if (const std::vector<std::string>& faltam = preparacao.faltaraoNoResultado; !faltam.empty()) {
+        // Os primeiros nomes bastam para reconhecer o caso; os motivos estão nos avisos.
+        std::string nomes;
+        for (std::size_t i = 0; i < std::min<std::size_t>(faltam.size(), 5); ++i)
+            nomes += (i == 0 ? "" : ", ") + faltam[i];
+        resumo += "; o resultado ficar\xe1 sem " + TextoInteiro(static_cast<std::int64_t>(faltam.size())) +
+                  " munic\xedpio(s) da divis\xe3o de " + TextoInteiro(pedido.ate) + " (" + nomes +
+                  (faltam.size() > 5 ? ", ..." : "") + ")";
+    }
+    resumo += ".\n";
     if (problemas != 0)
         resumo += ResumoConferencia(preparacao.conferencia) + " Veja \"" + ArquivoAvisos(pedido.saida) + "\".\n";
     if (preparacao.avisos.empty())

@@ -104,6 +104,18 @@ Conferencia ConfereBase(const DivisoesBrasil& divisoes, const std::vector<Codigo
     return c;
 }
 
+std::vector<std::string> MunicipiosQueFaltam(const DivisoesBrasil& divisoes, const std::vector<Codigo>& codigos,
+                                             int ano) {
+    std::unordered_set<std::uint64_t> presentes;
+    for (const auto& [uf, municipio] : codigos)
+        presentes.insert(DivisoesBrasil::Chave(uf, municipio));
+    std::vector<std::string> faltam;
+    for (const MunicipioBrasil* m : divisoes.Divisao(ano))
+        if (!presentes.count(DivisoesBrasil::Chave(m->uf, m->municipio)))
+            faltam.push_back(m->nome);
+    return faltam;
+}
+
 std::string ResumoConferencia(const Conferencia& c) {
     std::string resumo = "Confer\xeancia com a divis\xe3o de 1\xba de janeiro de " + TextoInteiro(c.ano) + " (" +
                          TextoInteiro(static_cast<std::int64_t>(c.municipiosDivisao)) + " munic\xedpios): ";

@@ -35,6 +35,11 @@ struct Conferencia {
 Conferencia ConfereBase(const DivisoesBrasil& divisoes, const std::vector<std::pair<std::int32_t, std::int32_t>>& base,
                         int ano, int ultimoAno);
 
+// Os nomes dos municípios da divisão do ano que não estão entre os códigos.
+std::vector<std::string> MunicipiosQueFaltam(const DivisoesBrasil& divisoes,
+                                             const std::vector<std::pair<std::int32_t, std::int32_t>>& codigos,
+                                             int ano);
+
 // "Conferência com a divisão de 1º de janeiro de ANO (N municípios): ...", numa linha.
 std::string ResumoConferencia(const Conferencia& conferencia);
 

@@ -42,6 +42,8 @@ struct Preparacao {
     int deixadas = 0;
     // Medidos numa referência que não é a principal do par (a mais perto do ano da base).
     int outraReferencia = 0;
+    // Os municípios da divisão de "ate" que o resultado não vai ter.
+    std::vector<std::string> faltaraoNoResultado;
     // A base com a divisão de "de", feita antes de tudo.
     Conferencia conferencia;
 };

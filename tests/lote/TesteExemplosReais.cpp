@@ -167,4 +167,47 @@ TEST(LotePrepararExemplos, BaseDe1991TraduzidaPara2010VoltaAoAtlas) {
     EXPECT_NEAR(pop.at({29, 1955}), atlas.at({29, 1955}), atlas.at({29, 1955}) / 100); // Luís Eduardo Magalhães
 }
 
+// Os exemplos preparados em outros anos: a conferência e o resumo dizem o que falta.
+struct CasoResumo {
+    const char* nome;
+    const char* base;
+    const char* de;
+    const char* ate;
+    const char* saida; // no resumo
+    const char* erros;
+};
+
+class LotePrepararResumo : public testing::TestWithParam<CasoResumo> {};
+
+TEST_P(LotePrepararResumo, DizOQueFalta) {
+    const CasoResumo& caso = GetParam();
+    SistemaLote preparo;
+    const SaidaLote saida = preparo.Roda(
+        {"preparar", std::string(MORVISAN_EXEMPLOS) + "/" + caso.base, caso.de, caso.ate, preparo.pasta / "t.csv"});
+    EXPECT_EQ(saida.codigo, 4);
+    EXPECT_NE(saida.normal.find(caso.saida), std::string::npos) << saida.normal;
+    EXPECT_NE(saida.erros.find(caso.erros), std::string::npos) << saida.erros;
+}
+
+const CasoResumo casosResumo[] = {
+    {"censo_2000_como_se_fosse_de_2005", "censo-2000.csv", "2005", "2010",
+     "57 ausente(s) da base, 0 fora da divis\xc3\xa3o e 0 repetido(s); a base parece estar na divis\xc3\xa3o de "
+     "2000.",
+     "UF 33, Mesquita (285): ausente da base\n"},
+    {"ate_2025_sem_boa_esperanca", "censo-2010.csv", "2010", "2025",
+     "7 mudan\xc3\xa7"
+     "a(s); o resultado ficar\xc3\xa1 sem 1 munic\xc3\xadpio(s) da divis\xc3\xa3o de 2025 (Boa "
+     "Esperan\xc3\xa7"
+     "a do Norte).\n",
+     "Boa Esperan\xc3\xa7"
+     "a do Norte (183): deixado de fora"},
+    {"ate_depois_da_ultima_mudanca", "censo-2010.csv", "2010", "2026", "da divis\xc3\xa3o de 2026 (Boa", "Sorriso"},
+    {"limpo_nao_muda", "censo-2010.csv", "2010", "2013",
+     "7 mudan\xc3\xa7"
+     "a(s).\n4 par(es)",
+     "Laguna"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Casos, LotePrepararResumo, testing::ValuesIn(casosResumo), NomeDoCaso<CasoResumo>);
+
 } // namespace
