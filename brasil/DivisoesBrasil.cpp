@@ -2,8 +2,10 @@
 
 #include "Falha.h"
 #include "TabelaBrasil.h"
+#include "Texto.h"
 
 #include <algorithm>
+#include <chrono>
 #include <climits>
 #include <cstdlib>
 
@@ -86,6 +88,19 @@ int DivisoesBrasil::AnoMaisProximo(std::int32_t uf, std::int32_t municipio, int 
 
 std::uint64_t DivisoesBrasil::Chave(std::int32_t uf, std::int32_t municipio) {
     return static_cast<std::uint64_t>(static_cast<std::uint32_t>(uf)) << 32 | static_cast<std::uint32_t>(municipio);
+}
+
+std::string DivisoesBrasil::ProblemaDoAno(int ano) const {
+    const int ultimo = UltimoAnoAceito(ultimaMudanca_);
+    if (ano >= primeiro_ && ano <= ultimo)
+        return "";
+    return "O ano " + TextoInteiro(ano) + " est\xe1 fora das divis\xf5" + "es conhecidas (" + TextoInteiro(primeiro_) +
+           " a " + TextoInteiro(ultimo) + ").";
+}
+
+int UltimoAnoAceito(int ultimaMudanca) {
+    const std::chrono::year_month_day hoje{std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())};
+    return std::max(ultimaMudanca, static_cast<int>(hoje.year()));
 }
 
 std::string ArquivoDivisoesBrasil(const std::string& dirSistema) {

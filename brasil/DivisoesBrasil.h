@@ -30,6 +30,9 @@ public:
     // O ano mais perto de "ano" em cuja divisão o município está; 0 quando em nenhuma.
     int AnoMaisProximo(std::int32_t uf, std::int32_t municipio, int ano) const;
 
+    // O que há de errado com o ano, no texto para o usuário; vazio quando há divisão para ele.
+    std::string ProblemaDoAno(int ano) const;
+
     static std::uint64_t Chave(std::int32_t uf, std::int32_t municipio);
 
 private:
@@ -38,6 +41,10 @@ private:
     int primeiro_ = 0;
     int ultimaMudanca_ = 0;
 };
+
+// O último ano aceito: o corrente, ou o da última mudança se a tabela for adiante (depois da última
+// mudança vale a mesma divisão).
+int UltimoAnoAceito(int ultimaMudanca);
 
 std::string ArquivoDivisoesBrasil(const std::string& dirSistema);
 

@@ -4,7 +4,6 @@
 #include "Texto.h"
 
 #include <algorithm>
-#include <chrono>
 #include <climits>
 #include <cstdlib>
 #include <map>
@@ -114,11 +113,6 @@ int UltimoAnoBrasil(const std::vector<MudancaBrasil>& tabela) {
     for (const MudancaBrasil& m : tabela)
         ultimo = std::max(ultimo, m.data / 10000);
     return ultimo;
-}
-
-int UltimoAnoAceito(int ultimaMudanca) {
-    const std::chrono::year_month_day hoje{std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())};
-    return std::max(ultimaMudanca, static_cast<int>(hoje.year()));
 }
 
 std::string ProblemaDosAnos(int de, int ate, int ultimaMudanca) {

@@ -53,10 +53,6 @@ inline constexpr int PrimeiroAnoBrasil = 1991;
 // O ano da última mudança da tabela (o ano de destino padrão).
 int UltimoAnoBrasil(const std::vector<MudancaBrasil>& tabela);
 
-// O último ano aceito: o corrente, ou o da última mudança se a tabela for adiante (depois da última
-// mudança vale a mesma divisão).
-int UltimoAnoAceito(int ultimaMudanca);
-
 // O que há de errado com o par de anos, no texto para o usuário; vazio quando serve.
 std::string ProblemaDosAnos(int de, int ate, int ultimo);
 

@@ -19,11 +19,15 @@ std::optional<int> Ano(const std::string& texto) {
     return std::stoi(texto);
 }
 
+} // namespace
+
 int AnoDoArgumento(const std::string& comando, const std::string& texto) {
     if (const std::optional<int> ano = Ano(texto))
         return *ano;
     throw ErroUso(comando + ": ano inv\xe1lido: '" + texto + "' (use quatro d\xedgitos, como 2010)");
 }
+
+namespace {
 
 void SemPularExcecoes(const LinhaComando& linha) {
     if (linha.pularExcecoes)
@@ -84,10 +88,9 @@ int ComandoConferir(Ajustes& ajustes, const LinhaComando& linha) {
     const int ano = AnoDoArgumento("conferir", linha.argumentos[1]);
     return SaiComFalha([&]() {
         const DivisoesBrasil divisoes = LeDivisoesBrasil(ArquivoDivisoesBrasil(ajustes.DirSistema));
+        if (const std::string problema = divisoes.ProblemaDoAno(ano); !problema.empty())
+            throw ErroUso("conferir: " + problema);
         const int ultimo = UltimoAnoAceito(divisoes.UltimaMudanca());
-        if (ano < divisoes.PrimeiroAno() || ano > ultimo)
-            throw ErroUso("conferir: o ano " + TextoInteiro(ano) + " est\xe1 fora das divis\xf5" + "es conhecidas (" +
-                          TextoInteiro(divisoes.PrimeiroAno()) + " a " + TextoInteiro(ultimo) + ")");
         const PopulacaoOriginal base = LePopulacaoOriginal(original, ajustes.regional.separadorDecimal);
         const Conferencia conferencia = ConfereBase(divisoes, base.Codigos(), ano, ultimo);
         std::cout << ParaTerminal(TextoConferencia(conferencia));

@@ -3,6 +3,9 @@
 #include "Ajustes.h"
 #include "LinhaComando.h"
 
+// O ano de um argumento, só de dígitos ("2010"); outro texto levanta ErroUso com o nome do comando.
+int AnoDoArgumento(const std::string& comando, const std::string& texto);
+
 // Prepara a base de tradução do Brasil (argumentos: os quatro, já contados); devolve o código de
 // saída (0 certo, 4 com par estimado ou deixado de fora, 1 falha, 2 saída sobre uma entrada). Um
 // argumento que não serve levanta ErroUso.

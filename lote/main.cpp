@@ -22,10 +22,12 @@ struct Subcomando {
     // Os argumentos que o comando pede, pelo nome que o uso lhes dá.
     std::vector<const char*> argumentos;
     int (*roda)(Ajustes& ajustes, const LinhaComando& linha);
+    // Com --divisao, o último argumento (o arquivo) não vem.
+    bool aceitaDivisao = false;
 };
 
 const Subcomando subcomandos[] = {
-    {"importar", {"municipios|ufs", "ARQUIVO"}, ComandoImportar},
+    {"importar", {"municipios|ufs", "ARQUIVO"}, ComandoImportar, true},
     {"traduzir", {"ORIGINAL", "TRADUCAO", "PASTA", "NOME"}, ComandoTraduzir},
     {"preparar", {"ORIGINAL", "DE", "ATE", "SAIDA"}, ComandoPreparar},
     {"conferir", {"ORIGINAL", "ANO"}, ComandoConferir},
@@ -38,8 +40,10 @@ const Subcomando& SubcomandoDa(const LinhaComando& linha) {
     for (const Subcomando& subcomando : subcomandos) {
         if (linha.comando != subcomando.nome)
             continue;
+        if (!linha.divisao.empty() && !subcomando.aceitaDivisao)
+            throw ErroUso("a op\xE7\xE3o --divisao s\xF3 vale para importar");
         const std::size_t dados = linha.argumentos.size();
-        const std::size_t pedidos = subcomando.argumentos.size();
+        const std::size_t pedidos = subcomando.argumentos.size() - (linha.divisao.empty() ? 0 : 1);
         if (dados < pedidos)
             throw ErroUso(linha.comando + ": falta o argumento " + subcomando.argumentos[dados]);
         if (dados > pedidos)

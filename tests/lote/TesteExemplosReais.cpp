@@ -210,4 +210,60 @@ const CasoResumo casosResumo[] = {
 
 INSTANTIATE_TEST_SUITE_P(Casos, LotePrepararResumo, testing::ValuesIn(casosResumo), NomeDoCaso<CasoResumo>);
 
+// Os nomes e as siglas de uma divisão, sem arquivo: "importar municipios|ufs --divisao ANO".
+struct CasoDivisao {
+    const char* nome;
+    std::vector<std::string> argumentos;
+    int codigo;
+    const char* mensagem; // na saída (0) ou nos erros
+};
+
+class LoteImportarDivisao : public testing::TestWithParam<CasoDivisao> {};
+
+TEST_P(LoteImportarDivisao, ImportaComoDeUmArquivo) {
+    const CasoDivisao& caso = GetParam();
+    SistemaLote preparo;
+    const SaidaLote saida = preparo.Roda(caso.argumentos);
+    EXPECT_EQ(saida.codigo, caso.codigo) << saida.erros;
+    EXPECT_NE((caso.codigo == 0 ? saida.normal : saida.erros).find(caso.mensagem), std::string::npos)
+        << saida.normal << saida.erros;
+}
+
+const CasoDivisao casosDivisao[] = {
+    {"municipios_de_2013",
+     {"importar", "municipios", "--divisao", "2013"},
+     0,
+     "Registros inclu\xc3\xad"
+     "dos: 5570\n"},
+    {"municipios_de_2026",
+     {"importar", "municipios", "--divisao", "2026"},
+     0,
+     "Registros inclu\xc3\xad"
+     "dos: 5571\n"},
+    {"ufs_de_1991",
+     {"importar", "ufs", "--divisao=1991"},
+     0,
+     "Registros inclu\xc3\xad"
+     "dos: 27\n"},
+    {"ano_sem_divisao",
+     {"importar", "municipios", "--divisao", "1980"},
+     2,
+     "importar: O ano 1980 est\xc3\xa1 fora das divis\xc3\xb5"
+     "es conhecidas (1991 a "},
+};
+
+INSTANTIATE_TEST_SUITE_P(Casos, LoteImportarDivisao, testing::ValuesIn(casosDivisao), NomeDoCaso<CasoDivisao>);
+
+TEST(LoteImportarDivisao, UmaInstalacaoNovaTraduzComNomes) {
+    SistemaLote preparo;
+    EXPECT_EQ(preparo.Roda({"importar", "municipios", "--divisao", "2013"}).codigo, 0);
+    EXPECT_EQ(preparo.Roda({"importar", "ufs", "--divisao", "2013"}).codigo, 0);
+    const std::string censo = std::string(MORVISAN_EXEMPLOS) + "/censo-2010.csv";
+    preparo.Roda({"preparar", censo, "2010", "2013", preparo.pasta / "trad.csv"});
+    const SaidaLote traduzida =
+        preparo.Roda({"traduzir", censo, preparo.pasta / "trad.csv", preparo.pasta / "", "RES"});
+    EXPECT_NE(traduzida.normal.find("Sucesso total!"), std::string::npos) << traduzida.normal;
+    EXPECT_NE(preparo.pasta.Le("RES.CSV").find("\r\n15;PA;680;Santar\xe9m;279805;"), std::string::npos);
+}
+
 } // namespace

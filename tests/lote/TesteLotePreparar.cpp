@@ -168,7 +168,7 @@ const CasoConferir casosConferir[] = {
      0,
      {"{O}", "1980"},
      2,
-     {"conferir: o ano 1980 est\xc3\xa1 fora das divis\xc3\xb5"
+     {"conferir: O ano 1980 est\xc3\xa1 fora das divis\xc3\xb5"
       "es conhecidas (1991 a "}},
     {"falta_o_ano", "", 0, {"{O}"}, 2, {"conferir: falta o argumento ANO"}},
     {"original_que_falta", "", 0, {"/nao/existe.csv", "2010"}, 1, {"/nao/existe.csv"}},
