@@ -55,6 +55,11 @@ DialogoPreparacao::DialogoPreparacao(const std::vector<MudancaBrasil>& tabela, c
     Saida->setObjectName(QStringLiteral("Saida"));
     auto* preparar = new QPushButton(QStringLiteral("&Preparar"), this);
     preparar->setObjectName(QStringLiteral("Preparar"));
+    auto* conferir = new QPushButton(QStringLiteral("&Conferir"), this);
+    conferir->setObjectName(QStringLiteral("Conferir"));
+    auto* acoes = new QHBoxLayout;
+    acoes->addWidget(preparar);
+    acoes->addWidget(conferir);
     Avisos = new QPlainTextEdit(this);
     Avisos->setObjectName(QStringLiteral("Avisos"));
     Avisos->setReadOnly(true);
@@ -69,12 +74,13 @@ DialogoPreparacao::DialogoPreparacao(const std::vector<MudancaBrasil>& tabela, c
     formulario->addRow(QStringLiteral("Divisão de 1º de janeiro de:"), AnoDe);
     formulario->addRow(QStringLiteral("Traduzir para a divisão de:"), AnoAte);
     formulario->addRow(QStringLiteral("Gravar a base de tradução em:"), Saida);
-    formulario->addRow(preparar);
+    formulario->addRow(acoes);
     formulario->addRow(Avisos);
     formulario->addRow(botoes);
 
     connect(escolhe, &QPushButton::clicked, this, &DialogoPreparacao::EscolheOriginalClick);
     connect(preparar, &QPushButton::clicked, this, &DialogoPreparacao::PrepararClick);
+    connect(conferir, &QPushButton::clicked, this, &DialogoPreparacao::ConferirClick);
     connect(botoes, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(Original, &QLineEdit::textChanged, this, &DialogoPreparacao::SugereSaida);
     connect(AnoDe, &QSpinBox::valueChanged, this, &DialogoPreparacao::SugereSaida);
@@ -94,6 +100,25 @@ void DialogoPreparacao::EscolheOriginalClick() {
     const QString arquivo = dialogos_.AbreArquivo(this, QStringLiteral("CSV (Texto separado por ;) (*.CSV *.csv)"));
     if (!arquivo.isEmpty())
         Original->setText(arquivo);
+}
+
+// Só a conferência da base com a divisão de "De", sem gravar nada.
+void DialogoPreparacao::ConferirClick() {
+    if (Original->text().isEmpty()) {
+        dialogos_.Bipe();
+        return;
+    }
+    dialogos_.CursorEspera();
+    try {
+        const DivisoesBrasil divisoes = LeDivisoesBrasil(ArquivoDivisoesBrasil(ajustes_.DirSistema));
+        const Conferencia conferencia =
+            ConfereArquivo(divisoes, Caminho(Original->text()), ajustes_.regional.separadorDecimal, AnoDe->value());
+        dialogos_.CursorNormal();
+        Avisos->setPlainText(ParaTela(TextoConferencia(conferencia)));
+    } catch (const std::exception& falha) {
+        dialogos_.CursorNormal();
+        MostraErroGeral(dialogos_, this, falha);
+    }
 }
 
 void DialogoPreparacao::PrepararClick() {

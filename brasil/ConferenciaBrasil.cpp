@@ -1,5 +1,6 @@
 #include "ConferenciaBrasil.h"
 
+#include "PopulacaoOriginal.h"
 #include "Texto.h"
 
 #include <algorithm>
@@ -102,6 +103,12 @@ Conferencia ConfereBase(const DivisoesBrasil& divisoes, const std::vector<Codigo
         c.divisaoProvavel =
             DivisaoProvavel(divisoes, naBase, ano, ultimoAno, static_cast<std::size_t>(c.ausentes + c.foraDaDivisao));
     return c;
+}
+
+Conferencia ConfereArquivo(const DivisoesBrasil& divisoes, const std::string& original, char separadorDecimal,
+                           int ano) {
+    const PopulacaoOriginal base = LePopulacaoOriginal(original, separadorDecimal);
+    return ConfereBase(divisoes, base.Codigos(), ano, UltimoAnoAceito(divisoes.UltimaMudanca()));
 }
 
 std::vector<std::string> MunicipiosQueFaltam(const DivisoesBrasil& divisoes, const std::vector<Codigo>& codigos,

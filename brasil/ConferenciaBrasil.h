@@ -35,6 +35,9 @@ struct Conferencia {
 Conferencia ConfereBase(const DivisoesBrasil& divisoes, const std::vector<std::pair<std::int32_t, std::int32_t>>& base,
                         int ano, int ultimoAno);
 
+// Lê a base original (pelas regras da carga) e a confere com a divisão do ano.
+Conferencia ConfereArquivo(const DivisoesBrasil& divisoes, const std::string& original, char separadorDecimal, int ano);
+
 // Os nomes dos municípios da divisão do ano que não estão entre os códigos.
 std::vector<std::string> MunicipiosQueFaltam(const DivisoesBrasil& divisoes,
                                              const std::vector<std::pair<std::int32_t, std::int32_t>>& codigos,

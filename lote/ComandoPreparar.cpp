@@ -90,9 +90,7 @@ int ComandoConferir(Ajustes& ajustes, const LinhaComando& linha) {
         const DivisoesBrasil divisoes = LeDivisoesBrasil(ArquivoDivisoesBrasil(ajustes.DirSistema));
         if (const std::string problema = divisoes.ProblemaDoAno(ano); !problema.empty())
             throw ErroUso("conferir: " + problema);
-        const int ultimo = UltimoAnoAceito(divisoes.UltimaMudanca());
-        const PopulacaoOriginal base = LePopulacaoOriginal(original, ajustes.regional.separadorDecimal);
-        const Conferencia conferencia = ConfereBase(divisoes, base.Codigos(), ano, ultimo);
+        const Conferencia conferencia = ConfereArquivo(divisoes, original, ajustes.regional.separadorDecimal, ano);
         std::cout << ParaTerminal(TextoConferencia(conferencia));
         return conferencia.problemas.empty() ? 0 : 4;
     });

@@ -67,6 +67,8 @@ private slots:
     void recusaSemGravar_data();
     void recusaSemGravar();
     void semTabelaNaoAbre();
+    void conferirMostraOsProblemasSemGravar_data();
+    void conferirMostraOsProblemasSemGravar();
 };
 
 void TestePreparacao::gravaMostraEEntregaAoPasso2_data() {
@@ -152,6 +154,36 @@ void TestePreparacao::semTabelaNaoAbre() {
     const QStringList erros = s.dialogos.Textos(Tipo::Erro);
     QCOMPARE(erros.size(), 1);
     QVERIFY2(erros[0].contains(QStringLiteral("não foi encontrada")), qPrintable(erros[0]));
+}
+
+void TestePreparacao::conferirMostraOsProblemasSemGravar_data() {
+    QTest::addColumn<QString>("base");
+    QTest::addColumn<int>("de");
+    QTest::addColumn<QString>("linha");
+    QTest::newRow("repetido") << QStringLiteral("11;1;5;5\r\n11;1;6;6\r\n") << 2010
+                              << QStringLiteral("UF 11, Alta Floresta D'Oeste (1): repetido na base (2 linhas)\n");
+    QTest::newRow("outra divisão") << QStringLiteral("15;475;1;1\r\n") << 2010
+                                   << QStringLiteral("UF 15, Mojuí dos Campos (475): fora da divisão de 2010 (está na "
+                                                     "de 2013)\n");
+}
+
+void TestePreparacao::conferirMostraOsProblemasSemGravar() {
+    QFETCH(QString, base);
+    QFETCH(int, de);
+    QFETCH(QString, linha);
+    SistemaTeste s([&](SistemaTeste& t) { ComBase(t, base.toStdString()); });
+    QString memo;
+    NaCaixa(s, [&](QDialog& caixa) {
+        Acha<QSpinBox>(&caixa, QStringLiteral("AnoDe"))->setValue(de);
+        QTest::mouseClick(Acha<QPushButton>(&caixa, QStringLiteral("Conferir")), Qt::LeftButton);
+        memo = Acha<QPlainTextEdit>(&caixa, QStringLiteral("Avisos"))->toPlainText();
+    });
+    QVERIFY2(memo.contains(linha), qPrintable(memo));
+    QVERIFY2(memo.contains(QStringLiteral("Conferência com a divisão de 1º de janeiro de %1").arg(de)),
+             qPrintable(memo));
+    QVERIFY(!QFile::exists(s.Caminho(QStringLiteral("dados/traducao-%1-2025.csv").arg(de))));
+    QCOMPARE(Acha<QLabel>(&s.Trad(), QStringLiteral("BT"))->text(), QStringLiteral("Falta"));
+    QVERIFY(!s.dialogos.emEspera);
 }
 
 QTEST_MAIN(TestePreparacao)
