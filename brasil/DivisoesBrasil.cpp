@@ -8,6 +8,7 @@
 #include <chrono>
 #include <climits>
 #include <cstdlib>
+#include <set>
 
 namespace {
 
@@ -88,6 +89,16 @@ int DivisoesBrasil::AnoMaisProximo(std::int32_t uf, std::int32_t municipio, int 
 
 std::uint64_t DivisoesBrasil::Chave(std::int32_t uf, std::int32_t municipio) {
     return static_cast<std::uint64_t>(static_cast<std::uint32_t>(uf)) << 32 | static_cast<std::uint32_t>(municipio);
+}
+
+std::vector<int> DivisoesBrasil::AnosDeMudanca() const {
+    std::set<int> anos;
+    for (const MunicipioBrasil& m : linhas_) {
+        anos.insert(m.anoInicial);
+        if (m.anoFinal != 0)
+            anos.insert(m.anoFinal + 1);
+    }
+    return {anos.begin(), anos.end()};
 }
 
 std::string DivisoesBrasil::ProblemaDoAno(int ano) const {

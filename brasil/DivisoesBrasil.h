@@ -30,6 +30,9 @@ public:
     // O ano mais perto de "ano" em cuja divisão o município está; 0 quando em nenhuma.
     int AnoMaisProximo(std::int32_t uf, std::int32_t municipio, int ano) const;
 
+    // Os anos em que a lista muda (nomes inclusive), do primeiro à última mudança.
+    std::vector<int> AnosDeMudanca() const;
+
     // O que há de errado com o ano, no texto para o usuário; vazio quando há divisão para ele.
     std::string ProblemaDoAno(int ano) const;
 
