@@ -202,10 +202,6 @@ const CasoResumo casosResumo[] = {
      "Boa Esperan\xc3\xa7"
      "a do Norte (183): deixado de fora"},
     {"ate_depois_da_ultima_mudanca", "censo-2010.csv", "2010", "2026", "da divis\xc3\xa3o de 2026 (Boa", "Sorriso"},
-    {"limpo_nao_muda", "censo-2010.csv", "2010", "2013",
-     "7 mudan\xc3\xa7"
-     "a(s).\n4 par(es)",
-     "Laguna"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Casos, LotePrepararResumo, testing::ValuesIn(casosResumo), NomeDoCaso<CasoResumo>);
