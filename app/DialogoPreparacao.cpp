@@ -51,12 +51,17 @@ DialogoPreparacao::DialogoPreparacao(const std::vector<MudancaBrasil>& tabela, c
     linhaOriginal->addWidget(Original);
     linhaOriginal->addWidget(escolhe);
     // 2010: o último censo na divisão anterior à de 2013, o caso mais comum.
-    AnoDe = Ano(this, QStringLiteral("AnoDe"), ultimo, std::min(2010, ultimo));
-    AnoAte = Ano(this, QStringLiteral("AnoAte"), ultimo, ultimo);
+    AnoDe = Ano(this, QStringLiteral("AnoDe"), UltimoAnoAceito(ultimo), std::min(2010, ultimo));
+    AnoAte = Ano(this, QStringLiteral("AnoAte"), UltimoAnoAceito(ultimo), ultimo);
     Saida = new QLineEdit(this);
     Saida->setObjectName(QStringLiteral("Saida"));
     auto* preparar = new QPushButton(QStringLiteral("&Preparar"), this);
     preparar->setObjectName(QStringLiteral("Preparar"));
+    auto* conferir = new QPushButton(QStringLiteral("&Conferir"), this);
+    conferir->setObjectName(QStringLiteral("Conferir"));
+    auto* acoes = new QHBoxLayout;
+    acoes->addWidget(preparar);
+    acoes->addWidget(conferir);
     Avisos = new QPlainTextEdit(this);
     Avisos->setObjectName(QStringLiteral("Avisos"));
     Avisos->setReadOnly(true);
@@ -71,7 +76,7 @@ DialogoPreparacao::DialogoPreparacao(const std::vector<MudancaBrasil>& tabela, c
     formulario->addRow(QStringLiteral("Divisão de 1º de janeiro de:"), AnoDe);
     formulario->addRow(QStringLiteral("Traduzir para a divisão de:"), AnoAte);
     formulario->addRow(QStringLiteral("Gravar a base de tradução em:"), Saida);
-    formulario->addRow(preparar);
+    formulario->addRow(acoes);
     formulario->addRow(Avisos);
     formulario->addRow(botoes);
 
@@ -84,6 +89,7 @@ DialogoPreparacao::DialogoPreparacao(const std::vector<MudancaBrasil>& tabela, c
             [this] { ComCaixaDeErro(dialogos_, this, [this] { AbreAjuda(ajustes_.DirSistema, "Brasil", this); }); });
     connect(escolhe, &QPushButton::clicked, this, &DialogoPreparacao::EscolheOriginalClick);
     connect(preparar, &QPushButton::clicked, this, &DialogoPreparacao::PrepararClick);
+    connect(conferir, &QPushButton::clicked, this, &DialogoPreparacao::ConferirClick);
     connect(botoes, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(Original, &QLineEdit::textChanged, this, &DialogoPreparacao::SugereSaida);
     connect(AnoDe, &QSpinBox::valueChanged, this, &DialogoPreparacao::SugereSaida);
@@ -103,6 +109,25 @@ void DialogoPreparacao::EscolheOriginalClick() {
     const QString arquivo = dialogos_.AbreArquivo(this, QStringLiteral("CSV (Texto separado por ;) (*.CSV *.csv)"));
     if (!arquivo.isEmpty())
         Original->setText(arquivo);
+}
+
+// Só a conferência da base com a divisão de "De", sem gravar nada.
+void DialogoPreparacao::ConferirClick() {
+    if (Original->text().isEmpty()) {
+        dialogos_.Bipe();
+        return;
+    }
+    dialogos_.CursorEspera();
+    try {
+        const DivisoesBrasil divisoes = LeDivisoesBrasil(ArquivoDivisoesBrasil(ajustes_.DirSistema));
+        const Conferencia conferencia =
+            ConfereArquivo(divisoes, Caminho(Original->text()), ajustes_.regional.separadorDecimal, AnoDe->value());
+        dialogos_.CursorNormal();
+        Avisos->setPlainText(ParaTela(TextoConferencia(conferencia)));
+    } catch (const std::exception& falha) {
+        dialogos_.CursorNormal();
+        MostraErroGeral(dialogos_, this, falha);
+    }
 }
 
 void DialogoPreparacao::PrepararClick() {
@@ -136,6 +161,8 @@ void DialogoPreparacao::PrepararClick() {
         const Preparacao preparacao = PreparaBaseBrasil(pedido, tabela_);
         dialogos_.CursorNormal();
         std::string texto = ResumoPreparacao(pedido, preparacao);
+        for (const ProblemaConferencia& problema : preparacao.conferencia.problemas)
+            texto += problema.texto + "\n";
         for (const Aviso& aviso : preparacao.avisosLeitura)
             texto += ::Avisos::TextoDoAviso(aviso) + "\n";
         for (const AvisoPreparacao& aviso : preparacao.avisos)

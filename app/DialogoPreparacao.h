@@ -25,6 +25,7 @@ public:
 private:
     void EscolheOriginalClick();
     void PrepararClick();
+    void ConferirClick();
     // A saída sugerida fica ao lado da base original até o usuário escrever a sua.
     void SugereSaida();
 

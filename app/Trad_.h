@@ -7,6 +7,7 @@
 #include "ImportacaoExtras.h"
 
 #include <QMainWindow>
+#include <functional>
 #include <string>
 
 class ListaArquivos;
@@ -79,6 +80,9 @@ private:
     void SelecionaTraducao(const std::string& caminho);
 
     void ImportaBase(BaseExtra base);
+    // "Da divisão de": os anos das divisões que vêm com o programa, lidos quando o menu abre.
+    void MontaMenuDasDivisoes(QMenu* menu, BaseExtra base);
+    void Importa(BaseExtra base, const std::function<ResultadoImportacao()>& importa);
     void MostraBaseExtra(BaseExtra base, bool ativa);
     void MostraDicas();
     std::string CaminhoEscolhido() const;

@@ -41,10 +41,12 @@ void TTrad::MontaMenus() {
     QMenu* extras = Submenu(servicos, QStringLiteral("BasesExtras"), QStringLiteral("Base extras"));
     QMenu* municipios = Submenu(extras, QStringLiteral("Municpios1"), QStringLiteral("Municípios"));
     QAction* definir1 = Item(municipios, QStringLiteral("Definir1"), QStringLiteral("Definir"));
+    MontaMenuDasDivisoes(municipios, BaseExtra::Municipios);
     municipios->addSeparator();
     base1 = Item(municipios, QStringLiteral("base1"), QStringLiteral("<vazio>"));
     QMenu* ufs = Submenu(extras, QStringLiteral("UFs1"), QStringLiteral("UFs"));
     QAction* definir2 = Item(ufs, QStringLiteral("Definir2"), QStringLiteral("Definir"));
+    MontaMenuDasDivisoes(ufs, BaseExtra::Ufs);
     ufs->addSeparator();
     base2 = Item(ufs, QStringLiteral("base2"), QStringLiteral("<vazio>"));
     base1->setEnabled(false);

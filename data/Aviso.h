@@ -20,6 +20,10 @@ inline const std::string TrocadoPorInterrogacao = "trocado por ?";
 inline const std::string LinhaDeTitulos = "linha de t\xedtulos pulada";
 inline const std::string ForaDoResultado = "fora do resultado";
 inline const std::string RepetidoNoResultado = "repetido no resultado";
+// O código do IBGE (6 ou 7 dígitos) lido como o CD_MUN de 4: nenhum número muda.
+inline const std::string CodigoIbgeLido = "c\xf3"
+                                          "digo do IBGE lido como CD_MUN";
+inline const std::string VerificadorErrado = "d\xedgito verificador errado";
 inline const std::string SeparadorDeMilhar = "separador de milhar lido";
 inline const std::string CampoAusente = "campo ausente";
 inline const std::string LinhaSemSeparador = "linha sem ; pulada";
@@ -28,7 +32,7 @@ inline const std::string RepetidoNaBaseOriginal = "repetido na base original";
 inline const std::string Cortado = "cortado";
 
 inline bool EhNota(const Aviso& aviso) {
-    return aviso.aviso == LinhaDeTitulos || aviso.aviso == SeparadorDeMilhar;
+    return aviso.aviso == LinhaDeTitulos || aviso.aviso == SeparadorDeMilhar || aviso.aviso == CodigoIbgeLido;
 }
 
 inline std::size_t Achados(const std::vector<Aviso>& avisos) {

@@ -1,5 +1,6 @@
 #include "LeituraDados.h"
 
+#include "CodigoIbge.h"
 #include "Falha.h"
 #include "Texto.h"
 
@@ -112,6 +113,8 @@ bool LeituraDados::Proxima() {
         ArrumaCampos(presentes);
         if (regras_.antesDoConserto)
             regras_.antesDoConserto();
+        for (CodigoIbgeLido& lido : LeCodigosIbge(campos))
+            daLinha_.push_back({lido.campo, AvisoDaLinha(campos[lido.campo].nome, lido.aviso, lido.texto)});
         if (regras_.confere)
             regras_.confere(*this);
         ++dados_;

@@ -1,5 +1,7 @@
 #include "ComandoImportar.h"
 
+#include "ComandoPreparar.h"
+#include "ImportacaoDivisao.h"
 #include "ImportacaoExtras.h"
 #include "Terminal.h"
 
@@ -28,10 +30,20 @@ int ComandoImportar(Ajustes& ajustes, const LinhaComando& linha) {
     if (linha.argumentos[1].empty())
         throw ErroUso("importar: o argumento ARQUIVO est\xE1 vazio");
     try {
+        if (!linha.divisao.empty()) {
+            const int ano = AnoDoArgumento("importar", linha.divisao);
+            const DivisoesBrasil divisoes = LeDivisoesBrasil(ArquivoDivisoesBrasil(ajustes.DirSistema));
+            if (const std::string problema = divisoes.ProblemaDoAno(ano); !problema.empty())
+                throw ErroUso("importar: " + problema);
+        }
         Dados dados;
-        const ResultadoImportacao resultado = ImportaBaseExtra(*base, linha.argumentos[1], ajustes, dados);
+        const ResultadoImportacao resultado =
+            linha.divisao.empty() ? ImportaBaseExtra(*base, linha.argumentos[1], ajustes, dados)
+                                  : ImportaDivisao(*base, AnoDoArgumento("importar", linha.divisao), ajustes, dados);
         std::cout << ParaTerminal(LinhasDoTerminal(TextoConclusao(resultado)));
         return Avisos::Achados(resultado.avisos) == 0 ? 0 : 4;
+    } catch (const ErroUso&) {
+        throw;
     } catch (const std::exception& falha) {
         std::cerr << ParaTerminal(LinhasDoTerminal(falha.what())) << "\n";
         return 1;

@@ -1,10 +1,12 @@
 #include "ComandoPreparar.h"
 
 #include "BaseTraducaoBrasil.h"
+#include "DivisoesBrasil.h"
 #include "Terminal.h"
 #include "Texto.h"
 
 #include <exception>
+#include <functional>
 #include <iostream>
 #include <optional>
 
@@ -19,24 +21,47 @@ std::optional<int> Ano(const std::string& texto) {
 
 } // namespace
 
-int ComandoPreparar(Ajustes& ajustes, const LinhaComando& linha) {
-    const std::vector<std::string>& argumentos = linha.argumentos;
+int AnoDoArgumento(const std::string& comando, const std::string& texto) {
+    if (const std::optional<int> ano = Ano(texto))
+        return *ano;
+    throw ErroUso(comando + ": ano inv\xe1lido: '" + texto + "' (use quatro d\xedgitos, como 2010)");
+}
+
+namespace {
+
+void SemPularExcecoes(const LinhaComando& linha) {
     if (linha.pularExcecoes)
         throw ErroUso("a op\xE7\xE3o --pular-excecoes s\xF3 vale para traduzir");
+}
+
+// As falhas do trabalho saem com 1 e a mensagem; o uso errado segue para quem chamou.
+int SaiComFalha(const std::function<int()>& trabalho) {
+    try {
+        return trabalho();
+    } catch (const ErroUso&) {
+        throw;
+    } catch (const std::exception& falha) {
+        std::cerr << ParaTerminal(MensagemComPonto(falha.what())) << "\n";
+        return 1;
+    }
+}
+
+} // namespace
+
+int ComandoPreparar(Ajustes& ajustes, const LinhaComando& linha) {
+    const std::vector<std::string>& argumentos = linha.argumentos;
+    SemPularExcecoes(linha);
     for (std::size_t i : {0u, 3u})
         if (argumentos[i].empty())
             throw ErroUso(std::string("preparar: o argumento ") + (i == 0 ? "ORIGINAL" : "SAIDA") + " est\xE1 vazio");
-    for (std::size_t i : {1u, 2u})
-        if (!Ano(argumentos[i]))
-            throw ErroUso("preparar: ano inv\xe1lido: '" + argumentos[i] + "' (use quatro d\xedgitos, como 2010)");
     PedidoPreparacao pedido;
     pedido.dirSistema = ajustes.DirSistema;
     pedido.original = argumentos[0];
-    pedido.de = *Ano(argumentos[1]);
-    pedido.ate = *Ano(argumentos[2]);
+    pedido.de = AnoDoArgumento("preparar", argumentos[1]);
+    pedido.ate = AnoDoArgumento("preparar", argumentos[2]);
     pedido.saida = argumentos[3];
     pedido.separadorDecimal = ajustes.regional.separadorDecimal;
-    try {
+    return SaiComFalha([&]() {
         const std::vector<MudancaBrasil> tabela = LeMudancasBrasil(ArquivoMudancasBrasil(ajustes.DirSistema));
         const std::string problema = ProblemaDosAnos(pedido.de, pedido.ate, UltimoAnoBrasil(tabela));
         if (!problema.empty())
@@ -46,16 +71,34 @@ int ComandoPreparar(Ajustes& ajustes, const LinhaComando& linha) {
             return 2;
         }
         const Preparacao preparacao = PreparaBaseBrasil(pedido, tabela);
+        for (const ProblemaConferencia& conferido : preparacao.conferencia.problemas)
+            std::cerr << ParaTerminal(conferido.texto) << "\n";
+        // As notas (títulos, milhares, códigos do IBGE) ficam só no arquivo de avisos e no resumo.
         for (const Aviso& aviso : preparacao.avisosLeitura)
-            std::cerr << ParaTerminal(Avisos::TextoDoAviso(aviso)) << "\n";
+            if (!Avisos::EhNota(aviso))
+                std::cerr << ParaTerminal(Avisos::TextoDoAviso(aviso)) << "\n";
         for (const AvisoPreparacao& aviso : preparacao.avisos)
             std::cerr << ParaTerminal(TextoAviso(aviso)) << "\n";
         std::cout << ParaTerminal(ResumoPreparacao(pedido, preparacao));
-        return preparacao.avisos.empty() && Avisos::Achados(preparacao.avisosLeitura) == 0 ? 0 : 4;
-    } catch (const ErroUso&) {
-        throw;
-    } catch (const std::exception& falha) {
-        std::cerr << ParaTerminal(MensagemComPonto(falha.what())) << "\n";
-        return 1;
-    }
+        return preparacao.avisos.empty() && preparacao.conferencia.problemas.empty() &&
+                       Avisos::Achados(preparacao.avisosLeitura) == 0
+                   ? 0
+                   : 4;
+    });
+}
+
+int ComandoConferir(Ajustes& ajustes, const LinhaComando& linha) {
+    SemPularExcecoes(linha);
+    const std::string& original = linha.argumentos[0];
+    if (original.empty())
+        throw ErroUso("conferir: o argumento ORIGINAL est\xE1 vazio");
+    const int ano = AnoDoArgumento("conferir", linha.argumentos[1]);
+    return SaiComFalha([&]() {
+        const DivisoesBrasil divisoes = LeDivisoesBrasil(ArquivoDivisoesBrasil(ajustes.DirSistema));
+        if (const std::string problema = divisoes.ProblemaDoAno(ano); !problema.empty())
+            throw ErroUso("conferir: " + problema);
+        const Conferencia conferencia = ConfereArquivo(divisoes, original, ajustes.regional.separadorDecimal, ano);
+        std::cout << ParaTerminal(TextoConferencia(conferencia));
+        return conferencia.problemas.empty() ? 0 : 4;
+    });
 }

@@ -1,9 +1,16 @@
 #pragma once
-// morvisan-lote preparar ORIGINAL DE ATE SAIDA
+// morvisan-lote preparar ORIGINAL DE ATE SAIDA e conferir ORIGINAL ANO
 #include "Ajustes.h"
 #include "LinhaComando.h"
+
+// O ano de um argumento, só de dígitos ("2010"); outro texto levanta ErroUso com o nome do comando.
+int AnoDoArgumento(const std::string& comando, const std::string& texto);
 
 // Prepara a base de tradução do Brasil (argumentos: os quatro, já contados); devolve o código de
 // saída (0 certo, 4 com par estimado ou deixado de fora, 1 falha, 2 saída sobre uma entrada). Um
 // argumento que não serve levanta ErroUso.
 int ComandoPreparar(Ajustes& ajustes, const LinhaComando& linha);
+
+// Confere a base com a divisão de 1º de janeiro do ano (argumentos: os dois, já contados); devolve 0
+// sem problema, 4 com algum, 1 falha. Um argumento que não serve levanta ErroUso.
+int ComandoConferir(Ajustes& ajustes, const LinhaComando& linha);

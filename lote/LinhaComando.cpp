@@ -4,13 +4,14 @@
 
 namespace {
 
-enum Opcao : int { Sistema = 256, PularExcecoes };
+enum Opcao : int { Sistema = 256, PularExcecoes, Divisao };
 
 const option opcoes[] = {
     {"help", no_argument, nullptr, 'h'},
     {"version", no_argument, nullptr, 'V'},
     {"sistema", required_argument, nullptr, Sistema},
     {"pular-excecoes", no_argument, nullptr, PularExcecoes},
+    {"divisao", required_argument, nullptr, Divisao},
     {nullptr, 0, nullptr, 0},
 };
 
@@ -48,6 +49,9 @@ LinhaComando LeLinhaComando(int argc, char* argv[]) {
             break;
         case PularExcecoes:
             linha.pularExcecoes = true;
+            break;
+        case Divisao:
+            linha.divisao = optarg;
             break;
         case ':':
             throw ErroUso("a op\xE7\xE3o " + NomeDaOpcao(optopt) + " pede um valor");

@@ -19,6 +19,8 @@ struct LinhaComando {
     std::string sistema;
     // --pular-excecoes: traduzir com "Ignorar exceções" desmarcado.
     bool pularExcecoes = false;
+    // --divisao ANO: importar a base extra da divisão do ano em vez de um arquivo; vazia sem a opção.
+    std::string divisao;
     // O primeiro operando e os que vêm depois dele.
     std::string comando;
     std::vector<std::string> argumentos;

@@ -1,5 +1,5 @@
-// morvisan-lote: a importação das bases extras, a tradução e a preparação da base de tradução do
-// Brasil, pelo terminal.
+// morvisan-lote: a importação das bases extras, a tradução, a preparação da base de tradução do
+// Brasil e a conferência de uma base com a divisão de um ano, pelo terminal.
 #include "Ambiente.h"
 #include "ComandoImportar.h"
 #include "ComandoPreparar.h"
@@ -25,23 +25,28 @@ struct Subcomando {
     // Os argumentos que o comando pede, pelo nome que o uso lhes dá.
     std::vector<const char*> argumentos;
     int (*roda)(Ajustes& ajustes, const LinhaComando& linha);
+    // Com --divisao, o último argumento (o arquivo) não vem.
+    bool aceitaDivisao = false;
 };
 
 const Subcomando subcomandos[] = {
-    {"importar", {"municipios|ufs", "ARQUIVO"}, ComandoImportar},
+    {"importar", {"municipios|ufs", "ARQUIVO"}, ComandoImportar, true},
     {"traduzir", {"ORIGINAL", "TRADUCAO", "PASTA", "NOME"}, ComandoTraduzir},
     {"preparar", {"ORIGINAL", "DE", "ATE", "SAIDA"}, ComandoPreparar},
+    {"conferir", {"ORIGINAL", "ANO"}, ComandoConferir},
 };
 
 // O subcomando pedido, com a conta dos argumentos já feita.
 const Subcomando& SubcomandoDa(const LinhaComando& linha) {
     if (linha.comando.empty())
-        throw ErroUso("falta o comando (importar, traduzir ou preparar)");
+        throw ErroUso("falta o comando (importar, traduzir, preparar ou conferir)");
     for (const Subcomando& subcomando : subcomandos) {
         if (linha.comando != subcomando.nome)
             continue;
+        if (!linha.divisao.empty() && !subcomando.aceitaDivisao)
+            throw ErroUso("a op\xE7\xE3o --divisao s\xF3 vale para importar");
         const std::size_t dados = linha.argumentos.size();
-        const std::size_t pedidos = subcomando.argumentos.size();
+        const std::size_t pedidos = subcomando.argumentos.size() - (linha.divisao.empty() ? 0 : 1);
         if (dados < pedidos)
             throw ErroUso(linha.comando + ": falta o argumento " + subcomando.argumentos[dados]);
         if (dados > pedidos)

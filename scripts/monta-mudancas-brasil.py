@@ -4,6 +4,10 @@
 Uma linha por par doador -> receptor de cada município instalado de 1993 a 2025, na ordem em que as
 mudanças se aplicam. Só a biblioteca padrão; rodar de novo sobre as mesmas fontes dá os mesmos bytes.
 
+Ao lado, dados/divisoes-brasil.csv: os municípios de cada divisão que a tabela conhece (1º de janeiro de
+1991, 1993, 1997, 2001, 2005, 2009, 2010, 2013 e 2025), uma linha por município e nome, com o primeiro e o
+último ano em que ele tem esse nome.
+
 Uso: monta-mudancas-brasil.py [PASTA_DE_SAIDA]   (sem pasta: dados/ do projeto)
 """
 import csv
@@ -17,9 +21,11 @@ from fractions import Fraction
 RAIZ = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 FONTES = os.path.join(RAIZ, "dados", "fontes")
 ARQUIVO = "mudancas-brasil.csv"
+ARQUIVO_DIVISOES = "divisoes-brasil.csv"
+TITULOS_DIVISOES = "CD_UF;CD_MUN;CODIGO;NOME;ANO_INICIAL;ANO_FINAL"
 
 TITULOS = ("DATA;CD_UF;CD_MUND;COD_DOADOR;DOADOR;CD_MUNR;COD_RECEPTOR;RECEPTOR;ANO_REF;POP_DOADOR;"
-           "POP_MOVIDA;METODO;ORIGEM;TEXTO_IBGE")
+           "POP_MOVIDA;METODO;ORIGEM;ANO_REF_2;POP_DOADOR_2;POP_MOVIDA_2;METODO_2;ORIGEM_2;TEXTO_IBGE")
 MEDIDO, ESTIMADO, INDETERMINADO = "medido", "estimado", "indeterminado"
 
 # O primeiro retrato da DTB que traz o receptor dá o ano de instalação (1º de janeiro, depois das
@@ -49,6 +55,8 @@ class Par:
         self.data, self.uf, self.doador, self.receptor, self.texto = data, uf, doador, receptor, texto
         self.ano_ref = self.pop_doador = self.movida = None
         self.metodo, self.origem, self.origem_1991 = INDETERMINADO, "", ""
+        # Outra referência medida pelas fontes: (ano, população do doador, movida, método, origem).
+        self.segunda = None
         self.geracao_doador = self.geracao_receptor = 1
         # Só os pares publicados trazem o nome do receptor (5101837 não está em DTB nenhuma).
         self.nome_receptor = None
@@ -318,11 +326,15 @@ def aplica_1991(pares, atlas1991):
     reconstruir a população de 1991 dos doadores."""
     anteriores = [p for p in pares if p.data < 20100101]
     movida, estimada, inicial = mede_1991(anteriores, atlas1991)
+    antes = populacao_antes(anteriores, inicial, movida)
     for par in anteriores:
+        metodo = ESTIMADO if estimada[id(par)] else MEDIDO
         if par.data < 20000101:
-            par.movida, par.ano_ref, par.origem = movida[id(par)], 1991, par.origem_1991
-            par.metodo = ESTIMADO if estimada[id(par)] else MEDIDO
-    return populacao_antes(anteriores, inicial, movida)
+            par.movida, par.ano_ref, par.origem, par.metodo = movida[id(par)], 1991, par.origem_1991, metodo
+        else:
+            # Os de 2001 a 2009 levam também a fração de 1991, para uma base na divisão de 1991 a 2000.
+            par.segunda = (1991, antes[id(par)], movida[id(par)], metodo, par.origem_1991)
+    return antes
 
 
 def populacao_antes(pares, inicial, movida):
@@ -355,6 +367,8 @@ def monta_tabela():
     periodo_2010 = [p for p in pares if 20100101 < p.data < 20200101]
     antes_2010 = populacao_antes(periodo_2010, censo2010, {id(p): p.movida for p in periodo_2010})
     for par in pares:
+        if par.segunda and not 0 <= par.segunda[2] <= par.segunda[1]:
+            raise SystemExit(f"par {par.doador}->{par.receptor}: movida de 1991 {par.segunda[2]} de {par.segunda[1]}")
         par.pop_doador = antes_1991.get(id(par)) if par.data < 20000101 else (
             antes_2000.get(id(par)) if par.data < 20100101 else antes_2010.get(id(par)))
         if par.movida is None:
@@ -362,6 +376,45 @@ def monta_tabela():
         elif par.pop_doador is None or not 0 <= par.movida <= par.pop_doador:
             raise SystemExit(f"par {par.doador}->{par.receptor}: movida {par.movida} de {par.pop_doador}")
     return pares, divisao
+
+
+def divisoes(divisao, pares):
+    """As listas de 1º de janeiro de cada ano conhecido: a de 1991 é a de 1993 sem os instalados em
+    1993; a de 2025 é a de 2013 com os instalados em 2025."""
+    listas = {ano: divisao.retratos[retrato] for retrato, ano in RETRATOS}
+    listas[2010], listas[2013] = divisao.retratos[2010], divisao.retratos[2013]
+    instalados_1993 = {p.receptor for p in pares if p.data == 19930101}
+    listas[1991] = {c: n for c, n in listas[1993].items() if c not in instalados_1993}
+    listas[2025] = dict(listas[2013])
+    for par in pares:
+        if par.data // 10000 > 2013:
+            listas[2025][par.receptor] = par.nome_receptor
+    return dict(sorted(listas.items()))
+
+
+def linhas_das_divisoes(listas):
+    """Uma linha por município e nome: o nome vale do ANO_INICIAL ao ANO_FINAL (vazio: até hoje)."""
+    anos = list(listas)
+    linhas = []
+    for codigo in sorted(set().union(*listas.values())):
+        trechos = []
+        for i, ano in enumerate(anos):
+            nome = listas[ano].get(codigo)
+            if nome is None:
+                continue
+            if trechos and trechos[-1][0] == nome and trechos[-1][2] == i - 1:
+                trechos[-1][2] = i
+            else:
+                trechos.append([nome, i, i])
+        for nome, inicio, fim in trechos:
+            final = "" if fim == len(anos) - 1 else str(anos[fim + 1] - 1)
+            linhas.append(f"{codigo[:2]};{int(codigo[2:6])};{codigo};{nome};{anos[inicio]};{final}")
+    return linhas
+
+
+def grava(pasta, nome, linhas):
+    with open(os.path.join(pasta, nome), "wb") as saida:
+        saida.write("".join(linha + "\r\n" for linha in linhas).encode("cp1252"))
 
 
 def linha_da_tabela(par, divisao):
@@ -374,7 +427,9 @@ def linha_da_tabela(par, divisao):
         str(int(par.doador[2:6])), par.doador, divisao.nome(par.doador),
         str(int(par.receptor[2:6])), par.receptor, nome_receptor,
         vazio_ou(par.ano_ref), vazio_ou(par.pop_doador), vazio_ou(par.movida),
-        par.metodo, par.origem, par.texto,
+        par.metodo, par.origem,
+        *(["", "", "", "", ""] if par.segunda is None else [str(v) for v in par.segunda]),
+        par.texto,
     ]
     for campo in campos[:-1]:
         if ";" in campo or "\r" in campo or "\n" in campo:
@@ -385,9 +440,8 @@ def linha_da_tabela(par, divisao):
 def main():
     pasta = sys.argv[1] if len(sys.argv) > 1 else os.path.join(RAIZ, "dados")
     pares, divisao = monta_tabela()
-    linhas = [TITULOS] + [linha_da_tabela(par, divisao) for par in pares]
-    with open(os.path.join(pasta, ARQUIVO), "wb") as saida:
-        saida.write("".join(linha + "\r\n" for linha in linhas).encode("cp1252"))
+    grava(pasta, ARQUIVO, [TITULOS] + [linha_da_tabela(par, divisao) for par in pares])
+    grava(pasta, ARQUIVO_DIVISOES, [TITULOS_DIVISOES] + linhas_das_divisoes(divisoes(divisao, pares)))
 
 
 if __name__ == "__main__":

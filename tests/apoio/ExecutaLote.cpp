@@ -1,5 +1,6 @@
 #include "ExecutaLote.h"
 
+#include "DivisoesBrasil.h"
 #include "MudancasBrasil.h"
 
 #include <cstdlib>
@@ -19,4 +20,16 @@ SaidaLote ExecutaLote(const PastaTemporaria& pasta, const std::string& sistema,
 SistemaLote::SistemaLote() : sistema(pasta.MontaSistema()) {
     std::filesystem::create_directories(sistema + "dados");
     std::filesystem::copy_file(ArquivoMudancasBrasil(MORVISAN_DIR_SISTEMA), ArquivoMudancasBrasil(sistema));
+    std::filesystem::copy_file(ArquivoDivisoesBrasil(MORVISAN_DIR_SISTEMA), ArquivoDivisoesBrasil(sistema));
+}
+
+std::string ComDivisaoInteira(const std::string& base, int ano) {
+    std::string completa = base;
+    const DivisoesBrasil divisoes = LeDivisoesBrasil(ArquivoDivisoesBrasil(MORVISAN_DIR_SISTEMA));
+    for (const MunicipioBrasil* m : divisoes.Divisao(ano)) {
+        const std::string codigo = std::to_string(m->uf) + ";" + std::to_string(m->municipio) + ";";
+        if (base.rfind(codigo, 0) != 0 && base.find("\n" + codigo) == std::string::npos)
+            completa += codigo + "1000;1000\r\n";
+    }
+    return completa;
 }

@@ -23,3 +23,7 @@ struct SistemaLote {
     PastaTemporaria pasta;
     std::string sistema;
 };
+
+// A base com os outros municípios da divisão de 1º de janeiro do ano, cada um com 1000;1000 no fim:
+// a conferência da preparação não acha nada.
+std::string ComDivisaoInteira(const std::string& base, int ano);

@@ -1,8 +1,11 @@
 // Bases extras pelo menu "&Serviços", "Base extras": diálogo, caixa de conclusão, estado do menu, falhas.
 #include "SistemaTeste.h"
 
+#include "DivisoesBrasil.h"
+
 #include <QAction>
 #include <QFile>
+#include <QMenu>
 #include <QTest>
 
 using Tipo = DialogosFalsos::Tipo;
@@ -23,6 +26,9 @@ private slots:
     void cancelarNaoMudaNada();
     void modeloFaltando();
     void arquivoIlegivelGuardaACopia();
+    void importaDaDivisao_data();
+    void importaDaDivisao();
+    void semAsListasODaDivisaoDizPorque();
 };
 
 void TesteExtras::importa_data() {
@@ -115,6 +121,47 @@ void TesteExtras::arquivoIlegivelGuardaACopia() {
     QVERIFY(!s.dialogos.emEspera);
     QCOMPARE(s.Le(QStringLiteral("sistema/Bases1/DEF_MUN.dbf")), copia);
     QCOMPARE(Item(s, "base1")->text(), QStringLiteral("Ativo."));
+}
+
+void TesteExtras::importaDaDivisao_data() {
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("estado");
+    QTest::addColumn<QString>("conclusao");
+    QTest::newRow("municípios de 2013") << QStringLiteral("DivisaoMunicipios") << QStringLiteral("base1")
+                                        << QStringLiteral("Linhas lidas: 5570\nRegistros incluídos: 5570\n");
+    QTest::newRow("UFs de 2013") << QStringLiteral("DivisaoUfs") << QStringLiteral("base2")
+                                 << QStringLiteral("Linhas lidas: 27\nRegistros incluídos: 27\n");
+}
+
+void TesteExtras::importaDaDivisao() {
+    QFETCH(QString, menu);
+    QFETCH(QString, estado);
+    QFETCH(QString, conclusao);
+    SistemaTeste s([](SistemaTeste& t) {
+        QFile listas(QString::fromStdString(ArquivoDivisoesBrasil(MORVISAN_DIR_SISTEMA)));
+        QVERIFY(listas.open(QIODevice::ReadOnly));
+        t.Escreve(QStringLiteral("sistema/dados/divisoes-brasil.csv"), listas.readAll().toStdString());
+    });
+    auto* anos = Acha<QMenu>(&s.Trad(), menu);
+    emit anos->aboutToShow();
+    Acha<QAction>(anos, menu + QStringLiteral("2013"))->trigger();
+    QCOMPARE(s.dialogos.ChamadasDo(Tipo::AbreArquivo).size(), std::size_t(0));
+    const QStringList mensagens = s.dialogos.Textos(Tipo::Mensagem);
+    QCOMPARE(mensagens.size(), 1);
+    QVERIFY2(mensagens[0].endsWith(conclusao), qPrintable(mensagens[0]));
+    QCOMPARE(Acha<QAction>(&s.Trad(), estado)->text(), QStringLiteral("Ativo."));
+    QVERIFY(!s.dialogos.emEspera);
+}
+
+void TesteExtras::semAsListasODaDivisaoDizPorque() {
+    SistemaTeste s;
+    auto* anos = Acha<QMenu>(&s.Trad(), QStringLiteral("DivisaoMunicipios"));
+    emit anos->aboutToShow();
+    QCOMPARE(anos->actions().size(), 1);
+    QVERIFY(!anos->actions()[0]->isEnabled());
+    QVERIFY2(anos->actions()[0]->text().contains(QStringLiteral("não foi encontrada")),
+             qPrintable(anos->actions()[0]->text()));
+    QCOMPARE(Item(s, "base1")->text(), QStringLiteral("<vazio>"));
 }
 
 QTEST_MAIN(TesteExtras)

@@ -1,5 +1,6 @@
 // "Serviços", "Preparar base de tradução do Brasil...": a caixa grava a base ao lado da original, mostra
 // os avisos e a entrega ao passo 2; o que não serve é recusado sem gravar nada.
+#include "DivisoesBrasil.h"
 #include "MudancasBrasil.h"
 #include "SistemaTeste.h"
 
@@ -20,11 +21,14 @@ using Tipo = DialogosFalsos::Tipo;
 
 namespace {
 
-// Um programa com a tabela da compilação e a base escolhida no passo 1.
+// Um programa com as tabelas do Brasil da compilação e a base escolhida no passo 1.
 void ComBase(SistemaTeste& s, const std::string& base) {
-    QFile tabela(QString::fromStdString(ArquivoMudancasBrasil(MORVISAN_DIR_SISTEMA)));
-    QVERIFY(tabela.open(QIODevice::ReadOnly));
-    s.Escreve(QStringLiteral("sistema/dados/mudancas-brasil.csv"), tabela.readAll().toStdString());
+    for (const std::string& caminho :
+         {ArquivoMudancasBrasil(MORVISAN_DIR_SISTEMA), ArquivoDivisoesBrasil(MORVISAN_DIR_SISTEMA)}) {
+        QFile tabela(QString::fromStdString(caminho));
+        QVERIFY(tabela.open(QIODevice::ReadOnly));
+        s.Escreve(QStringLiteral("sistema/dados/") + QFileInfo(tabela).fileName(), tabela.readAll().toStdString());
+    }
     s.Escreve(QStringLiteral("dados/base.csv"), base);
 }
 
@@ -65,6 +69,8 @@ private slots:
     void semTabelaNaoAbre();
     void enterComCamposVazios_data();
     void enterComCamposVazios();
+    void conferirMostraOsProblemasSemGravar_data();
+    void conferirMostraOsProblemasSemGravar();
 };
 
 void TestePreparacao::gravaMostraEEntregaAoPasso2_data() {
@@ -184,6 +190,36 @@ void TestePreparacao::enterComCamposVazios() {
     QCOMPARE(s.dialogos.Textos(Tipo::Mensagem), QStringList{texto});
     QVERIFY(s.dialogos.ChamadasDo(Tipo::AbreArquivo).empty());
     QVERIFY(focoNoVazio);
+}
+
+void TestePreparacao::conferirMostraOsProblemasSemGravar_data() {
+    QTest::addColumn<QString>("base");
+    QTest::addColumn<int>("de");
+    QTest::addColumn<QString>("linha");
+    QTest::newRow("repetido") << QStringLiteral("11;1;5;5\r\n11;1;6;6\r\n") << 2010
+                              << QStringLiteral("UF 11, Alta Floresta D'Oeste (1): repetido na base (2 linhas)\n");
+    QTest::newRow("outra divisão") << QStringLiteral("15;475;1;1\r\n") << 2010
+                                   << QStringLiteral("UF 15, Mojuí dos Campos (475): fora da divisão de 2010 (está na "
+                                                     "de 2013)\n");
+}
+
+void TestePreparacao::conferirMostraOsProblemasSemGravar() {
+    QFETCH(QString, base);
+    QFETCH(int, de);
+    QFETCH(QString, linha);
+    SistemaTeste s([&](SistemaTeste& t) { ComBase(t, base.toStdString()); });
+    QString memo;
+    NaCaixa(s, [&](QDialog& caixa) {
+        Acha<QSpinBox>(&caixa, QStringLiteral("AnoDe"))->setValue(de);
+        QTest::mouseClick(Acha<QPushButton>(&caixa, QStringLiteral("Conferir")), Qt::LeftButton);
+        memo = Acha<QPlainTextEdit>(&caixa, QStringLiteral("Avisos"))->toPlainText();
+    });
+    QVERIFY2(memo.contains(linha), qPrintable(memo));
+    QVERIFY2(memo.contains(QStringLiteral("Conferência com a divisão de 1º de janeiro de %1").arg(de)),
+             qPrintable(memo));
+    QVERIFY(!QFile::exists(s.Caminho(QStringLiteral("dados/traducao-%1-2025.csv").arg(de))));
+    QCOMPARE(Acha<QLabel>(&s.Trad(), QStringLiteral("BT"))->text(), QStringLiteral("Falta"));
+    QVERIFY(!s.dialogos.emEspera);
 }
 
 QTEST_MAIN(TestePreparacao)

@@ -1,6 +1,7 @@
 #pragma once
 // Uma rodada de teste completa: pasta de programa com Bases0, arquivos de entrada, pasta de saída,
 // ajustes, objetos de dados, a face gravadora e o processamento.
+#include "NomeDoCaso.h"
 #include "PainelGravador.h"
 #include "PastaTemporaria.h"
 #include "Processamento.h"
@@ -40,9 +41,3 @@ struct RodadaTeste {
     PainelGravador painel;
     Processamento processamento{ajustes, dados, painel};
 };
-
-// Nome de um caso de teste parametrizado: o campo nome do caso.
-template <typename Caso>
-std::string NomeDoCaso(const testing::TestParamInfo<Caso>& caso) {
-    return caso.param.nome;
-}

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 #include <map>
 #include <numeric>
 #include <tuple>
@@ -96,6 +97,15 @@ std::int32_t PopulacaoMovida(const MudancaBrasil& m, std::int64_t pop1Doador) {
     return static_cast<std::int32_t>(pop);
 }
 
+// O par com a medida cuja referência é a mais perto de "de": a fração de uma população que já está
+// na divisão de "de" é a que melhor se aplica a ela.
+MudancaBrasil NaReferenciaMaisProxima(const MudancaBrasil& m, int de) {
+    MudancaBrasil perto = m;
+    if (m.segunda && std::abs(m.segunda->anoRef - de) < std::abs(m.anoRef - de))
+        static_cast<MedidaMudanca&>(perto) = *m.segunda;
+    return perto;
+}
+
 } // namespace
 
 int UltimoAnoBrasil(const std::vector<MudancaBrasil>& tabela) {
@@ -105,7 +115,8 @@ int UltimoAnoBrasil(const std::vector<MudancaBrasil>& tabela) {
     return ultimo;
 }
 
-std::string ProblemaDosAnos(int de, int ate, int ultimo) {
+std::string ProblemaDosAnos(int de, int ate, int ultimaMudanca) {
+    const int ultimo = UltimoAnoAceito(ultimaMudanca);
     const std::string faixa = TextoInteiro(PrimeiroAnoBrasil) + " a " + TextoInteiro(ultimo);
     for (int ano : {de, ate})
         if (ano < PrimeiroAnoBrasil || ano > ultimo)
@@ -139,7 +150,9 @@ Preparacao PreparaMudancas(const std::vector<MudancaBrasil>& tabela, const Popul
     Preparacao preparacao;
     PopulacaoCorrente populacao(base);
     for (std::size_t i : ordem) {
-        const MudancaBrasil& m = *periodo[i];
+        const MudancaBrasil m = NaReferenciaMaisProxima(*periodo[i], de);
+        const std::string outraReferencia =
+            m.anoRef != periodo[i]->anoRef ? "na refer\xeancia de " + TextoInteiro(m.anoRef) : "";
         auto avisa = [&](std::optional<std::int32_t> pop, const std::string& texto) {
             preparacao.avisos.push_back(
                 {m.uf, m.doador, m.nomeDoador, m.receptor, m.nomeReceptor, pop, texto, m.origem});
@@ -164,8 +177,11 @@ Preparacao PreparaMudancas(const std::vector<MudancaBrasil>& tabela, const Popul
         populacao.Move(m.uf, m.doador, m.receptor, pop);
         preparacao.linhas.push_back({m.uf, geracoes[i].first, m.doador, geracoes[i].second, m.receptor, pop, m.data});
         if (m.metodo == MetodoMudanca::Estimado) {
-            avisa(pop, "popula\xe7\xe3o movida estimada");
+            avisa(pop, "popula\xe7\xe3o movida estimada" + (outraReferencia.empty() ? "" : " " + outraReferencia));
             ++preparacao.estimadas;
+        } else if (!outraReferencia.empty()) {
+            avisa(pop, "popula\xe7\xe3o movida " + outraReferencia);
+            ++preparacao.outraReferencia;
         }
     }
     return preparacao;

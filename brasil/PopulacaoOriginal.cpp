@@ -5,6 +5,7 @@
 
 void PopulacaoOriginal::Define(std::int32_t uf, std::int32_t municipio, std::int64_t pop1) {
     pop1_.try_emplace(Chave(uf, municipio), pop1);
+    codigos_.emplace_back(uf, municipio);
 }
 
 const std::int64_t* PopulacaoOriginal::Pop1(std::int32_t uf, std::int32_t municipio) const {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 class PopulacaoOriginal {
@@ -13,10 +14,13 @@ public:
     void Define(std::int32_t uf, std::int32_t municipio, std::int64_t pop1);
     // Vazio quando o município não está na base.
     const std::int64_t* Pop1(std::int32_t uf, std::int32_t municipio) const;
+    // CD_UF e CD_MUN de cada registro, na ordem do arquivo, repetidos inclusive.
+    const std::vector<std::pair<std::int32_t, std::int32_t>>& Codigos() const { return codigos_; }
 
 private:
     static std::uint64_t Chave(std::int32_t uf, std::int32_t municipio);
     std::unordered_map<std::uint64_t, std::int64_t> pop1_;
+    std::vector<std::pair<std::int32_t, std::int32_t>> codigos_;
 };
 
 // Lê a base original como a carga da rodada: os mesmos avisos da leitura (em `avisos`), campos

@@ -2,6 +2,7 @@
 // A base de tradução de um período, feita da tabela de mudanças do Brasil e das populações da base
 // original do usuário: cada par leva a fração da população do doador que a tabela mediu na
 // referência, aplicada ao POP1 do doador como as mudanças anteriores do período o deixam.
+#include "ConferenciaBrasil.h"
 #include "MudancasBrasil.h"
 #include "PopulacaoOriginal.h"
 
@@ -40,6 +41,12 @@ struct Preparacao {
     std::vector<Aviso> avisosLeitura; // da leitura da base original, notas inclusive
     int estimadas = 0;
     int deixadas = 0;
+    // Medidos numa referência que não é a principal do par (a mais perto do ano da base).
+    int outraReferencia = 0;
+    // Os municípios da divisão de "ate" que o resultado não vai ter.
+    std::vector<std::string> faltaraoNoResultado;
+    // A base com a divisão de "de", feita antes de tudo.
+    Conferencia conferencia;
 };
 
 inline constexpr int PrimeiroAnoBrasil = 1991;

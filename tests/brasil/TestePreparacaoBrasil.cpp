@@ -1,7 +1,7 @@
 // Preparação da base de tradução do Brasil: fração da referência sobre o POP1 da base, ordem da
 // cadeia e avisos.
+#include "NomeDoCaso.h"
 #include "PreparacaoBrasil.h"
-#include "RodadaTeste.h"
 
 #include <gtest/gtest.h>
 
@@ -22,6 +22,19 @@ MudancaBrasil Par(std::int32_t data, std::int32_t uf, std::int32_t doador, std::
         m.popMovida = movida;
     }
     m.metodo = movida < 0 ? MetodoMudanca::Indeterminado : metodo;
+    return m;
+}
+
+// O par medido em 2000 e, de novo, em 1991.
+MudancaBrasil Com1991(MudancaBrasil m, std::int64_t popDoador, std::int64_t movida,
+                      MetodoMudanca metodo = MetodoMudanca::Medido) {
+    m.anoRef = 2000;
+    MedidaMudanca segunda;
+    segunda.anoRef = 1991;
+    segunda.popDoador = popDoador;
+    segunda.popMovida = movida;
+    segunda.metodo = metodo;
+    m.segunda = segunda;
     return m;
 }
 
@@ -49,7 +62,8 @@ TEST_P(PreparaMudancasCasos, LinhasEAvisos) {
         avisos.push_back(TextoAviso(aviso));
     EXPECT_EQ(linhas, caso.linhas);
     EXPECT_EQ(avisos, caso.avisos);
-    EXPECT_EQ(preparacao.estimadas + preparacao.deixadas, static_cast<int>(preparacao.avisos.size()));
+    EXPECT_EQ(preparacao.estimadas + preparacao.deixadas + preparacao.outraReferencia,
+              static_cast<int>(preparacao.avisos.size()));
 }
 
 const auto Estimado = MetodoMudanca::Estimado;
@@ -121,6 +135,22 @@ const CasoPreparacao casos[] = {
      2001,
      2013,
      {"11;1;1;2;3;50;20130101;"},
+     {}},
+    {"referencia_de_1991_mais_perto",
+     {Com1991(Par(20010101, 29, 320, 1955, 131849, 18757), 91283, 6600),
+      Com1991(Par(20010101, 29, 1, 2, 100, 50), 100, 10, Estimado)},
+     {{29, 320, 91283}, {29, 1, 1000}},
+     1993,
+     2001,
+     {"29;1;320;2;1955;6600;20010101;", "29;1;1;2;2;100;20010101;"},
+     {"UF 29, D320 (320) -> R1955 (1955): popula\xe7\xe3o movida na refer\xeancia de 1991 (6600)",
+      "UF 29, D1 (1) -> R2 (2): popula\xe7\xe3o movida estimada na refer\xeancia de 1991 (100)"}},
+    {"referencia_principal_mais_perto",
+     {Com1991(Par(20010101, 29, 320, 1955, 131849, 18757), 91283, 6600)},
+     {{29, 320, 131849}},
+     1997,
+     2001,
+     {"29;1;320;2;1955;18757;20010101;"},
      {}},
 };
 
