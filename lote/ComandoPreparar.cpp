@@ -27,8 +27,6 @@ int AnoDoArgumento(const std::string& comando, const std::string& texto) {
     throw ErroUso(comando + ": ano inv\xe1lido: '" + texto + "' (use quatro d\xedgitos, como 2010)");
 }
 
-namespace {
-
 void SemPularExcecoes(const LinhaComando& linha) {
     if (linha.pularExcecoes)
         throw ErroUso("a op\xE7\xE3o --pular-excecoes s\xF3 vale para traduzir");
@@ -45,8 +43,6 @@ int SaiComFalha(const std::function<int()>& trabalho) {
         return 1;
     }
 }
-
-} // namespace
 
 int ComandoPreparar(Ajustes& ajustes, const LinhaComando& linha) {
     const std::vector<std::string>& argumentos = linha.argumentos;

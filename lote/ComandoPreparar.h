@@ -3,8 +3,16 @@
 #include "Ajustes.h"
 #include "LinhaComando.h"
 
+#include <functional>
+
 // O ano de um argumento, só de dígitos ("2010"); outro texto levanta ErroUso com o nome do comando.
 int AnoDoArgumento(const std::string& comando, const std::string& texto);
+
+// --pular-excecoes só vale para traduzir: com outro comando levanta ErroUso.
+void SemPularExcecoes(const LinhaComando& linha);
+
+// Roda o trabalho; as falhas saem com 1 e a mensagem na saída de erros, o uso errado segue adiante.
+int SaiComFalha(const std::function<int()>& trabalho);
 
 // Prepara a base de tradução do Brasil (argumentos: os quatro, já contados); devolve o código de
 // saída (0 certo, 4 com par estimado ou deixado de fora, 1 falha, 2 saída sobre uma entrada). Um
