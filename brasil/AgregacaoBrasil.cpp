@@ -1,6 +1,7 @@
 #include "AgregacaoBrasil.h"
 
 #include "Falha.h"
+#include "Texto.h"
 
 #include <algorithm>
 #include <cmath>
@@ -71,6 +72,19 @@ std::uint64_t Chave(std::int32_t uf, std::int32_t municipio) {
 }
 
 } // namespace
+
+std::string TextoBalanco(const Pops& antes, const Pops& depois) {
+    std::string texto;
+    for (std::size_t campo = 0; campo < 2; ++campo)
+        texto += "POP" + TextoInteiro(static_cast<std::int64_t>(campo + 1)) + ": " + TextoInteiro(antes[campo]) +
+                 " antes, " + TextoInteiro(depois[campo]) + " depois\n";
+    return texto;
+}
+
+std::string LinhaAvisos(const Aviso& aviso) {
+    return aviso.arquivo + ";" + (aviso.linha != 0 ? TextoInteiro(aviso.linha) : "") + ";" + aviso.campo + ";" +
+           aviso.aviso + ";" + aviso.texto;
+}
 
 std::vector<std::int64_t> Reparte(std::int64_t total, const std::vector<long double>& pesos) {
     const long double soma = std::accumulate(pesos.begin(), pesos.end(), 0.0L);

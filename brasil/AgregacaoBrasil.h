@@ -4,6 +4,7 @@
 // ao filho antes de o filho voltar ao pai). Com um doador só a volta é exata; com vários, cada campo
 // é repartido pelas frações da tabela aplicadas ao que cada doador tem agora (o inverso da conta da
 // preparação), pelos maiores restos, e cada doador de uma repartição ganha um aviso.
+#include "Aviso.h"
 #include "DivisoesBrasil.h"
 #include "MudancasBrasil.h"
 #include "PopulacaoOriginal.h"
@@ -45,6 +46,12 @@ struct Agregacao {
 
 // Leva a base (já na divisão de 1º de janeiro de "de") à divisão de 1º de janeiro de "ate", anterior.
 Agregacao AgregaBase(const std::vector<MudancaBrasil>& tabela, const PopulacaoOriginal& base, int de, int ate);
+
+// As linhas do balanço, como as da rodada: "POP1: N antes, N depois" e a de POP2.
+std::string TextoBalanco(const Pops& antes, const Pops& depois);
+
+// Uma linha de Morvisan.Avisos (ARQUIVO;LINHA;CAMPO;AVISO;TEXTO), sem a linha quando ela não se sabe.
+std::string LinhaAvisos(const Aviso& aviso);
 
 // A repartição de "total" pelos pesos, pelos maiores restos (no empate, o primeiro). Sem peso
 // positivo, em partes iguais.

@@ -1,5 +1,7 @@
 #include "AreasBrasil.h"
 
+#include "AgregacaoBrasil.h"
+
 #include "AreaTrabalho.h"
 #include "ArquivoSaida.h"
 #include "Falha.h"
@@ -160,8 +162,7 @@ void GravaSomaAreas(const SomaAreas& soma, const std::string& pasta, const std::
     ArquivoSaida avisos(saidas.Temporario(destinoAvisos), destinoAvisos);
     avisos.EscreveLinha("ARQUIVO;LINHA;CAMPO;AVISO;TEXTO");
     for (const Aviso& aviso : soma.avisos)
-        avisos.EscreveLinha(aviso.arquivo + ";" + TextoInteiro(aviso.linha) + ";" + aviso.campo + ";" + aviso.aviso +
-                            ";" + aviso.texto);
+        avisos.EscreveLinha(LinhaAvisos(aviso));
     avisos.Fecha();
     saidas.Publica();
 }
@@ -172,8 +173,6 @@ std::string ResumoSomaAreas(const SomaAreas& soma, const std::string& pasta, con
     if (const std::size_t achados = Avisos::Achados(soma.avisos))
         resumo += TextoInteiro(static_cast<std::int64_t>(achados)) + " aviso(s) -> veja " +
                   AreaTrabalho::ArquivoAvisos + "\n";
-    for (std::size_t campo = 0; campo < 2; ++campo)
-        resumo += "POP" + TextoInteiro(static_cast<std::int64_t>(campo + 1)) + ": " + TextoInteiro(soma.antes[campo]) +
-                  " antes, " + TextoInteiro(soma.depois[campo]) + " depois\n";
+    resumo += TextoBalanco(soma.antes, soma.depois);
     return resumo;
 }

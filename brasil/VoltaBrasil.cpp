@@ -91,8 +91,7 @@ Volta VoltaBaseBrasil(const PedidoVolta& pedido, const std::vector<MudancaBrasil
     ArquivoSaida avisos(saidas.Temporario(destinoAvisos), destinoAvisos);
     avisos.EscreveLinha("ARQUIVO;LINHA;CAMPO;AVISO;TEXTO");
     for (const Aviso& aviso : volta.avisosLeitura)
-        avisos.EscreveLinha(aviso.arquivo + ";" + TextoInteiro(aviso.linha) + ";" + aviso.campo + ";" + aviso.aviso +
-                            ";" + aviso.texto);
+        avisos.EscreveLinha(LinhaAvisos(aviso));
     const std::string nomeBase = NomeSemPasta(pedido.original);
     for (const ProblemaConferencia& p : volta.conferencia.problemas)
         avisos.EscreveLinha(nomeBase + ";;CD_MUN;ausente da base;" + p.texto);
@@ -119,8 +118,6 @@ std::string ResumoVolta(const PedidoVolta& pedido, const Volta& volta) {
     if (const std::size_t achados = Avisos::Achados(volta.avisosLeitura))
         resumo += TextoInteiro(static_cast<std::int64_t>(achados)) + " aviso(s) da leitura -> veja " +
                   AreaTrabalho::ArquivoAvisos + "\n";
-    for (std::size_t campo = 0; campo < 2; ++campo)
-        resumo += "POP" + TextoInteiro(static_cast<std::int64_t>(campo + 1)) + ": " + TextoInteiro(a.antes[campo]) +
-                  " antes, " + TextoInteiro(a.depois[campo]) + " depois\n";
+    resumo += TextoBalanco(a.antes, a.depois);
     return resumo;
 }
