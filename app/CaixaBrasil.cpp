@@ -1,5 +1,6 @@
 #include "CaixaBrasil.h"
 
+#include "Ajuda.h"
 #include "ErroGeral.h"
 #include "PreparacaoBrasil.h"
 #include "Tela.h"
@@ -11,13 +12,18 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSpinBox>
 
-CaixaBrasil::CaixaBrasil(const QString& nome, const QString& titulo, const Ajustes& ajustes, Dialogos& dialogos,
-                         QWidget* pai)
+CaixaBrasil::CaixaBrasil(const QString& nome, const QString& titulo, const std::string& ajuda, const Ajustes& ajustes,
+                         Dialogos& dialogos, QWidget* pai)
     : QDialog(pai), ajustes_(ajustes), dialogos_(dialogos), formulario_(new QFormLayout(this)) {
     setObjectName(nome);
     setWindowTitle(titulo);
+    auto* atalho = new QShortcut(QKeySequence::HelpContents, this);
+    connect(atalho, &QShortcut::activated, this, [this, ajuda] {
+        ComCaixaDeErro(dialogos_, this, [this, &ajuda] { AbreAjuda(ajustes_.DirSistema, ajuda, this); });
+    });
 }
 
 std::string CaixaBrasil::Caminho(const QString& caminho) {

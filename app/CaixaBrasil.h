@@ -17,7 +17,9 @@ class QSpinBox;
 
 class CaixaBrasil : public QDialog {
 public:
-    CaixaBrasil(const QString& nome, const QString& titulo, const Ajustes& ajustes, Dialogos& dialogos, QWidget* pai);
+    // ajuda: o tópico que F1 abre.
+    CaixaBrasil(const QString& nome, const QString& titulo, const std::string& ajuda, const Ajustes& ajustes,
+                Dialogos& dialogos, QWidget* pai);
 
 protected:
     // Uma linha com o texto e um "..." que escolhe um arquivo para ele.

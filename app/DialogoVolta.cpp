@@ -23,8 +23,8 @@ QString PastaDe(const std::string& original) {
 
 DialogoVolta::DialogoVolta(const std::vector<MudancaBrasil>& tabela, const Ajustes& ajustes,
                            const std::string& original, Dialogos& dialogos, QWidget* pai)
-    : CaixaBrasil(QStringLiteral("VoltaBrasil"), QStringLiteral("Voltar a uma divisão anterior"), ajustes, dialogos,
-                  pai),
+    : CaixaBrasil(QStringLiteral("VoltaBrasil"), QStringLiteral("Voltar a uma divisão anterior"), "Voltar", ajustes,
+                  dialogos, pai),
       tabela_(tabela) {
     const int ultimo = UltimoAnoAceito(UltimoAnoBrasil(tabela));
     Original = Arquivo(QStringLiteral("Base original:"), QStringLiteral("Original"),
@@ -71,7 +71,7 @@ void DialogoVolta::VoltarClick() {
 
 DialogoAreas::DialogoAreas(const std::vector<MudancaBrasil>& tabela, const Ajustes& ajustes,
                            const std::string& original, Dialogos& dialogos, QWidget* pai)
-    : CaixaBrasil(QStringLiteral("AreasBrasil"), QStringLiteral("Áreas comparáveis"), ajustes, dialogos, pai),
+    : CaixaBrasil(QStringLiteral("AreasBrasil"), QStringLiteral("Áreas comparáveis"), "Voltar", ajustes, dialogos, pai),
       tabela_(tabela) {
     const int ultimo = UltimoAnoAceito(UltimoAnoBrasil(tabela));
     AnoDe = Ano(QStringLiteral("Divisão de 1º de janeiro de (a da base):"), QStringLiteral("AnoDe"), ultimo, 2000);
