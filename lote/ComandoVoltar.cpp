@@ -61,13 +61,7 @@ int ComandoAgregar(Ajustes& ajustes, const LinhaComando& linha) {
         if (VoltaSobreEntrada(pedido))
             return MesmoNome();
         const Volta volta = VoltaBaseBrasil(pedido, tabela);
-        for (const ProblemaConferencia& conferido : volta.conferencia.problemas)
-            std::cerr << ParaTerminal(conferido.texto) << "\n";
-        for (const Aviso& aviso : volta.avisosLeitura)
-            if (!Avisos::EhNota(aviso))
-                std::cerr << ParaTerminal(Avisos::TextoDoAviso(aviso)) << "\n";
-        for (const std::string& aviso : volta.avisos)
-            std::cerr << ParaTerminal(aviso) << "\n";
+        EscreveAvisos(volta.conferencia.problemas, volta.avisosLeitura, volta.avisos);
         std::cout << ParaTerminal(ResumoVolta(pedido, volta));
         return volta.agregacao.antes != volta.agregacao.depois ? 3 : VoltaComAvisos(volta) ? 4 : 0;
     });
@@ -110,9 +104,7 @@ int ComandoAgregarAreas(Ajustes& ajustes, const LinhaComando& linha) {
             return MesmoNome();
         const SomaAreas soma = SomaSobreAreas(LeAreas(areas), ano, original, ajustes.regional.separadorDecimal);
         GravaSomaAreas(soma, pasta, nome);
-        for (const Aviso& aviso : soma.avisos)
-            if (!Avisos::EhNota(aviso))
-                std::cerr << ParaTerminal(Avisos::TextoDoAviso(aviso)) << "\n";
+        EscreveAvisos({}, soma.avisos, {});
         std::cout << ParaTerminal(ResumoSomaAreas(soma, pasta, nome));
         return soma.antes != soma.depois ? 3 : Avisos::Achados(soma.avisos) != 0 ? 4 : 0;
     });

@@ -109,14 +109,8 @@ TEST_P(LotePedidosErrados, MensagemCodigoENadaGravado) {
     preparo.pasta.Escreve("base.csv", "11;1;10;10\r\n11;9999;20;20\r\n");
     preparo.pasta.Escreve("V.CSV", "guardado");
     preparo.pasta.Escreve("areas.csv", "AREA;ANO;CD_UF;CD_MUN;COD_IBGE;MUN\r\n1100015;2010;11;1;1100015;A\r\n");
-    std::vector<std::string> argumentos;
-    for (std::string argumento : caso.argumentos) {
-        for (const auto& [marca, valor] :
-             std::map<std::string, std::string>{{"{O}", preparo.pasta / "base.csv"}, {"{P}", preparo.pasta / ""}})
-            if (const auto onde = argumento.find(marca); onde != std::string::npos)
-                argumento.replace(onde, marca.size(), valor);
-        argumentos.push_back(argumento);
-    }
+    const std::vector<std::string> argumentos =
+        ComMarcas(caso.argumentos, {{"{O}", preparo.pasta / "base.csv"}, {"{P}", preparo.pasta / ""}});
     const SaidaLote saida = preparo.Roda(argumentos);
     EXPECT_EQ(saida.codigo, caso.codigo) << saida.erros;
     EXPECT_NE(saida.erros.find(caso.erros), std::string::npos) << saida.erros;
