@@ -92,6 +92,8 @@ void DialogoAreas::GravarAreasClick() {
         return;
     const int de = AnoDe->value(), ate = AnoAte->value();
     const std::string saida = Caminho(Areas->text());
+    if (AreasSobreEntrada(ajustes_.DirSistema, saida))
+        return Recusa("Voc\xea especificou o mesmo nome mais de uma vez.");
     Trabalha([&] {
         const DivisoesBrasil divisoes = LeDivisoesBrasil(ArquivoDivisoesBrasil(ajustes_.DirSistema));
         const std::vector<MembroArea> membros = AreasComparaveis(tabela_, divisoes, de, ate);

@@ -12,6 +12,7 @@
 #include "Texto.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <map>
 #include <numeric>
 #include <tuple>
@@ -72,6 +73,15 @@ std::vector<MembroArea> AreasComparaveis(const std::vector<MudancaBrasil>& tabel
         return std::tie(a.area, a.ano, a.uf, a.municipio) < std::tie(b.area, b.ano, b.uf, b.municipio);
     });
     return membros;
+}
+
+bool AreasSobreEntrada(const std::string& dirSistema, const std::string& saida) {
+    for (const std::string& tabela : {ArquivoMudancasBrasil(dirSistema), ArquivoDivisoesBrasil(dirSistema)}) {
+        std::error_code erro;
+        if (saida == tabela || std::filesystem::equivalent(saida, tabela, erro))
+            return true;
+    }
+    return false;
 }
 
 void GravaAreas(const std::vector<MembroArea>& membros, const std::string& saida) {

@@ -26,6 +26,9 @@ struct MembroArea {
 std::vector<MembroArea> AreasComparaveis(const std::vector<MudancaBrasil>& tabela, const DivisoesBrasil& divisoes,
                                          int anoA, int anoB);
 
+// A lista cairia sobre uma das tabelas do programa?
+bool AreasSobreEntrada(const std::string& dirSistema, const std::string& saida);
+
 // Grava a lista em "saida" (AREA;ANO;CD_UF;CD_MUN;COD_IBGE;MUN), inteira ou nada.
 void GravaAreas(const std::vector<MembroArea>& membros, const std::string& saida);
 

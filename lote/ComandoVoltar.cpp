@@ -75,6 +75,8 @@ int ComandoAreas(Ajustes& ajustes, const LinhaComando& linha) {
     return SaiComFalha([&]() {
         const std::vector<MudancaBrasil> tabela = LeMudancasBrasil(ArquivoMudancasBrasil(ajustes.DirSistema));
         AnosNaTabela("areas", de, ate, tabela);
+        if (AreasSobreEntrada(ajustes.DirSistema, saida))
+            return MesmoNome();
         const DivisoesBrasil divisoes = LeDivisoesBrasil(ArquivoDivisoesBrasil(ajustes.DirSistema));
         const std::vector<MembroArea> membros = AreasComparaveis(tabela, divisoes, de, ate);
         GravaAreas(membros, saida);

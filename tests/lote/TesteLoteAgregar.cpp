@@ -109,8 +109,8 @@ TEST_P(LotePedidosErrados, MensagemCodigoENadaGravado) {
     preparo.pasta.Escreve("base.csv", "11;1;10;10\r\n11;9999;20;20\r\n");
     preparo.pasta.Escreve("V.CSV", "guardado");
     preparo.pasta.Escreve("areas.csv", "AREA;ANO;CD_UF;CD_MUN;COD_IBGE;MUN\r\n1100015;2010;11;1;1100015;A\r\n");
-    const std::vector<std::string> argumentos =
-        ComMarcas(caso.argumentos, {{"{O}", preparo.pasta / "base.csv"}, {"{P}", preparo.pasta / ""}});
+    const std::vector<std::string> argumentos = ComMarcas(
+        caso.argumentos, {{"{O}", preparo.pasta / "base.csv"}, {"{P}", preparo.pasta / ""}, {"{S}", preparo.sistema}});
     const SaidaLote saida = preparo.Roda(argumentos);
     EXPECT_EQ(saida.codigo, caso.codigo) << saida.erros;
     EXPECT_NE(saida.erros.find(caso.erros), std::string::npos) << saida.erros;
@@ -118,6 +118,8 @@ TEST_P(LotePedidosErrados, MensagemCodigoENadaGravado) {
     EXPECT_EQ(preparo.pasta.Le("base.csv"), "11;1;10;10\r\n11;9999;20;20\r\n");
     EXPECT_FALSE(std::filesystem::exists(preparo.pasta / "Morvisan.Log"));
     EXPECT_FALSE(std::filesystem::exists(preparo.pasta / "x.csv"));
+    EXPECT_EQ(LeArquivo(preparo.sistema + "dados/mudancas-brasil.csv"),
+              LeArquivo(std::string(MORVISAN_DIR_SISTEMA) + "/dados/mudancas-brasil.csv"));
 }
 
 const CasoPedido casosPedido[] = {
@@ -131,6 +133,7 @@ const CasoPedido casosPedido[] = {
     {"nome_longo", {"agregar", "{O}", "2013", "2010", "{P}", "NOVENOMES"}, 2, "mais de 8"},
     {"areas_ano_fora", {"areas", "1990", "2000", "{P}x.csv"}, 2, "O ano 1990 est\xc3\xa1 fora"},
     {"areas_pasta_que_falta", {"areas", "1991", "2000", "{P}nada/x.csv"}, 1, "nada"},
+    {"areas_sobre_a_tabela", {"areas", "1991", "2000", "{S}dados/mudancas-brasil.csv"}, 2, "mesmo nome"},
     {"soma_base_fora_das_areas", {"agregar-areas", "{O}", "2010", "{P}areas.csv", "{P}", "V"}, 1, "Nada foi gravado"},
     {"soma_ano_sem_areas", {"agregar-areas", "{O}", "2000", "{P}areas.csv", "{P}", "V"}, 1, "n\xc3\xa3o tem a divis"},
     {"soma_sobre_as_areas", {"agregar-areas", "{O}", "2010", "{P}areas.csv", "{P}", "areas"}, 2, "mesmo nome"},
