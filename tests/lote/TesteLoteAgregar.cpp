@@ -109,6 +109,7 @@ TEST_P(LotePedidosErrados, MensagemCodigoENadaGravado) {
     preparo.pasta.Escreve("base.csv", "11;1;10;10\r\n11;9999;20;20\r\n");
     preparo.pasta.Escreve("V.CSV", "guardado");
     preparo.pasta.Escreve("areas.csv", "AREA;ANO;CD_UF;CD_MUN;COD_IBGE;MUN\r\n1100015;2010;11;1;1100015;A\r\n");
+    preparo.pasta.Escreve("ruim.csv", "AREA;ANO;CD_UF;CD_MUN;COD_IBGE;MUN\r\n1100015;dez;11;1;1100015;A\r\n");
     const std::vector<std::string> argumentos = ComMarcas(
         caso.argumentos, {{"{O}", preparo.pasta / "base.csv"}, {"{P}", preparo.pasta / ""}, {"{S}", preparo.sistema}});
     const SaidaLote saida = preparo.Roda(argumentos);
@@ -135,6 +136,10 @@ const CasoPedido casosPedido[] = {
     {"areas_pasta_que_falta", {"areas", "1991", "2000", "{P}nada/x.csv"}, 1, "nada"},
     {"areas_sobre_a_tabela", {"areas", "1991", "2000", "{S}dados/mudancas-brasil.csv"}, 2, "mesmo nome"},
     {"soma_base_fora_das_areas", {"agregar-areas", "{O}", "2010", "{P}areas.csv", "{P}", "V"}, 1, "Nada foi gravado"},
+    {"soma_areas_com_linha_ruim",
+     {"agregar-areas", "{O}", "2010", "{P}ruim.csv", "{P}", "V"},
+     1,
+     "ruim.csv\", linha 2: ANO inv\xc3\xa1lido"},
     {"soma_ano_sem_areas", {"agregar-areas", "{O}", "2000", "{P}areas.csv", "{P}", "V"}, 1, "n\xc3\xa3o tem a divis"},
     {"soma_sobre_as_areas", {"agregar-areas", "{O}", "2010", "{P}areas.csv", "{P}", "areas"}, 2, "mesmo nome"},
 };
