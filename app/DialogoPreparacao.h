@@ -1,21 +1,17 @@
 #pragma once
 // A caixa "Preparar base de tradução do Brasil": a base original do passo 1, o ano da sua divisão e
 // o ano de destino; grava a base de tradução, mostra os avisos e a entrega ao passo 2.
-#include "Ajustes.h"
-#include "Dialogos.h"
+#include "CaixaBrasil.h"
 #include "MudancasBrasil.h"
 
-#include <QDialog>
 #include <functional>
 #include <string>
 #include <vector>
 
 class QLineEdit;
-class QPlainTextEdit;
 class QSpinBox;
 
-class DialogoPreparacao : public QDialog {
-    Q_OBJECT
+class DialogoPreparacao : public CaixaBrasil {
 public:
     // original: o arquivo do passo 1 (vazio quando não há). gravada recebe o caminho de cada base
     // de tradução gravada.
@@ -23,15 +19,12 @@ public:
                       Dialogos& dialogos, std::function<void(const std::string&)> gravada, QWidget* pai = nullptr);
 
 private:
-    void EscolheOriginalClick();
     void PrepararClick();
     void ConferirClick();
     // A saída sugerida fica ao lado da base original até o usuário escrever a sua.
     void SugereSaida();
 
     const std::vector<MudancaBrasil>& tabela_;
-    const Ajustes& ajustes_;
-    Dialogos& dialogos_;
     std::function<void(const std::string&)> gravada_;
     bool saidaDoUsuario_ = false;
 
@@ -39,5 +32,4 @@ private:
     QSpinBox* AnoDe = nullptr;
     QSpinBox* AnoAte = nullptr;
     QLineEdit* Saida = nullptr;
-    QPlainTextEdit* Avisos = nullptr;
 };

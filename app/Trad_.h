@@ -76,6 +76,9 @@ private:
     void mi_aju_atalhoClick();
 
     void PreparaBrasilClick();
+    // "Voltar a uma divisão anterior..." e "Áreas comparáveis...".
+    template <typename Caixa>
+    void AbreCaixaBrasil();
     // A base de tradução gravada pela preparação vira o arquivo do passo 2.
     void SelecionaTraducao(const std::string& caminho);
 

@@ -2,6 +2,7 @@
 #include "Ajuda.h"
 #include "Atalho.h"
 #include "DialogoPreparacao.h"
+#include "DialogoVolta.h"
 #include "ErroGeral.h"
 #include "EstadoFixo.h"
 #include "FixaCfg.h"
@@ -53,6 +54,9 @@ void TTrad::MontaMenus() {
     base2->setEnabled(false);
     QAction* preparaBrasil =
         Item(servicos, QStringLiteral("PreparaBrasil"), QStringLiteral("Preparar base de tradução do Brasil..."));
+    QAction* voltaBrasil =
+        Item(servicos, QStringLiteral("VoltaBrasil"), QStringLiteral("Voltar a uma divisão anterior..."));
+    QAction* areasBrasil = Item(servicos, QStringLiteral("AreasBrasil"), QStringLiteral("Áreas comparáveis..."));
     IgnoraEx = Item(servicos, QStringLiteral("IgnoraEx"), QStringLiteral("Ignorar exceções"));
     IgnoraEx->setCheckable(true);
     IgnoraEx->setChecked(true);
@@ -73,6 +77,8 @@ void TTrad::MontaMenus() {
     connect(definir1, &QAction::triggered, this, &TTrad::Definir1Click);
     connect(definir2, &QAction::triggered, this, &TTrad::Definir2Click);
     connect(preparaBrasil, &QAction::triggered, this, &TTrad::PreparaBrasilClick);
+    connect(voltaBrasil, &QAction::triggered, this, [this] { AbreCaixaBrasil<DialogoVolta>(); });
+    connect(areasBrasil, &QAction::triggered, this, [this] { AbreCaixaBrasil<DialogoAreas>(); });
     connect(IgnoraEx, &QAction::triggered, this, &TTrad::IgnoraExClick);
     connect(sair, &QAction::triggered, this, &TTrad::Sair1Click);
     connect(morvisan, &QAction::triggered, this, &TTrad::Morvisan1Click);
@@ -93,6 +99,17 @@ void TTrad::PreparaBrasilClick() {
             tabela, ajustes_, original, dialogos_, [this](const std::string& saida) { SelecionaTraducao(saida); },
             this);
         dialogo.exec();
+    });
+}
+
+// Como a preparação: a tabela é lida antes; a base do passo 1 vem escolhida.
+template <typename Caixa>
+void TTrad::AbreCaixaBrasil() {
+    ComCaixaDeErro(dialogos_, this, [this] {
+        const std::vector<MudancaBrasil> tabela = LeMudancasBrasil(ArquivoMudancasBrasil(ajustes_.DirSistema));
+        const std::string original = BO->text() == QStringLiteral("OK") ? ajustes_.Arquivos[0] : std::string();
+        Caixa caixa(tabela, ajustes_, original, dialogos_, this);
+        caixa.exec();
     });
 }
 

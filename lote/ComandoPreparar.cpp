@@ -27,8 +27,6 @@ int AnoDoArgumento(const std::string& comando, const std::string& texto) {
     throw ErroUso(comando + ": ano inv\xe1lido: '" + texto + "' (use quatro d\xedgitos, como 2010)");
 }
 
-namespace {
-
 void SemPularExcecoes(const LinhaComando& linha) {
     if (linha.pularExcecoes)
         throw ErroUso("a op\xE7\xE3o --pular-excecoes s\xF3 vale para traduzir");
@@ -46,7 +44,16 @@ int SaiComFalha(const std::function<int()>& trabalho) {
     }
 }
 
-} // namespace
+void EscreveAvisos(const std::vector<ProblemaConferencia>& problemas, const std::vector<Aviso>& leitura,
+                   const std::vector<std::string>& outros) {
+    for (const ProblemaConferencia& conferido : problemas)
+        std::cerr << ParaTerminal(conferido.texto) << "\n";
+    for (const Aviso& aviso : leitura)
+        if (!Avisos::EhNota(aviso))
+            std::cerr << ParaTerminal(Avisos::TextoDoAviso(aviso)) << "\n";
+    for (const std::string& aviso : outros)
+        std::cerr << ParaTerminal(aviso) << "\n";
+}
 
 int ComandoPreparar(Ajustes& ajustes, const LinhaComando& linha) {
     const std::vector<std::string>& argumentos = linha.argumentos;
@@ -71,14 +78,10 @@ int ComandoPreparar(Ajustes& ajustes, const LinhaComando& linha) {
             return 2;
         }
         const Preparacao preparacao = PreparaBaseBrasil(pedido, tabela);
-        for (const ProblemaConferencia& conferido : preparacao.conferencia.problemas)
-            std::cerr << ParaTerminal(conferido.texto) << "\n";
-        // As notas (títulos, milhares, códigos do IBGE) ficam só no arquivo de avisos e no resumo.
-        for (const Aviso& aviso : preparacao.avisosLeitura)
-            if (!Avisos::EhNota(aviso))
-                std::cerr << ParaTerminal(Avisos::TextoDoAviso(aviso)) << "\n";
+        std::vector<std::string> avisos;
         for (const AvisoPreparacao& aviso : preparacao.avisos)
-            std::cerr << ParaTerminal(TextoAviso(aviso)) << "\n";
+            avisos.push_back(TextoAviso(aviso));
+        EscreveAvisos(preparacao.conferencia.problemas, preparacao.avisosLeitura, avisos);
         std::cout << ParaTerminal(ResumoPreparacao(pedido, preparacao));
         return preparacao.avisos.empty() && preparacao.conferencia.problemas.empty() &&
                        Avisos::Achados(preparacao.avisosLeitura) == 0

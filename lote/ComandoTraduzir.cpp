@@ -27,18 +27,7 @@ void ConfereArgumentos(const std::vector<std::string>& argumentos) {
     for (std::size_t i = 0; i < 3; ++i)
         if (argumentos[i].empty())
             throw ErroUso(std::string("traduzir: o argumento ") + nomes[i] + " est\xE1 vazio");
-    // O nome é o da caixa NovoArquivo: até 8 caracteres, sem pasta; só brancos é nome que falta, como
-    // no passo 3 do assistente.
-    const std::string& nome = argumentos[3];
-    if (Apara(nome).empty())
-        throw ErroUso("traduzir: o NOME do resultado est\xE1 em branco");
-    if (Caracteres(nome) > 8)
-        throw ErroUso("traduzir: o NOME \"" + nome + "\" tem mais de 8 caracteres");
-    if (nome.find_first_of("/\\") != std::string::npos)
-        throw ErroUso("traduzir: o NOME \"" + nome + "\" n\xE3o pode ter pasta");
-    // NOME.CSV seria o próprio extrato: a rodada inteira terminaria num erro de gravação.
-    if (::strcasecmp((nome + ".CSV").c_str(), AreaTrabalho::ArquivoComp.c_str()) == 0)
-        throw ErroUso("traduzir: o NOME \"" + nome + "\" \xE9 o do extrato " + AreaTrabalho::ArquivoComp);
+    ConfereNomeResultado("traduzir", argumentos[3]);
 }
 
 bool MesmoArquivo(const std::string& a, const std::string& b) {
@@ -47,6 +36,20 @@ bool MesmoArquivo(const std::string& a, const std::string& b) {
 }
 
 } // namespace
+
+void ConfereNomeResultado(const std::string& comando, const std::string& nome) {
+    // O nome é o da caixa NovoArquivo: até 8 caracteres, sem pasta; só brancos é nome que falta, como
+    // no passo 3 do assistente.
+    if (Apara(nome).empty())
+        throw ErroUso(comando + ": o NOME do resultado est\xE1 em branco");
+    if (Caracteres(nome) > 8)
+        throw ErroUso(comando + ": o NOME \"" + nome + "\" tem mais de 8 caracteres");
+    if (nome.find_first_of("/\\") != std::string::npos)
+        throw ErroUso(comando + ": o NOME \"" + nome + "\" n\xE3o pode ter pasta");
+    // NOME.CSV seria o próprio extrato: a rodada inteira terminaria num erro de gravação.
+    if (::strcasecmp((nome + ".CSV").c_str(), AreaTrabalho::ArquivoComp.c_str()) == 0)
+        throw ErroUso(comando + ": o NOME \"" + nome + "\" \xE9 o do extrato " + AreaTrabalho::ArquivoComp);
+}
 
 int ComandoTraduzir(Ajustes& ajustes, const LinhaComando& linha) {
     ConfereArgumentos(linha.argumentos);

@@ -1,9 +1,11 @@
 // morvisan-lote: a importação das bases extras, a tradução, a preparação da base de tradução do
-// Brasil e a conferência de uma base com a divisão de um ano, pelo terminal.
+// Brasil, a conferência de uma base com a divisão de um ano, a volta a uma divisão anterior e as
+// áreas comparáveis, pelo terminal.
 #include "Ambiente.h"
 #include "ComandoImportar.h"
 #include "ComandoPreparar.h"
 #include "ComandoTraduzir.h"
+#include "ComandoVoltar.h"
 #include "LeitorEntrada.h"
 #include "LinhaComando.h"
 #include "Pastas.h"
@@ -34,12 +36,15 @@ const Subcomando subcomandos[] = {
     {"traduzir", {"ORIGINAL", "TRADUCAO", "PASTA", "NOME"}, ComandoTraduzir},
     {"preparar", {"ORIGINAL", "DE", "ATE", "SAIDA"}, ComandoPreparar},
     {"conferir", {"ORIGINAL", "ANO"}, ComandoConferir},
+    {"agregar", {"ORIGINAL", "DE", "ATE", "PASTA", "NOME"}, ComandoAgregar},
+    {"areas", {"DE", "ATE", "SAIDA"}, ComandoAreas},
+    {"agregar-areas", {"ORIGINAL", "ANO", "AREAS", "PASTA", "NOME"}, ComandoAgregarAreas},
 };
 
 // O subcomando pedido, com a conta dos argumentos já feita.
 const Subcomando& SubcomandoDa(const LinhaComando& linha) {
     if (linha.comando.empty())
-        throw ErroUso("falta o comando (importar, traduzir, preparar ou conferir)");
+        throw ErroUso("falta o comando (importar, traduzir, preparar, conferir, agregar, areas ou agregar-areas)");
     for (const Subcomando& subcomando : subcomandos) {
         if (linha.comando != subcomando.nome)
             continue;

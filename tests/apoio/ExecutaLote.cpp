@@ -33,3 +33,12 @@ std::string ComDivisaoInteira(const std::string& base, int ano) {
     }
     return completa;
 }
+
+std::vector<std::string> ComMarcas(std::vector<std::string> argumentos,
+                                   const std::vector<std::pair<std::string, std::string>>& marcas) {
+    for (std::string& argumento : argumentos)
+        for (const auto& [marca, valor] : marcas)
+            if (const auto onde = argumento.find(marca); onde != std::string::npos)
+                argumento.replace(onde, marca.size(), valor);
+    return argumentos;
+}

@@ -3,6 +3,7 @@
 #include "PastaTemporaria.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 struct SaidaLote {
@@ -23,6 +24,10 @@ struct SistemaLote {
     PastaTemporaria pasta;
     std::string sistema;
 };
+
+// Os argumentos com cada marca ("{O}") trocada pelo seu valor.
+std::vector<std::string> ComMarcas(std::vector<std::string> argumentos,
+                                   const std::vector<std::pair<std::string, std::string>>& marcas);
 
 // A base com os outros municípios da divisão de 1º de janeiro do ano, cada um com 1000;1000 no fim:
 // a conferência da preparação não acha nada.

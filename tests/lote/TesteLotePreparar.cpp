@@ -28,14 +28,10 @@ TEST_P(LotePreparar, CodigoMensagemEArquivos) {
     const std::string base = caso.divisao ? ComDivisaoInteira(caso.base, caso.divisao) : caso.base;
     preparo.pasta.Escreve("base.csv", base);
     preparo.pasta.Escreve("trad.csv", "guardado");
-    std::vector<std::string> argumentos = {"preparar"};
-    for (std::string argumento : caso.argumentos) {
-        for (const auto& [marca, valor] : std::map<std::string, std::string>{
-                 {"{O}", preparo.pasta / "base.csv"}, {"{S}", preparo.pasta / "trad.csv"}, {"{P}", preparo.pasta / ""}})
-            if (const auto onde = argumento.find(marca); onde != std::string::npos)
-                argumento.replace(onde, marca.size(), valor);
-        argumentos.push_back(argumento);
-    }
+    std::vector<std::string> argumentos = ComMarcas(
+        caso.argumentos,
+        {{"{O}", preparo.pasta / "base.csv"}, {"{S}", preparo.pasta / "trad.csv"}, {"{P}", preparo.pasta / ""}});
+    argumentos.insert(argumentos.begin(), "preparar");
     const SaidaLote saida = preparo.Roda(argumentos);
     EXPECT_EQ(saida.codigo, caso.codigo) << saida.erros;
     EXPECT_NE(saida.erros.find(caso.erros), std::string::npos) << saida.erros;
