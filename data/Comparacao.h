@@ -1,5 +1,5 @@
 #pragma once
-// Como os comandos locais e a localização comparam valores. Igualdade: um número e um texto que o
+// Como as operações da rodada e a localização comparam valores. Igualdade: um número e um texto que o
 // escreve são iguais quando o texto é convertido para número (comparado a uma coluna numérica) ou o
 // número para texto (uma constante numérica comparada a uma coluna de texto); inteiro e real valem
 // pelo valor; nulo não é igual a nada. Ordem: nulo antes de número, número antes de texto, números

@@ -76,6 +76,12 @@ void Tabela::Grava() {
     motor_.Grava(*tabela_);
 }
 
+TabelaCarregada& Tabela::Carregada() {
+    ExigeAberta();
+    PostaSeHouver();
+    return *tabela_;
+}
+
 int Tabela::Registros() const {
     ExigeAberta();
     return tabela_->Quantos();

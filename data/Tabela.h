@@ -27,6 +27,8 @@ public:
     // Posta ou cancela a edição pendente e escreve no disco as mudanças da tabela.
     void Grava();
     bool Aberta() const { return tabela_ != nullptr; }
+    // A tabela carregada, para as operações de Operacoes.h; posta antes a edição pendente.
+    TabelaCarregada& Carregada();
 
     void Primeiro();
     void Proximo();
