@@ -5,6 +5,7 @@
 // pelo valor; nulo não é igual a nada. Ordem: nulo antes de número, número antes de texto, números
 // pelo valor, textos byte a byte.
 #include "ArquivoDbf.h"
+#include "ImpressaoDigital.h"
 
 #include <cstdint>
 #include <optional>
@@ -28,7 +29,6 @@ struct Comparavel {
 Comparavel ComparavelDe(const Celula& valor, Conversao conversao, std::string& guarda);
 
 std::uint64_t Dispersao(const Comparavel& chave);
-std::uint64_t Mistura(std::uint64_t valor);
 
 // Negativo, zero ou positivo, na ordem de um "order by".
 int ComparaNaOrdem(const Celula& a, const Celula& b);
