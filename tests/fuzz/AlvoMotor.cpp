@@ -150,7 +150,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
     final.DefinePasta(pasta);
     final.DefineNome(AreaTrabalho::Final);
     final.Abre();
-    const auto abre = [&motor, &pasta](Tabela& tabela, const std::string& nome) -> TabelaCarregada& {
+    const auto abre = [&pasta](Tabela& tabela, const std::string& nome) -> TabelaCarregada& {
         tabela.DefinePasta(pasta);
         tabela.DefineNome(nome);
         tabela.Abre();
