@@ -88,7 +88,6 @@ private:
     void Importa(BaseExtra base, const std::function<ResultadoImportacao()>& importa);
     void MostraBaseExtra(BaseExtra base, bool ativa);
     void MostraDicas();
-    std::string CaminhoEscolhido() const;
 
     Ajustes ajustes_;
     Dados dados_;

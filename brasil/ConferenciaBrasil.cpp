@@ -101,7 +101,8 @@ Conferencia ConfereBase(const DivisoesBrasil& divisoes, const std::vector<Codigo
         p.texto = TextoProblema(p, ano);
     if (c.ausentes + c.foraDaDivisao > 0)
         c.divisaoProvavel =
-            DivisaoProvavel(divisoes, naBase, ano, ultimoAno, static_cast<std::size_t>(c.ausentes + c.foraDaDivisao));
+            DivisaoProvavel(divisoes, naBase, ano, ultimoAno,
+                            static_cast<std::size_t>(c.ausentes) + static_cast<std::size_t>(c.foraDaDivisao));
     return c;
 }
 

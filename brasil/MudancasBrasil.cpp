@@ -39,7 +39,7 @@ void ConfereCodigo(const LinhaTabelaBrasil& linha, Coluna codigo, std::int32_t u
 MedidaMudanca LeMedida(const LinhaTabelaBrasil& linha, std::size_t ano) {
     MedidaMudanca m;
     m.origem = linha.Texto(ano + ORIGEM_DA_MEDIDA);
-    const std::string metodo = linha.Texto(ano + METODO_DA_MEDIDA);
+    const std::string& metodo = linha.Texto(ano + METODO_DA_MEDIDA);
     if (metodo == "medido")
         m.metodo = MetodoMudanca::Medido;
     else if (metodo == "estimado")

@@ -24,5 +24,5 @@ private:
     std::vector<std::unique_ptr<char, Libera>> pedacos_;
     char* livre_ = nullptr;
     std::size_t resta_ = 0;
-    std::size_t proximoPedaco_ = 64 * 1024;
+    std::size_t proximoPedaco_ = std::size_t{64} * 1024;
 };

@@ -267,7 +267,7 @@ std::uint64_t ImpressaoDbf(const std::string& caminho) {
         return 0;
     // Os mesmos bytes que o leitor vê: o cabeçalho e os registros que ele declara.
     std::vector<char> bloco(TamanhoBloco);
-    Impressao impressao;
+    ImpressaoDigital impressao;
     const std::size_t inicio = std::fread(bloco.data(), 1, 12, arquivo);
     std::uint64_t faltam = 0;
     if (inicio == 12) {

@@ -1,7 +1,7 @@
 #pragma once
 // Leitura e escrita de arquivos dBase (.dbf) inteiros. A abertura confere o cabeçalho pela shapelib;
 // os registros são lidos e escritos aqui, em blocos grandes.
-#include "Impressao.h"
+#include "ImpressaoDigital.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -77,7 +77,7 @@ private:
     std::size_t noBloco_ = 0; // registros já visitados do bloco
     std::size_t doBloco_ = 0; // registros lidos no bloco
     std::vector<Celula> celulas_;
-    Impressao impressao_;
+    ImpressaoDigital impressao_;
 };
 
 // A impressão digital do cabeçalho e dos registros de um .dbf, sem interpretar os registros; 0 quando

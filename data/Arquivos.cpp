@@ -26,7 +26,7 @@ std::string SemSeparadorDobrado(const std::string& caminho) {
 } // namespace
 
 std::string ResolveCaminho(const std::string& caminho) {
-    const std::string limpo = SemSeparadorDobrado(caminho);
+    std::string limpo = SemSeparadorDobrado(caminho);
     struct stat info {};
     if (::stat(limpo.c_str(), &info) == 0)
         return limpo;

@@ -94,14 +94,6 @@ Comparavel ComparavelDe(const Celula& valor, Conversao conversao, std::string& g
     return {Comparavel::Tipo::Texto, 0, 0, valor.texto};
 }
 
-std::uint64_t Mistura(std::uint64_t valor) {
-    valor ^= valor >> 30;
-    valor *= 0xbf58476d1ce4e5b9ULL;
-    valor ^= valor >> 27;
-    valor *= 0x94d049bb133111ebULL;
-    return valor ^ (valor >> 31);
-}
-
 std::uint64_t Dispersao(const Comparavel& chave) {
     switch (chave.tipo) {
     case Comparavel::Tipo::Nenhuma:

@@ -1,10 +1,11 @@
 #pragma once
-// Como os comandos locais e a localização comparam valores. Igualdade: um número e um texto que o
+// Como as operações da rodada e a localização comparam valores. Igualdade: um número e um texto que o
 // escreve são iguais quando o texto é convertido para número (comparado a uma coluna numérica) ou o
 // número para texto (uma constante numérica comparada a uma coluna de texto); inteiro e real valem
 // pelo valor; nulo não é igual a nada. Ordem: nulo antes de número, número antes de texto, números
 // pelo valor, textos byte a byte.
 #include "ArquivoDbf.h"
+#include "ImpressaoDigital.h"
 
 #include <cstdint>
 #include <optional>
@@ -28,7 +29,6 @@ struct Comparavel {
 Comparavel ComparavelDe(const Celula& valor, Conversao conversao, std::string& guarda);
 
 std::uint64_t Dispersao(const Comparavel& chave);
-std::uint64_t Mistura(std::uint64_t valor);
 
 // Negativo, zero ou positivo, na ordem de um "order by".
 int ComparaNaOrdem(const Celula& a, const Celula& b);

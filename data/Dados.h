@@ -1,6 +1,5 @@
 #pragma once
 // Os objetos de dados que a janela principal guarda pela vida do programa.
-#include "Consulta.h"
 #include "Motor.h"
 #include "Tabela.h"
 
@@ -11,7 +10,4 @@ struct Dados {
     Tabela T_BF_DESC{motor};
     Tabela T_DEF_MUN{motor};
     Tabela T_DEF_UF{motor};
-    Consulta Q_BF_DESC{motor};
-    Consulta Q_BT_DESC{motor};
-    Consulta QGeral{motor};
 };

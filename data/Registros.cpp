@@ -5,6 +5,7 @@
 #include "Texto.h"
 
 #include <bit>
+#include <cassert>
 #include <climits>
 #include <cmath>
 #include <cstring>
@@ -112,21 +113,32 @@ void Registros::Define(int registro, int indice, const Celula& valor) {
 }
 
 int Registros::Acrescenta(const std::vector<Celula>& valores) {
+    // O registro inteiro é convertido antes de a primeira coluna crescer: um valor recusado no meio
+    // não deixa colunas de tamanhos diferentes.
+    convertidos_.resize(colunas_.size());
     for (std::size_t i = 0; i < colunas_.size(); ++i) {
         Coluna& coluna = colunas_[i];
         const Celula valor = i < valores.size() ? valores[i] : Celula{};
+        if (coluna.numerica)
+            convertidos_[i].numero = ComoNumero(valor, static_cast<int>(i), coluna);
+        else
+            convertidos_[i].texto = ComoTexto(valor, coluna);
+    }
+    for (std::size_t i = 0; i < colunas_.size(); ++i) {
+        Coluna& coluna = colunas_[i];
         if (!coluna.numerica) {
-            const Referencia texto = ComoTexto(valor, coluna);
-            coluna.inicios.Acrescenta(texto.inicio);
-            coluna.tamanhos.Acrescenta(texto.tamanho);
+            coluna.inicios.Acrescenta(convertidos_[i].texto.inicio);
+            coluna.tamanhos.Acrescenta(convertidos_[i].texto.tamanho);
+            assert(coluna.tamanhos.Tamanho() == static_cast<std::size_t>(quantos_) + 1);
             continue;
         }
-        const Celula numero = ComoNumero(valor, static_cast<int>(i), coluna);
+        const Celula& numero = convertidos_[i].numero;
         coluna.tipos.Acrescenta(static_cast<std::uint8_t>(numero.tipo));
         if (coluna.larga)
             coluna.longos.Acrescenta(Bits(numero));
         else
             coluna.curtos.Acrescenta(static_cast<std::int32_t>(numero.inteiro));
+        assert(coluna.tipos.Tamanho() == static_cast<std::size_t>(quantos_) + 1);
     }
     return quantos_++;
 }

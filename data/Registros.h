@@ -93,6 +93,12 @@ private:
     std::unique_ptr<ArenaDeBlocos> arena_ = std::make_unique<ArenaDeBlocos>();
     std::vector<Coluna> colunas_;
     int quantos_ = 0;
+    // O registro que Acrescenta converte por inteiro antes de pôr nas colunas.
+    struct Convertido {
+        Celula numero;
+        Referencia texto{0, SemTexto};
+    };
+    std::vector<Convertido> convertidos_;
     std::vector<char*> blocos_;
     std::size_t usadoNoUltimo_ = 0;
 };

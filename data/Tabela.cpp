@@ -66,7 +66,7 @@ void Tabela::Fecha() {
     TabelaCarregada* tabela = tabela_;
     tabela_ = nullptr;
     atual_ = 0;
-    fim_ = inicio_ = true;
+    fim_ = true;
     motor_.Larga(*tabela);
 }
 
@@ -74,6 +74,12 @@ void Tabela::Grava() {
     ExigeAberta();
     PostaSeHouver();
     motor_.Grava(*tabela_);
+}
+
+TabelaCarregada& Tabela::Carregada() {
+    ExigeAberta();
+    PostaSeHouver();
+    return *tabela_;
 }
 
 int Tabela::Registros() const {
@@ -86,13 +92,11 @@ void Tabela::Primeiro() {
     PostaSeHouver();
     atual_ = Registros() > 0 ? 1 : 0;
     fim_ = atual_ == 0;
-    inicio_ = true;
 }
 
 void Tabela::Proximo() {
     ExigeAberta();
     PostaSeHouver();
-    inicio_ = false;
     if (atual_ < Registros())
         ++atual_;
     else
@@ -105,8 +109,6 @@ void Tabela::Anterior() {
     fim_ = Registros() == 0;
     if (atual_ > 1)
         --atual_;
-    else
-        inicio_ = true;
 }
 
 void Tabela::Ultimo() {
@@ -114,7 +116,6 @@ void Tabela::Ultimo() {
     PostaSeHouver();
     atual_ = Registros();
     fim_ = true;
-    inicio_ = atual_ <= 1;
 }
 
 void Tabela::VaiPara(int registro) {
@@ -124,7 +125,6 @@ void Tabela::VaiPara(int registro) {
         throw Falha("Registro " + std::to_string(registro) + " fora da tabela " + nome_ + ".");
     atual_ = registro;
     fim_ = false;
-    inicio_ = registro == 1;
 }
 
 void Tabela::Inclui() {
@@ -175,7 +175,7 @@ void Tabela::Posta() {
         for (std::size_t i = 0; i < edicao_.size(); ++i)
             celulas_[i] = Celula::De(edicao_[i]);
         atual_ = tabela_->Acrescenta(celulas_) + 1;
-        fim_ = inicio_ = false;
+        fim_ = false;
         return;
     }
     for (std::size_t i = 0; i < edicao_.size(); ++i)
@@ -323,6 +323,6 @@ bool Tabela::Localiza(const std::string& chaves, std::initializer_list<std::int6
     if (achado < 0)
         return false;
     atual_ = achado + 1;
-    fim_ = inicio_ = false;
+    fim_ = false;
     return true;
 }

@@ -27,6 +27,8 @@ public:
     // Posta ou cancela a edição pendente e escreve no disco as mudanças da tabela.
     void Grava();
     bool Aberta() const { return tabela_ != nullptr; }
+    // A tabela carregada, para as operações de Operacoes.h; posta antes a edição pendente.
+    TabelaCarregada& Carregada();
 
     void Primeiro();
     void Proximo();
@@ -34,7 +36,6 @@ public:
     void Ultimo();
     void VaiPara(int registro); // 1 a Registros()
     bool Fim() const { return fim_; }
-    bool Inicio() const { return inicio_; }
     int Registros() const;
     int RegistroAtual() const { return atual_; } // 0 quando a tabela está vazia
 
@@ -82,7 +83,6 @@ private:
     Estado estado_ = Estado::Navegando;
     int atual_ = 0;
     bool fim_ = true;
-    bool inicio_ = true;
     bool mudou_ = false;
     std::vector<Valor> edicao_;
     std::vector<bool> alterados_;

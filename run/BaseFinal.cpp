@@ -3,6 +3,7 @@
 #include "Processamento.h"
 
 #include "LeitorEntrada.h"
+#include "Operacoes.h"
 #include "Texto.h"
 
 #include <algorithm>
@@ -41,38 +42,28 @@ std::unordered_set<std::int64_t> ChavesRepetidas(Tabela& tabela, bool comMunicip
 const std::string SiglaInexistente = "??";
 const std::string NomeInexistente = "<nome inexistente>";
 
-// O comando de cópia pelas bases extras ativas, montado com os mesmos pedaços de sempre (os brancos
-// dobrados inclusive).
-std::string ComandoCopia(bool nomes, bool siglas) {
-    if (nomes && siglas)
-        return std::string("insert into final ") + "select a.cd_uf,a.cd_mun,b.sg_uf,c.mun,a.pop1,a.pop2 " +
-               "from original as a, def_uf as b, def_mun as c " + "where " + "a.cd_uf = b.cd_uf and " +
-               "a.cd_uf = c.cd_uf and a.cd_mun = c.cd_mun;";
-    if (nomes)
-        return std::string("insert into final ( cd_uf, cd_mun, mun, pop1, pop2 ) ") +
-               "select a.cd_uf,a.cd_mun,b.mun,a.pop1,a.pop2 " + "from original as a, def_mun as b " + "where " +
-               "a.cd_uf  = b.cd_uf and " + "a.cd_mun = b.cd_mun;";
+// A cópia da original para a final com as bases extras ativas: a sigla pela UF, o nome pela UF e
+// o município.
+// Era: insert into final select a.cd_uf,a.cd_mun,b.sg_uf,c.mun,a.pop1,a.pop2 from original as a,
+// def_uf as b, def_mun as c where a.cd_uf = b.cd_uf and a.cd_uf = c.cd_uf and a.cd_mun = c.cd_mun;
+void CopiaOriginal(Dados& dados, bool nomes, bool siglas) {
+    std::vector<Parceira> parceiras;
     if (siglas)
-        return std::string("insert into final ( cd_uf, cd_mun, uf, pop1, pop2 ) ") +
-               "select a.cd_uf,a.cd_mun,b.sg_uf,a.pop1,a.pop2 " + "from original as a, def_uf as b " + "where " +
-               "a.cd_uf  = b.cd_uf;";
-    return std::string("insert into final ( cd_uf, cd_mun , pop1, pop2) ") + "select * from original;";
+        parceiras.push_back({&dados.T_DEF_UF.Carregada(), {"CD_UF"}, "SG_UF", "UF"});
+    if (nomes)
+        parceiras.push_back({&dados.T_DEF_MUN.Carregada(), {"CD_UF", "CD_MUN"}, "MUN", "MUN"});
+    CopiaComParceiras(dados.T_BF_DESC.Carregada(), dados.T_BO_DESC.Carregada(), {"CD_UF", "CD_MUN", "POP1", "POP2"},
+                      parceiras);
 }
 
 } // namespace
-
-void Processamento::ExecutaFinal(const std::string& comando) {
-    dados_.Q_BF_DESC.LimpaSql();
-    dados_.Q_BF_DESC.AcrescentaSql(comando);
-    dados_.Q_BF_DESC.Executa();
-}
 
 void Processamento::CarregaBF() {
     Tabela& traducao = dados_.T_BT_DESC;
     Tabela& final = dados_.T_BF_DESC;
     dados_.T_BO_DESC.Primeiro();
     traducao.Primeiro();
-    ExecutaFinal(ComandoCopia(ajustes_.base1, ajustes_.base2));
+    CopiaOriginal(dados_, ajustes_.base1, ajustes_.base2);
 
     // Todo receptor precisa de registro na base final para que a transferência o ache sempre.
     int incluidos = 0;
@@ -101,8 +92,9 @@ void Processamento::CarregaBF() {
         painel_.DefineContador(Contador::BF_DESC, "+" + TextoInteiro(incluidos));
     }
 
-    ExecutaFinal("update final set UF=\"??\" where UF is null;");
-    ExecutaFinal("update final set MUN = \"<nome inexistente>\" where MUN is null;");
+    // Era: update final set UF="??" where UF is null; e o mesmo com MUN.
+    PreencheNulos(final.Carregada(), "UF", SiglaInexistente);
+    PreencheNulos(final.Carregada(), "MUN", NomeInexistente);
     ProcuraAvisosDeRegistro();
 }
 

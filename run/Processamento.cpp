@@ -184,7 +184,6 @@ void Processamento::Abrindo() {
             AreaTrabalho::ConfereBaseExtra(pasta, AreaTrabalho::DefMunMaiusc);
             abre(dados_.T_DEF_MUN, AreaTrabalho::DefMunMaiusc, bases1 + AreaTrabalho::DefMun);
         }
-        dados_.Q_BF_DESC.DefinePasta(pasta);
         if (ajustes_.base2) {
             origem = ResolveCaminho(bases1 + AreaTrabalho::DefUf);
             AreaTrabalho::ConfereBaseExtra(pasta, AreaTrabalho::DefUfMaiusc);

@@ -67,16 +67,12 @@ private:
     // Registro da base original sem sigla ou nome numa base extra ativa (fica fora do resultado) ou
     // com mais de um (entra repetido).
     void ProcuraAvisosDeRegistro();
-    Populacao PopulacaoFinal();
     // Linhas do memo das populações negativas na base final; diz se havia alguma.
-    bool RelataNegativas();
+    bool RelataNegativas(std::int64_t reais, std::int64_t projetadas);
     // Morvisan.Avisos na pasta do resultado: cabeçalho e um aviso por linha.
     void GravaAvisos();
     // Linhas do memo depois das seis contagens: avisos dos registros, balanço, avisos da leitura.
     void RelataAvisosEBalanco(const Populacao& depois);
-
-    // Limpa o texto do comando de Q_BF_DESC, põe o comando como única linha e executa.
-    void ExecutaFinal(const std::string& comando);
 
     Ajustes& ajustes_;
     Dados& dados_;

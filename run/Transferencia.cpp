@@ -4,7 +4,9 @@
 
 #include "AreaTrabalho.h"
 #include "ArquivoSaida.h"
+#include "ConversaoValor.h"
 #include "Falha.h"
+#include "Operacoes.h"
 #include "Texto.h"
 
 #include <cmath>
@@ -38,37 +40,54 @@ void AtualizaPopulacoes(Tabela& tabela, std::int64_t parcela1, std::int64_t parc
     tabela.Posta();
 }
 
+// As colunas da mudança, achadas uma vez.
+struct LeituraDaMudanca {
+    explicit LeituraDaMudanca(const TabelaCarregada& traducao)
+        : tabela(traducao), uf(Coluna("CD_UF")), doador(Coluna("CD_MUND")), receptor(Coluna("CD_MUNR")),
+          pop(Coluna("POP")), excecao(Coluna("EXCECAO")) {}
+    int Coluna(const char* nome) const {
+        const int coluna = tabela.Dados().Indice(nome);
+        if (coluna < 0)
+            throw Falha(std::string("Campo n\xe3o encontrado na tabela de tradu\xe7\xe3o: ") + nome);
+        return coluna;
+    }
+    std::int32_t Inteiro(int registro, int coluna, const char* nome) const {
+        return InteiroDaCelula(tabela.Dados().Le(registro, coluna), nome);
+    }
+    const TabelaCarregada& tabela;
+    int uf, doador, receptor, pop, excecao;
+};
+
 } // namespace
 
 void Processamento::Transfere() {
-    Consulta& mudancas = dados_.Q_BT_DESC;
     Tabela& final = dados_.T_BF_DESC;
     const char separador = ajustes_.regional.separadorDecimal;
-    mudancas.DefinePasta(ajustes_.PastaTrabalho());
-    mudancas.LimpaSql();
-    mudancas.AcrescentaSql("select * from morvisan order by CD_UF,DATA,SIT_DOA,SIT_REC;");
-    mudancas.Abre();
-    mudancas.Primeiro();
+    // Era: select * from morvisan order by CD_UF,DATA,SIT_DOA,SIT_REC;
+    const TabelaCarregada& traducao = dados_.T_BT_DESC.Carregada();
+    const std::vector<int> ordem = OrdemEstavel(traducao, {"CD_UF", "DATA", "SIT_DOA", "SIT_REC"});
     final.Primeiro();
 
     const std::string destinoLog = ajustes_.Pasta + "/" + AreaTrabalho::ArquivoLog;
     ArquivoSaida log(saidas_.Temporario(destinoLog), destinoLog);
     log.EscreveLinha("UF;MUN_D;POP1;POP_MOVER;PROPORCAO;POP2;VPROPORCAO;POP_DOADOR;MUN_R;POP_RECEPTOR");
-    painel_.DefineFaixaProgresso(0, mudancas.Registros());
+    painel_.DefineFaixaProgresso(0, static_cast<int>(ordem.size()));
     // CarregaBF incluiu todo receptor; não achá-lo seria mexer no registro errado em silêncio.
     auto localizaReceptor = [&final](std::int32_t uf, std::int32_t receptor) {
         if (!final.Localiza("CD_UF;CD_MUN", {uf, receptor}))
             throw Falha("Receptor " + TextoInteiro(receptor) + " da UF " + TextoInteiro(uf) + " ausente da base final");
     };
 
-    for (long long lidas = 1; !mudancas.Fim(); mudancas.Proximo(), ++lidas) {
-        if (lidas % LoteCancelamento == 0)
+    const LeituraDaMudanca mudanca(traducao);
+    long long lidas = 0;
+    for (const int registro : ordem) {
+        if (++lidas % LoteCancelamento == 0)
             painel_.ConfereCancelamento();
-        const std::int32_t uf = mudancas.Inteiro("CD_UF");
-        const std::int32_t doador = mudancas.Inteiro("CD_MUND");
-        const std::int32_t receptor = mudancas.Inteiro("CD_MUNR");
-        const std::int32_t mover = mudancas.Inteiro("POP");
-        if (!ajustes_.IgnoraEx && mudancas.Texto("EXCECAO") == "*")
+        const std::int32_t uf = mudanca.Inteiro(registro, mudanca.uf, "CD_UF");
+        const std::int32_t doador = mudanca.Inteiro(registro, mudanca.doador, "CD_MUND");
+        const std::int32_t receptor = mudanca.Inteiro(registro, mudanca.receptor, "CD_MUNR");
+        const std::int32_t mover = mudanca.Inteiro(registro, mudanca.pop, "POP");
+        if (!ajustes_.IgnoraEx && TextoDaCelula(traducao.Dados().Le(registro, mudanca.excecao)) == "*")
             continue;
         std::string linha = TextoInteiro(uf) + ";" + TextoInteiro(doador);
 

@@ -1,14 +1,19 @@
-// Verificação do resultado: seis contagens na base final e o relatório no memo Obs.
+// Verificação do resultado: as seis contagens, as negativas e as somas da base final, numa passada
+// só, e o relatório no memo Obs.
 #include "Processamento.h"
 
+#include "ConversaoValor.h"
+#include "Operacoes.h"
 #include "Texto.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
 struct Checagem {
-    const char* comando;
+    const char* coluna;
+    Valor constante;
     const char* texto;
     // Dica da causa; as checagens das bases extras trocam de dica quando a base não está ativa.
     const char* dica;
@@ -17,51 +22,73 @@ struct Checagem {
 };
 
 const Checagem Checagens[] = {
-    {"select count(*) as Zerados from Final where CD_UF = 0;", " UF(s) zerada(s).",
-     "-> problemas com o arquivo origem\r", nullptr, nullptr},
-    {"select count(*) as Zerados from Final where CD_MUN = 0;", " Munic\xedpio(s) zerado(s).",
-     "-> problemas com o arquivo origem\r", nullptr, nullptr},
-    {"select count(*) as Zerados from Final where POP1 = 0;",
+    {"CD_UF",
+     {Valor::Tipo::Inteiro, 0, 0, {}},
+     " UF(s) zerada(s).",
+     "-> problemas com o arquivo origem\r",
+     nullptr,
+     nullptr},
+    {"CD_MUN",
+     {Valor::Tipo::Inteiro, 0, 0, {}},
+     " Munic\xedpio(s) zerado(s).",
+     "-> problemas com o arquivo origem\r",
+     nullptr,
+     nullptr},
+    {"POP1",
+     {Valor::Tipo::Inteiro, 0, 0, {}},
      " Popula\xe7\xe3o(\xf5"
      "es) real(is) zerada(s).",
-     "-> problemas com o arquivo origem\r", nullptr, nullptr},
-    {"select count(*) as Zerados from Final where POP2 = 0;",
+     "-> problemas com o arquivo origem\r",
+     nullptr,
+     nullptr},
+    {"POP2",
+     {Valor::Tipo::Inteiro, 0, 0, {}},
      " Popula\xe7\xe3o(\xf5"
      "es) projetada(s) zerada(s).",
-     "-> problemas com o arquivo origem ou de tradu\xe7\xe3o\r", nullptr, nullptr},
-    {"select count(*) as Zerados from Final where UF = \"??\";", " UF(s) nao encontrada(s).",
-     "-> problemas com o arquivo origem ou de siglas das UFs\r", &Ajustes::base2,
+     "-> problemas com o arquivo origem ou de tradu\xe7\xe3o\r",
+     nullptr,
+     nullptr},
+    {"UF",
+     {Valor::Tipo::Texto, 0, 0, "??"},
+     " UF(s) nao encontrada(s).",
+     "-> problemas com o arquivo origem ou de siglas das UFs\r",
+     &Ajustes::base2,
      "-> falta definir o arquivo com as siglas das UFs\r"},
-    {"select count(*) as Zerados from Final where MUN = \"<nome inexistente>\";", " Munic\xedpio(s) nao encontrado(s).",
-     "-> problemas com o arquivo origem ou de nomes dos Munic\xedpios\r", &Ajustes::base1,
+    {"MUN",
+     {Valor::Tipo::Texto, 0, 0, "<nome inexistente>"},
+     " Munic\xedpio(s) nao encontrado(s).",
+     "-> problemas com o arquivo origem ou de nomes dos Munic\xedpios\r",
+     &Ajustes::base1,
      "-> falta definir o arquivo com os nomes dos Munic\xedpios\r"},
 };
 
 } // namespace
 
 void Processamento::EstResult() {
-    Consulta& consulta = dados_.QGeral;
-    consulta.DefinePasta(ajustes_.PastaTrabalho());
     painel_.LimpaObs();
     sucessoTotal_ = false;
+    // Era: select count(*) as Zerados from Final where CD_UF = 0; (uma por checagem) e select
+    // sum(POP1) as POP1, sum(POP2) as POP2 from Final; numa passada só.
+    std::vector<Igualdade> igualdades;
+    for (const Checagem& checagem : Checagens)
+        igualdades.push_back({checagem.coluna, checagem.constante});
+    const Totais totais = Totaliza(dados_.T_BF_DESC.Carregada(), igualdades, {"POP1", "POP2"});
     bool achou = false;
-    for (const Checagem& checagem : Checagens) {
-        consulta.LimpaSql();
-        consulta.AcrescentaSql(checagem.comando);
-        consulta.Abre();
-        const double zerados = consulta.Numero("Zerados");
-        if (zerados > 0) {
+    for (std::size_t i = 0; i < std::size(Checagens); ++i) {
+        const Checagem& checagem = Checagens[i];
+        if (const auto zerados = static_cast<double>(totais.iguais[i]); zerados > 0) {
             const bool inativa = checagem.base != nullptr && !(ajustes_.*checagem.base);
             painel_.AcrescentaObs(FormatoGeral(zerados, ajustes_.regional.separadorDecimal) + checagem.texto + "\r");
             painel_.AcrescentaObs(inativa ? checagem.dicaInativa : checagem.dica);
             achou = true;
         }
-        consulta.Fecha();
     }
-    achou = RelataNegativas() || achou;
+    achou = RelataNegativas(totais.negativos[0], totais.negativos[1]) || achou;
     // Sucesso só quando nada foi trocado, nada ficou de fora e nenhuma pessoa sumiu ou apareceu; as
-    // notas da leitura não mudam número nenhum.
-    const Populacao depois = PopulacaoFinal();
+    // notas da leitura não mudam número nenhum. Somas de inteiros de 32 bits cabem exatas no double
+    // muito além de um bilhão de registros.
+    const Populacao depois{static_cast<std::int64_t>(NumeroDaCelula(totais.somas[0])),
+                           static_cast<std::int64_t>(NumeroDaCelula(totais.somas[1]))};
     sucessoTotal_ = !achou && Avisos::Achados(avisosBO_) == 0 && Avisos::Achados(avisosBT_) == 0 &&
                     avisosRegistro_.empty() && depois == populacaoAntes_ && ContagemFecha();
     if (sucessoTotal_)
@@ -70,14 +97,7 @@ void Processamento::EstResult() {
     painel_.DefineCorObs(sucessoTotal_ ? Cor::Azul : Cor::Vermelho);
 }
 
-bool Processamento::RelataNegativas() {
-    // O dialeto local só compara por igualdade: uma passada pela tabela conta as duas populações.
-    Tabela& final = dados_.T_BF_DESC;
-    std::int64_t reais = 0, projetadas = 0;
-    for (final.Primeiro(); !final.Fim(); final.Proximo()) {
-        reais += final.Inteiro("POP1") < 0;
-        projetadas += final.Inteiro("POP2") < 0;
-    }
+bool Processamento::RelataNegativas(std::int64_t reais, std::int64_t projetadas) {
     const char* dica = "-> a base de tradu\xe7\xe3o tira do doador mais do que ele tem\r";
     if (reais > 0) {
         painel_.AcrescentaObs(TextoInteiro(reais) + " Popula\xe7\xe3o(\xf5"
@@ -90,18 +110,6 @@ bool Processamento::RelataNegativas() {
         painel_.AcrescentaObs(dica);
     }
     return reais > 0 || projetadas > 0;
-}
-
-Processamento::Populacao Processamento::PopulacaoFinal() {
-    Consulta& consulta = dados_.QGeral;
-    consulta.LimpaSql();
-    consulta.AcrescentaSql("select sum(POP1) as POP1, sum(POP2) as POP2 from Final;");
-    consulta.Abre();
-    // Somas de inteiros de 32 bits cabem exatas no double muito além de um bilhão de registros.
-    const Populacao soma{static_cast<std::int64_t>(consulta.Numero("POP1")),
-                         static_cast<std::int64_t>(consulta.Numero("POP2"))};
-    consulta.Fecha();
-    return soma;
 }
 
 void Processamento::RelataAvisosEBalanco(const Populacao& depois) {

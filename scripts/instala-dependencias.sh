@@ -3,7 +3,7 @@
 set -euo pipefail
 export DEBIAN_FRONTEND=noninteractive
 pacotes=(
-    cmake g++ make pkg-config clang-format clang libclang-rt-14-dev
+    cmake g++ make pkg-config clang-format clang clang-tidy libclang-rt-14-dev
     libshp-dev googletest libgtest-dev
     qt6-base-dev libqt6printsupport6 libgl-dev qt6-translations-l10n
     fonts-liberation fonts-dejavu-core

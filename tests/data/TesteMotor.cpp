@@ -128,3 +128,20 @@ TEST(TesteMotor, GravaNoFormatoDBaseByteAByte) {
 }
 
 } // namespace
+
+namespace {
+
+// Um valor recusado numa coluna do meio não deixa o registro pela metade: as colunas antes dele não
+// crescem, e o próximo registro entra inteiro no lugar certo.
+TEST(TesteMotor, RegistroRecusadoNoMeioNaoAcrescentaNenhumaColuna) {
+    Registros registros({{"MUN", 'C', 50, 0}, {"POP", 'N', 11, 0}, {"UF", 'C', 2, 0}});
+    const Celula nome{Valor::Tipo::Texto, 0, 0, "Nome"}, lixo{Valor::Tipo::Texto, 0, 0, "abc"};
+    EXPECT_THROW(registros.Acrescenta({nome, lixo, nome}), Falha);
+    EXPECT_EQ(registros.Quantos(), 0);
+    EXPECT_EQ(registros.Acrescenta({nome, {Valor::Tipo::Inteiro, 7, 0, {}}, {}}), 0);
+    EXPECT_EQ(registros.Le(0, 0).texto, "Nome");
+    EXPECT_EQ(registros.Le(0, 1).inteiro, 7);
+    EXPECT_EQ(registros.Le(0, 2).tipo, Valor::Tipo::Nulo);
+}
+
+} // namespace

@@ -1,11 +1,11 @@
 // Alvo de fuzzing: tabelas de conteúdo qualquer (códigos pequenos para haver pares, nulos, nomes)
-// passam pelas operações do motor que a rodada usa (localizar, incluir por junção de duas e de três
-// tabelas, atualizar os nulos, contar, ordenar) e cada resultado é conferido contra uma avaliação por
+// passam pelas operações do motor que a rodada usa (localizar, copiar com uma e com duas parceiras,
+// preencher os nulos, contar e somar, ordenar) e cada resultado é conferido contra uma avaliação por
 // força bruta: laços aninhados na ordem dos registros, nulo nunca igual a nada, ordenação estável.
 #include "AreaTrabalho.h"
-#include "Consulta.h"
 #include "Falha.h"
 #include "Motor.h"
+#include "Operacoes.h"
 #include "PastaDoAlvo.h"
 #include "Tabela.h"
 
@@ -150,13 +150,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
     final.DefinePasta(pasta);
     final.DefineNome(AreaTrabalho::Final);
     final.Abre();
-    Consulta consulta(motor);
-    consulta.DefinePasta(pasta);
-    const auto executa = [&consulta](const std::string& comando) {
-        consulta.LimpaSql();
-        consulta.AcrescentaSql(comando);
-        consulta.Executa();
+    const auto abre = [&pasta](Tabela& tabela, const std::string& nome) -> TabelaCarregada& {
+        tabela.DefinePasta(pasta);
+        tabela.DefineNome(nome);
+        tabela.Abre();
+        return tabela.Carregada();
     };
+    Tabela defMun(motor), defUf(motor);
+    Parceira porNome{&abre(defMun, AreaTrabalho::DefMunMaiusc), {"CD_UF", "CD_MUN"}, "MUN", "MUN"};
+    Parceira porSigla{&abre(defUf, AreaTrabalho::DefUfMaiusc), {"CD_UF"}, "SG_UF", "UF"};
+    const std::vector<std::string> copiadas{"CD_UF", "CD_MUN", "POP1", "POP2"};
 
     // Localizar: o primeiro registro com a chave, ou o cursor onde estava.
     for (std::int32_t uf = 0; uf < 4; ++uf)
@@ -177,16 +180,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
     // A inclusão da base final por junção, como a rodada a faz, e a troca dos nulos.
     std::string esperado;
     if (comSiglas) {
-        executa("insert into final select a.cd_uf,a.cd_mun,b.sg_uf,c.mun,a.pop1,a.pop2 from original as a, "
-                "def_uf as b, def_mun as c where a.cd_uf=b.cd_uf and a.cd_uf=c.cd_uf and a.cd_mun=c.cd_mun;");
+        CopiaComParceiras(final.Carregada(), original.Carregada(), copiadas, {porSigla, porNome});
         for (const Original& a : originais)
             for (const SiglaUf& b : siglas)
                 for (const NomeMun& c : nomes)
                     if (Iguais(a.uf, b.uf) && Iguais(a.uf, c.uf) && Iguais(a.mun, c.mun))
                         esperado += LinhaFinal(a.uf, a.mun, b.sigla, c.nome, a.pop1, a.pop2);
     } else {
-        executa("insert into final ( cd_uf, cd_mun, mun, pop1, pop2 ) select a.cd_uf,a.cd_mun,b.mun,a.pop1,a.pop2 "
-                "from original as a, def_mun as b where a.cd_uf=b.cd_uf and a.cd_mun=b.cd_mun;");
+        CopiaComParceiras(final.Carregada(), original.Carregada(), copiadas, {porNome});
         for (const Original& a : originais)
             for (const NomeMun& b : nomes)
                 if (Iguais(a.uf, b.uf) && Iguais(a.mun, b.mun))
@@ -194,7 +195,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
     }
     if (const std::string obtido = Linhas(final); obtido != esperado)
         Diverge("jun\xe7\xe3o", esperado, obtido);
-    executa("update final set MUN = \"<nome inexistente>\" where MUN is null;");
+    PreencheNulos(final.Carregada(), "MUN", "<nome inexistente>");
     std::string atualizado;
     for (std::size_t inicio = 0; inicio < esperado.size();) {
         const std::size_t fim = esperado.find('\n', inicio);
@@ -208,19 +209,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
     if (const std::string obtido = Linhas(final); obtido != atualizado)
         Diverge("atualiza\xe7\xe3o dos nulos", atualizado, obtido);
 
-    // Contar: os registros com o código dado (nulo não conta).
+    // Contar: os registros com o código dado (nulo não conta), e somar as populações (nulo fica de fora).
+    std::vector<Igualdade> igualdades;
+    for (std::int32_t codigo = 0; codigo < 6; ++codigo)
+        igualdades.push_back({"CD_MUN", {Valor::Tipo::Inteiro, codigo, 0, {}}});
+    const Totais totais = Totaliza(original.Carregada(), igualdades, {"POP1", "POP2"});
+    std::string contados, esperados;
     for (std::int32_t codigo = 0; codigo < 6; ++codigo) {
-        consulta.LimpaSql();
-        consulta.AcrescentaSql("select count(*) as Zerados from Original where CD_MUN = " + std::to_string(codigo) +
-                               ";");
-        consulta.Abre();
-        consulta.Primeiro();
-        const auto contados = std::count_if(originais.begin(), originais.end(),
-                                            [codigo](const Original& o) { return Iguais(o.mun, codigo); });
-        if (consulta.Inteiro("Zerados") != contados)
-            Diverge("contagem", std::to_string(contados), std::to_string(consulta.Inteiro("Zerados")));
-        consulta.Fecha();
+        contados += std::to_string(totais.iguais[static_cast<std::size_t>(codigo)]) + " ";
+        esperados += std::to_string(std::count_if(originais.begin(), originais.end(),
+                                                  [codigo](const Original& o) { return Iguais(o.mun, codigo); })) +
+                     " ";
     }
+    std::int64_t soma = 0, negativos = 0;
+    for (const Original& o : originais) {
+        soma += o.pop1.value_or(0);
+        negativos += o.pop1.value_or(0) < 0;
+    }
+    contados += std::to_string(totais.somas[0].inteiro) + " " + std::to_string(totais.negativos[0]);
+    esperados += std::to_string(soma) + " " + std::to_string(negativos);
+    if (contados != esperados)
+        Diverge("contagem", esperados, contados);
 
     // Ordenar: estável, nulo antes de número.
     std::vector<Original> ordenados = originais;
@@ -230,17 +239,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
     std::string emOrdem;
     for (const Original& o : ordenados)
         emOrdem += TextoDe(o.uf) + "|" + TextoDe(o.mun) + "|" + TextoDe(o.pop1) + "|" + TextoDe(o.pop2) + "\n";
-    consulta.LimpaSql();
-    consulta.AcrescentaSql("select * from original order by CD_UF,POP2;");
-    consulta.Abre();
     std::string obtido;
-    for (consulta.Primeiro(); !consulta.Fim(); consulta.Proximo())
-        obtido += consulta.Texto("CD_UF") + "|" + consulta.Texto("CD_MUN") + "|" + consulta.Texto("POP1") + "|" +
-                  consulta.Texto("POP2") + "\n";
-    consulta.Fecha();
+    for (const int registro : OrdemEstavel(original.Carregada(), {"CD_UF", "POP2"})) {
+        original.VaiPara(registro + 1);
+        obtido += original.Texto("CD_UF") + "|" + original.Texto("CD_MUN") + "|" + original.Texto("POP1") + "|" +
+                  original.Texto("POP2") + "\n";
+    }
     if (obtido != emOrdem)
         Diverge("ordena\xe7\xe3o", emOrdem, obtido);
     original.Fecha();
     final.Fecha();
+    defMun.Fecha();
+    defUf.Fecha();
     return 0;
 }

@@ -1,12 +1,10 @@
-#include "Impressao.h"
-
-#include "Comparacao.h"
+#include "ImpressaoDigital.h"
 
 #include <algorithm>
 #include <bit>
 #include <cstring>
 
-void Impressao::Bloco(const unsigned char* bytes) {
+void ImpressaoDigital::Bloco(const unsigned char* bytes) {
     std::uint64_t palavra1, palavra2;
     std::memcpy(&palavra1, bytes, 8);
     std::memcpy(&palavra2, bytes + 8, 8);
@@ -15,7 +13,7 @@ void Impressao::Bloco(const unsigned char* bytes) {
     b_ = std::rotl((b_ ^ palavra2) * 0xc2b2ae3d27d4eb4fULL, 31);
 }
 
-void Impressao::Acrescenta(const char* bytes, std::size_t quantos) {
+void ImpressaoDigital::Acrescenta(const char* bytes, std::size_t quantos) {
     const auto* p = reinterpret_cast<const unsigned char*>(bytes);
     total_ += quantos;
     if (quantosPendentes_ > 0) {
@@ -35,8 +33,8 @@ void Impressao::Acrescenta(const char* bytes, std::size_t quantos) {
     quantosPendentes_ = quantos;
 }
 
-std::uint64_t Impressao::Valor() const {
-    Impressao copia = *this;
+std::uint64_t ImpressaoDigital::Valor() const {
+    ImpressaoDigital copia = *this;
     std::memset(copia.pendentes_ + quantosPendentes_, 0, sizeof pendentes_ - quantosPendentes_);
     copia.Bloco(copia.pendentes_);
     return Mistura(copia.a_ ^ std::rotl(copia.b_, 17) ^ Mistura(total_));

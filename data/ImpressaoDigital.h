@@ -5,7 +5,16 @@
 #include <cstddef>
 #include <cstdint>
 
-class Impressao {
+// Espalha os bits de um valor de 64 bits por todos os outros (a impressão e a dispersão dos índices).
+inline std::uint64_t Mistura(std::uint64_t valor) {
+    valor ^= valor >> 30;
+    valor *= 0xbf58476d1ce4e5b9ULL;
+    valor ^= valor >> 27;
+    valor *= 0x94d049bb133111ebULL;
+    return valor ^ (valor >> 31);
+}
+
+class ImpressaoDigital {
 public:
     void Acrescenta(const char* bytes, std::size_t quantos);
     std::uint64_t Valor() const;

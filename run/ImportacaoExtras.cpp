@@ -90,7 +90,7 @@ ResultadoImportacao ImportaBaseExtra(BaseExtra base, const std::string& arquivo,
     if (!ArquivoExiste(modelo))
         throw FalhaAoCopiar("Falta o arquivo \"" + modelo + "\".");
     // O modelo é conferido antes da cópia, para a mensagem nomear o arquivo culpado e não o temporário.
-    LeitorDbf{ResolveCaminho(modelo)};
+    LeitorDbf{ResolveCaminho(modelo)}; // NOLINT(bugprone-unused-raii): abrir já confere
     PreparaPastaGravavel(pastaBases1);
     // A base nova nasce num temporário ao lado da cópia em uso e só toma o nome dela no fim.
     const std::string nova = CaminhoTemporario(copia, "dbf");

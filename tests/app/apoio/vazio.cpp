@@ -1,1 +1,0 @@
-// Mantém a biblioteca de apoio dos testes de janela mesmo antes de ter arquivos próprios.
