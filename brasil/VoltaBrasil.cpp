@@ -36,7 +36,7 @@ std::string Destino(const PedidoVolta& pedido, const std::string& arquivo) {
 } // namespace
 
 std::string ProblemaDosAnosVolta(int de, int ate, int ultimaMudanca) {
-    if (const std::string faixa = ProblemaDosAnos(std::min(de, ate), std::max(de, ate), ultimaMudanca); !faixa.empty())
+    if (std::string faixa = ProblemaDosAnos(std::min(de, ate), std::max(de, ate), ultimaMudanca); !faixa.empty())
         return faixa;
     if (ate >= de)
         return "O ano de destino (" + TextoInteiro(ate) + ") n\xe3o \xe9 anterior ao da divis\xe3o da base (" +
