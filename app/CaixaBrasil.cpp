@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 #include <QShortcut>
 #include <QSpinBox>
 
@@ -54,6 +56,13 @@ QLineEdit* CaixaBrasil::Texto(const QString& rotulo, const QString& nome, const 
     campo->setObjectName(nome);
     if (!rotulo.isEmpty())
         formulario_->addRow(rotulo, campo);
+    return campo;
+}
+
+QLineEdit* CaixaBrasil::NomeResultado(const QString& rotulo, const QString& valor) {
+    QLineEdit* campo = Texto(rotulo, QStringLiteral("Nome"), valor);
+    campo->setMaxLength(8);
+    campo->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^/\\\\]*")), campo));
     return campo;
 }
 

@@ -25,6 +25,8 @@ protected:
     // Uma linha com o texto e um "..." que escolhe um arquivo para ele.
     QLineEdit* Arquivo(const QString& rotulo, const QString& nome, const QString& valor);
     QLineEdit* Texto(const QString& rotulo, const QString& nome, const QString& valor);
+    // O nome do resultado, como no passo 3 e no comando em lote: até 8 caracteres, sem pasta.
+    QLineEdit* NomeResultado(const QString& rotulo, const QString& valor);
     QSpinBox* Ano(const QString& rotulo, const QString& nome, int ultimo, int valor);
     // Os botões de ação, por nome e texto (o primeiro é o de Enter), o quadro de avisos e o Fechar.
     struct Acao {

@@ -34,7 +34,7 @@ DialogoVolta::DialogoVolta(const std::vector<MudancaBrasil>& tabela, const Ajust
         Ano(QStringLiteral("Divisão de 1º de janeiro de:"), QStringLiteral("AnoDe"), ultimo, std::min(2013, ultimo));
     AnoAte = Ano(QStringLiteral("Voltar para a divisão de:"), QStringLiteral("AnoAte"), ultimo, 2010);
     Pasta = Texto(QStringLiteral("Gravar na pasta:"), QStringLiteral("Pasta"), PastaDe(original));
-    Nome = Texto(QStringLiteral("Nome do resultado:"), QStringLiteral("Nome"), QStringLiteral("VOLTA"));
+    Nome = NomeResultado(QStringLiteral("Nome do resultado:"), QStringLiteral("VOLTA"));
     Acoes({{QStringLiteral("Voltar"), QStringLiteral("&Voltar"), [this] { VoltarClick(); }}});
 }
 
@@ -82,7 +82,7 @@ DialogoAreas::DialogoAreas(const std::vector<MudancaBrasil>& tabela, const Ajust
     Original = Arquivo(QStringLiteral("Base original (para somar):"), QStringLiteral("Original"),
                        QFile::decodeName(QByteArray::fromStdString(original)));
     Pasta = Texto(QStringLiteral("Gravar a soma na pasta:"), QStringLiteral("Pasta"), pasta);
-    Nome = Texto(QStringLiteral("Nome da soma:"), QStringLiteral("Nome"), QStringLiteral("SOMA"));
+    Nome = NomeResultado(QStringLiteral("Nome da soma:"), QStringLiteral("SOMA"));
     Acoes({{QStringLiteral("GravarAreas"), QStringLiteral("&Gravar áreas"), [this] { GravarAreasClick(); }},
            {QStringLiteral("Somar"), QStringLiteral("&Somar base"), [this] { SomarClick(); }}});
 }

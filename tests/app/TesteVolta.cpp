@@ -69,7 +69,7 @@ void TesteVolta::caixaGravaOuRecusa() {
     });
     ClicaItem(Acha<QListWidget>(&s.Trad(), QStringLiteral("Arquivo")), QStringLiteral("base.csv"));
     bool abriu = false;
-    QString memo;
+    QString memo, nomeDigitado;
     QuandoPronto([] { return qobject_cast<QDialog*>(QApplication::activeModalWidget()) != nullptr; },
                  [&] {
                      auto* caixa = qobject_cast<QDialog*>(QApplication::activeModalWidget());
@@ -80,11 +80,17 @@ void TesteVolta::caixaGravaOuRecusa() {
                          for (const QString& botao : botoes)
                              QTest::mouseClick(Acha<QPushButton>(caixa, botao), Qt::LeftButton);
                          memo = Acha<QPlainTextEdit>(caixa, QStringLiteral("Avisos"))->toPlainText();
+                         // O nome do resultado segue a regra do passo 3: até 8 caracteres, sem pasta.
+                         auto* nome = Acha<QLineEdit>(caixa, QStringLiteral("Nome"));
+                         nome->clear();
+                         QTest::keyClicks(nome, QStringLiteral("a/b\\cdefghijk"));
+                         nomeDigitado = nome->text();
                      }
                      caixa->reject();
                  });
     Acha<QAction>(&s.Trad(), item)->trigger();
     QVERIFY(abriu);
+    QCOMPARE(nomeDigitado, QStringLiteral("abcdefgh"));
     QVERIFY(!s.dialogos.emEspera);
     QCOMPARE(QString::fromStdString(s.Le(QStringLiteral("dados/base.csv"))), base);
     if (arquivo.isEmpty()) {
