@@ -66,6 +66,15 @@ QLineEdit* CaixaBrasil::NomeResultado(const QString& rotulo, const QString& valo
     return campo;
 }
 
+std::string CaixaBrasil::LinhasDaBase(const Conferencia& conferencia, const std::vector<Aviso>& leitura) {
+    std::string texto;
+    for (const ProblemaConferencia& problema : conferencia.problemas)
+        texto += problema.texto + "\n";
+    for (const Aviso& aviso : leitura)
+        texto += Avisos::TextoDoAviso(aviso) + "\n";
+    return texto;
+}
+
 QSpinBox* CaixaBrasil::Ano(const QString& rotulo, const QString& nome, int ultimo, int valor) {
     auto* ano = new QSpinBox(this);
     ano->setObjectName(nome);

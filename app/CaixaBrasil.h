@@ -2,6 +2,8 @@
 // O que as caixas do Brasil em "Serviços" têm em comum: campos de arquivo com "...", anos da tabela,
 // o quadro de avisos, o botão Fechar e o trabalho que grava com cursor de espera e caixa de erro.
 #include "Ajustes.h"
+#include "Aviso.h"
+#include "ConferenciaBrasil.h"
 #include "Dialogos.h"
 
 #include <QDialog>
@@ -43,6 +45,8 @@ protected:
     void Recusa(const std::string& texto);
 
     static std::string Caminho(const QString& caminho);
+    // Os problemas da conferência e os avisos da leitura da base, um por linha, para o quadro.
+    static std::string LinhasDaBase(const Conferencia& conferencia, const std::vector<Aviso>& leitura);
 
     const Ajustes& ajustes_;
     Dialogos& dialogos_;

@@ -70,11 +70,8 @@ void DialogoPreparacao::PrepararClick() {
         return Recusa("Voc\xea especificou o mesmo nome mais de uma vez.");
     Trabalha([&] {
         const Preparacao preparacao = PreparaBaseBrasil(pedido, tabela_);
-        std::string texto = ResumoPreparacao(pedido, preparacao);
-        for (const ProblemaConferencia& problema : preparacao.conferencia.problemas)
-            texto += problema.texto + "\n";
-        for (const Aviso& aviso : preparacao.avisosLeitura)
-            texto += Avisos::TextoDoAviso(aviso) + "\n";
+        std::string texto =
+            ResumoPreparacao(pedido, preparacao) + LinhasDaBase(preparacao.conferencia, preparacao.avisosLeitura);
         for (const AvisoPreparacao& aviso : preparacao.avisos)
             texto += TextoAviso(aviso) + "\n";
         gravada_(pedido.saida);

@@ -58,11 +58,7 @@ void DialogoVolta::VoltarClick() {
         return Recusa("Voc\xea especificou o mesmo nome mais de uma vez.");
     Trabalha([&] {
         const Volta volta = VoltaBaseBrasil(pedido, tabela_);
-        std::string texto = ResumoVolta(pedido, volta);
-        for (const ProblemaConferencia& problema : volta.conferencia.problemas)
-            texto += problema.texto + "\n";
-        for (const Aviso& aviso : volta.avisosLeitura)
-            texto += Avisos::TextoDoAviso(aviso) + "\n";
+        std::string texto = ResumoVolta(pedido, volta) + LinhasDaBase(volta.conferencia, volta.avisosLeitura);
         for (const std::string& aviso : volta.avisos)
             texto += aviso + "\n";
         return texto;
