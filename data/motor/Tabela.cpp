@@ -1,11 +1,11 @@
 #include "Tabela.h"
 
 #include "Arquivos.h"
-#include "ConversaoValor.h"
 #include "Falha.h"
 #include "Texto.h"
+#include "Valor.h"
 
-#include <charconv>
+#include <climits>
 
 namespace {
 
@@ -240,19 +240,23 @@ void Tabela::DefineTexto(const std::string& campo, const std::string& valor) {
     Valor& destino = ValorEditavel(campo, indice);
     const Campo& definicao = tabela_->Dados().Campos()[static_cast<std::size_t>(indice)];
     if (EhCampoNumerico(definicao)) {
-        const std::string aparado = Apara(valor);
-        if (aparado.empty()) {
+        if (SemBrancos(valor).empty()) {
             destino.tipo = Valor::Tipo::Nulo;
-        } else if (definicao.decimais == 0) {
-            DefineInteiro(campo, StrToInt(valor));
-        } else {
-            double real = 0;
-            auto [fim, erro] = std::from_chars(aparado.data(), aparado.data() + aparado.size(), real);
-            if (erro != std::errc() || fim != aparado.data() + aparado.size())
+            return;
+        }
+        const auto numero = NumeroDoTexto(valor);
+        if (definicao.decimais > 0) {
+            if (!numero)
                 throw Falha(Citacao(valor) + " n\xe3o \xe9 um n\xfamero v\xe1lido.");
             destino.tipo = Valor::Tipo::Real;
-            destino.real = real;
+            destino.real = NumeroDaCelula(*numero);
+            return;
         }
+        // Sem casas decimais, só um inteiro de 32 bits cabe na edição.
+        if (!numero || numero->tipo != Valor::Tipo::Inteiro || numero->inteiro < INT32_MIN ||
+            numero->inteiro > INT32_MAX)
+            throw Falha(MensagemInteiroInvalido(valor));
+        DefineInteiro(campo, static_cast<std::int32_t>(numero->inteiro));
         return;
     }
     // Texto: cortado na largura do campo, sem brancos finais; texto vazio é nulo.

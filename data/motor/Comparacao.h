@@ -4,11 +4,10 @@
 // número para texto (uma constante numérica comparada a uma coluna de texto); inteiro e real valem
 // pelo valor; nulo não é igual a nada. Ordem: nulo antes de número, número antes de texto, números
 // pelo valor, textos byte a byte.
-#include "ArquivoDbf.h"
 #include "ImpressaoDigital.h"
+#include "Valor.h"
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,7 +31,3 @@ std::uint64_t Dispersao(const Comparavel& chave);
 
 // Negativo, zero ou positivo, na ordem de um "order by".
 int ComparaNaOrdem(const Celula& a, const Celula& b);
-
-// O número que um texto escreve (brancos nas pontas aceitos; inteiro de 64 bits ou real); vazio
-// quando o texto não é um número.
-std::optional<Celula> NumeroDoTexto(std::string_view texto);

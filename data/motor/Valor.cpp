@@ -1,4 +1,4 @@
-#include "ConversaoValor.h"
+#include "Valor.h"
 
 #include "Falha.h"
 #include "Texto.h"
@@ -6,6 +6,34 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+
+std::optional<Celula> NumeroDoTexto(std::string_view texto) {
+    while (!texto.empty() && texto.front() == ' ')
+        texto.remove_prefix(1);
+    while (!texto.empty() && texto.back() == ' ')
+        texto.remove_suffix(1);
+    // O "+" é aceito uma vez, no lugar do "-": "+-5" não é número.
+    if (!texto.empty() && texto.front() == '+') {
+        texto.remove_prefix(1);
+        if (!texto.empty() && texto.front() == '-')
+            return std::nullopt;
+    }
+    if (texto.empty())
+        return std::nullopt;
+    const char* inicio = texto.data();
+    const char* fim = texto.data() + texto.size();
+    Celula numero;
+    if (auto [lido, erro] = std::from_chars(inicio, fim, numero.inteiro); erro == std::errc() && lido == fim) {
+        numero.tipo = Valor::Tipo::Inteiro;
+        return numero;
+    }
+    if (auto [lido, erro] = std::from_chars(inicio, fim, numero.real, std::chars_format::general);
+        erro == std::errc() && lido == fim && std::isfinite(numero.real)) {
+        numero.tipo = Valor::Tipo::Real;
+        return numero;
+    }
+    return std::nullopt;
+}
 
 std::int32_t InteiroDaCelula(const Celula& valor, const std::string& campo) {
     std::int64_t inteiro = 0;
@@ -19,7 +47,9 @@ std::int32_t InteiroDaCelula(const Celula& valor, const std::string& campo) {
         inteiro = std::llround(valor.real);
         break;
     case Valor::Tipo::Texto:
-        return StrToInt(valor.texto);
+        if (const auto numero = NumeroDoTexto(valor.texto))
+            return InteiroDaCelula(*numero, campo);
+        throw Falha(MensagemInteiroInvalido(valor.texto));
     }
     if (inteiro < std::numeric_limits<std::int32_t>::min() || inteiro > std::numeric_limits<std::int32_t>::max())
         throw Falha("O valor " + std::to_string(inteiro) + " do campo " + campo + " n\xe3o cabe num inteiro.");
@@ -51,9 +81,8 @@ double NumeroDaCelula(const Celula& valor) {
     case Valor::Tipo::Texto:
         break;
     }
-    double real = 0;
-    auto [fim, erro] = std::from_chars(valor.texto.data(), valor.texto.data() + valor.texto.size(), real);
-    if (erro != std::errc() || fim != valor.texto.data() + valor.texto.size())
+    const auto numero = NumeroDoTexto(valor.texto);
+    if (!numero)
         throw Falha(Citacao(valor.texto) + " n\xe3o \xe9 um n\xfamero v\xe1lido.");
-    return real;
+    return NumeroDaCelula(*numero);
 }

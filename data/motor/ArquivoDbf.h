@@ -2,11 +2,11 @@
 // Leitura e escrita de arquivos dBase (.dbf) inteiros. A abertura confere o cabeçalho pela shapelib;
 // os registros são lidos e escritos aqui, em blocos grandes.
 #include "ImpressaoDigital.h"
+#include "Valor.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <string>
-#include <string_view>
 #include <vector>
 
 struct Campo {
@@ -17,26 +17,6 @@ struct Campo {
 };
 
 bool EhCampoNumerico(const Campo& campo);
-
-// Valor de um campo: nulo, inteiro, real ou texto (sem brancos finais).
-struct Valor {
-    enum class Tipo { Nulo, Inteiro, Real, Texto } tipo = Tipo::Nulo;
-    std::int64_t inteiro = 0;
-    double real = 0;
-    std::string texto;
-};
-
-// O mesmo valor sem cópia: o texto aponta para onde ele está guardado (o registro lido, a tabela na
-// memória) e vale enquanto aquilo não mudar.
-struct Celula {
-    Valor::Tipo tipo = Valor::Tipo::Nulo;
-    std::int64_t inteiro = 0;
-    double real = 0;
-    std::string_view texto;
-
-    static Celula De(const Valor& valor) { return {valor.tipo, valor.inteiro, valor.real, valor.texto}; }
-    Valor Copia() const { return {tipo, inteiro, real, std::string(texto)}; }
-};
 
 struct ConteudoDbf {
     std::vector<Campo> campos;

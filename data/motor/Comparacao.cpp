@@ -3,7 +3,6 @@
 #include "Texto.h"
 
 #include <bit>
-#include <charconv>
 #include <cmath>
 #include <cstring>
 
@@ -51,28 +50,6 @@ bool Comparavel::operator==(const Comparavel& outra) const {
         break;
     }
     return texto == outra.texto;
-}
-
-std::optional<Celula> NumeroDoTexto(std::string_view texto) {
-    while (!texto.empty() && texto.front() == ' ')
-        texto.remove_prefix(1);
-    while (!texto.empty() && texto.back() == ' ')
-        texto.remove_suffix(1);
-    if (texto.empty())
-        return std::nullopt;
-    const char* inicio = texto.data() + (texto[0] == '+');
-    const char* fim = texto.data() + texto.size();
-    Celula numero;
-    if (auto [lido, erro] = std::from_chars(inicio, fim, numero.inteiro); erro == std::errc() && lido == fim) {
-        numero.tipo = Valor::Tipo::Inteiro;
-        return numero;
-    }
-    if (auto [lido, erro] = std::from_chars(inicio, fim, numero.real, std::chars_format::general);
-        erro == std::errc() && lido == fim && std::isfinite(numero.real)) {
-        numero.tipo = Valor::Tipo::Real;
-        return numero;
-    }
-    return std::nullopt;
 }
 
 Comparavel ComparavelDe(const Celula& valor, Conversao conversao, std::string& guarda) {

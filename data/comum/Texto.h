@@ -10,7 +10,8 @@ std::string Apara(std::string_view texto);
 // O mesmo, sem copiar: o pedaço do texto entre os brancos das pontas.
 std::string_view SemBrancos(std::string_view texto);
 
-// Conversão estrita para inteiro de 32 bits: brancos à esquerda, sinal opcional, dígitos decimais;
+// A regra dos arquivos de entrada do usuário para inteiros (o motor tem a sua, em Valor.h). Conversão
+// estrita para inteiro de 32 bits: brancos à esquerda, sinal opcional, dígitos decimais;
 // ou "$", "x", "X", "0x", "0X" seguidos de dígitos hexadecimais (até $7FFFFFFF, sem sinal).
 // Nada pode vir depois. Devolve vazio quando não converte.
 std::optional<std::int32_t> TentaInteiro(std::string_view texto);

@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <charconv>
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
@@ -47,26 +46,18 @@ Celula LeCampo(const Campo& campo, std::string_view bruto, const std::string& ca
     const std::string_view numero = bruto.substr(inicio, fim - inicio);
     if (numero.empty() || numero.find_first_not_of('*') == std::string_view::npos)
         return valor;
-    const char* primeiro = numero.data() + (numero[0] == '+');
-    const char* ultimo = numero.data() + numero.size();
-    if (auto [fimLido, erro] = std::from_chars(primeiro, ultimo, valor.inteiro);
-        erro == std::errc() && fimLido == ultimo)
-        valor.tipo = Valor::Tipo::Inteiro;
-    else if (auto [fimReal, erroReal] = std::from_chars(primeiro, ultimo, valor.real);
-             erroReal == std::errc() && fimReal == ultimo)
-        valor.tipo = Valor::Tipo::Real;
-    if (valor.tipo != Valor::Tipo::Nulo) {
-        // Lido, tem de poder ser gravado de volta no mesmo campo: "1e300" num campo de 11 posições
-        // não cabe, e a tabela gravada depois perderia o número.
-        char texto[TamanhoNumero];
-        if (valor.tipo == Valor::Tipo::Real || campo.decimais > 0)
-            if (FormataNumero(campo, valor, texto).size() > static_cast<std::size_t>(campo.largura))
-                throw Falha("O campo " + campo.nome + " da tabela " + caminho +
-                            " guarda um n\xfamero que n\xe3o cabe na sua largura: " + Citacao(numero));
-        return valor;
-    }
-    throw Falha("O campo " + campo.nome + " da tabela " + caminho +
-                " guarda um valor que n\xe3o \xe9 n\xfamero: " + Citacao(numero));
+    const auto lido = NumeroDoTexto(numero);
+    if (!lido)
+        throw Falha("O campo " + campo.nome + " da tabela " + caminho +
+                    " guarda um valor que n\xe3o \xe9 n\xfamero: " + Citacao(numero));
+    // Lido, tem de poder ser gravado de volta no mesmo campo: "1e300" num campo de 11 posições não
+    // cabe, e a tabela gravada depois perderia o número.
+    char texto[TamanhoNumero];
+    if ((lido->tipo == Valor::Tipo::Real || campo.decimais > 0) &&
+        FormataNumero(campo, *lido, texto).size() > static_cast<std::size_t>(campo.largura))
+        throw Falha("O campo " + campo.nome + " da tabela " + caminho +
+                    " guarda um n\xfamero que n\xe3o cabe na sua largura: " + Citacao(numero));
+    return *lido;
 }
 
 // Confere os descritores de campo do cabeçalho antes de a shapelib ver o arquivo: uma tabela sem
