@@ -1,6 +1,7 @@
 #include "Texto.h"
 
 #include "Falha.h"
+#include "Valor.h"
 
 #include <cerrno>
 #include <charconv>
@@ -57,10 +58,7 @@ std::string_view SemBrancos(std::string_view texto) {
 }
 
 std::optional<std::int32_t> TentaInteiro(std::string_view texto) {
-    std::size_t i = 0;
-    while (i < texto.size() && texto[i] == ' ')
-        ++i;
-    std::string_view resto = texto.substr(i);
+    const std::string_view resto = texto.substr(std::min(texto.find_first_not_of(' '), texto.size()));
     if (resto.empty())
         return std::nullopt;
     // O prefixo hexadecimal ocupa o lugar do sinal: "-$10" não converte.
@@ -68,26 +66,11 @@ std::optional<std::int32_t> TentaInteiro(std::string_view texto) {
         return LeHexa(resto.substr(1));
     if (resto.size() >= 2 && resto[0] == '0' && (resto[1] == 'x' || resto[1] == 'X'))
         return LeHexa(resto.substr(2));
-    bool negativo = false;
-    if (resto[0] == '+' || resto[0] == '-') {
-        negativo = resto[0] == '-';
-        resto.remove_prefix(1);
-    }
-    if (resto.empty())
+    // No mais, a regra do motor, sem branco à direita e só com inteiros de 32 bits.
+    const auto numero = resto.back() == ' ' ? std::nullopt : NumeroDoTexto(resto);
+    if (!numero || numero->tipo != Valor::Tipo::Inteiro || numero->inteiro < INT32_MIN || numero->inteiro > INT32_MAX)
         return std::nullopt;
-    std::int64_t valor = 0;
-    for (char c : resto) {
-        if (!EhDigito(c))
-            return std::nullopt;
-        valor = valor * 10 + (c - '0');
-        if (valor > std::int64_t{INT32_MAX} + 1)
-            return std::nullopt;
-    }
-    if (negativo)
-        valor = -valor;
-    if (valor > INT32_MAX)
-        return std::nullopt;
-    return static_cast<std::int32_t>(valor);
+    return static_cast<std::int32_t>(numero->inteiro);
 }
 
 std::int32_t StrToInt(std::string_view texto) {

@@ -1,8 +1,8 @@
 #include "Operacoes.h"
 
 #include "Comparacao.h"
+#include "ConversaoValor.h"
 #include "Falha.h"
-#include "Valor.h"
 
 #include <algorithm>
 #include <numeric>

@@ -1,9 +1,9 @@
 #include "Tabela.h"
 
 #include "Arquivos.h"
+#include "ConversaoValor.h"
 #include "Falha.h"
 #include "Texto.h"
-#include "Valor.h"
 
 #include <climits>
 

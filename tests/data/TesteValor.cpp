@@ -1,9 +1,9 @@
 // A regra única de texto para número do motor: o que ela lê, e que a gravação numa coluna numérica, a
 // leitura como inteiro e a soma leem o mesmo.
+#include "ConversaoValor.h"
 #include "Falha.h"
 #include "NomeDoCaso.h"
 #include "Registros.h"
-#include "Valor.h"
 
 #include <gtest/gtest.h>
 

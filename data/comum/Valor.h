@@ -1,8 +1,10 @@
 #pragma once
-// Os valores que o motor guarda e devolve, e a regra única de texto para número que ele usa: ao gravar
-// um texto num campo numérico, ao comparar um texto com um número, ao somar e ao ler um campo como
-// inteiro ou como número. Os arquivos de entrada do usuário têm regra própria (TentaInteiro, em
-// Texto.h), e o .dbf a sua (brancos e zeros binários nas pontas, asteriscos de estouro) antes desta.
+// Os valores que o motor guarda e devolve, e a regra única de texto para número: o motor a usa ao
+// gravar um texto num campo numérico, ao comparar um texto com um número, ao somar e ao ler um campo
+// como inteiro ou número; a leitura dos arquivos do usuário a usa nos inteiros (TentaInteiro, em
+// Texto.h). O que é de cada formato fica com o seu leitor: no .dbf, os brancos e zeros binários nas
+// pontas e os asteriscos de estouro; nos arquivos do usuário, os prefixos hexadecimais e nenhum branco
+// à direita do inteiro, o separador de milhar e o decimal.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -32,11 +34,3 @@ struct Celula {
 // bits ou, não sendo, um real finito com ponto e expoente opcionais. Vazio quando o texto não é
 // número (e quando só tem brancos).
 std::optional<Celula> NumeroDoTexto(std::string_view texto);
-
-// Nulo vale 0; um real é arredondado; um texto vale o número que escreve (Falha quando não escreve
-// nenhum); fora de 32 bits levanta Falha que nomeia o campo.
-std::int32_t InteiroDaCelula(const Celula& valor, const std::string& campo);
-// Nulo vale ""; números na forma decimal simples (real com ponto).
-std::string TextoDaCelula(const Celula& valor);
-// Nulo vale 0; um texto que não é número levanta Falha.
-double NumeroDaCelula(const Celula& valor);
