@@ -189,10 +189,10 @@ int Traduz(int argc, char** argv) {
     std::vector<const std::optional<std::string>*> comSigla{nullptr}, comNome{nullptr};
     {
         Rascunho r;
-        const RegrasCarga regras = RegrasBaseOriginal(r);
+        const RegrasCarga regras = RegrasBaseOriginal(r, separador);
         LeituraDados leitura(original, regras, avisosOriginal);
         while (leitura.Proxima()) {
-            leitura.Conserta([&] { ConsertaBaseOriginal(r, separador); });
+            leitura.Conserta();
             const std::int32_t uf = leitura.Inteiro(regras.campos[0]), municipio = leitura.Inteiro(regras.campos[1]);
             const std::int32_t pop1 = leitura.Inteiro(regras.campos[2]), pop2 = leitura.Inteiro(regras.campos[3]);
             ++lidos;
@@ -224,7 +224,7 @@ int Traduz(int argc, char** argv) {
         const RegrasCarga regras = RegrasBaseTraducao(r);
         LeituraDados leitura(traducao, regras, avisosTraducao);
         while (leitura.Proxima()) {
-            leitura.Conserta([&] { ConsertaBaseTraducao(r); });
+            leitura.Conserta();
             mudancas.push_back({leitura.Inteiro(regras.campos[0]), leitura.Inteiro(regras.campos[2]),
                                 leitura.Inteiro(regras.campos[4]), leitura.Inteiro(regras.campos[5]), StrToInt(r.DATA),
                                 CampoTexto(r.SIT_DOA, 10), CampoTexto(r.SIT_REC, 10), r.EXCECAO == "*"});

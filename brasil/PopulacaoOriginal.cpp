@@ -25,11 +25,11 @@ std::uint64_t PopulacaoOriginal::Chave(std::int32_t uf, std::int32_t municipio) 
 PopulacaoOriginal LePopulacaoOriginal(const std::string& caminho, char separadorDecimal, std::vector<Aviso>& avisos) {
     PopulacaoOriginal base;
     Rascunho r;
-    const RegrasCarga regras = RegrasBaseOriginal(r);
+    const RegrasCarga regras = RegrasBaseOriginal(r, separadorDecimal);
     std::unordered_set<std::uint64_t> vistos;
     LeituraDados leitura(caminho, regras, avisos);
     while (leitura.Proxima()) {
-        leitura.Conserta([&r, separadorDecimal] { ConsertaBaseOriginal(r, separadorDecimal); });
+        leitura.Conserta();
         const std::int32_t uf = leitura.Inteiro(regras.campos[0]);
         const std::int32_t municipio = leitura.Inteiro(regras.campos[1]);
         const std::int32_t pop1 = leitura.Inteiro(regras.campos[2]);

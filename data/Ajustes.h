@@ -6,8 +6,8 @@
 #include <array>
 #include <string>
 
-// Uma linha de entrada já cortada em campos, levada do carregador ao gancho de inclusão da tabela,
-// que a conserta no lugar, e de volta ao carregador.
+// Uma linha de entrada já cortada em campos: o conserto das regras da carga a arruma no lugar e o
+// carregador a converte, inteira, no registro da tabela.
 struct Rascunho {
     std::string CD_UF, CD_MUN, MUN, SG_UF, POP1, POP2;
     std::string SIT_DOA, CD_MUND, SIT_REC, CD_MUNR, POP, DATA, EXCECAO;

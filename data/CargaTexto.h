@@ -13,8 +13,10 @@ struct ResultadoCarga {
     int registros = 0;
 };
 
-// Lê o arquivo e inclui um registro por linha de dados na tabela aberta; o gancho de antes de
-// incluir da tabela é o conserto. `incluido` roda depois de cada registro postado, com o número da
-// linha. As falhas são as de LeituraDados.
+// Lê o arquivo e acrescenta à tabela aberta um registro por linha de dados: a linha consertada pelo
+// conserto das regras e convertida inteira antes de a tabela crescer. `incluido` roda depois de cada
+// registro acrescentado, com o número da linha. As falhas são as de LeituraDados, "Campo não
+// encontrado" quando a tabela não tem um campo das regras e "O valor N não cabe no campo X."; os
+// registros das linhas anteriores ficam.
 ResultadoCarga CarregaTexto(const std::string& caminho, const RegrasCarga& regras, Tabela& tabela,
                             std::vector<Aviso>& avisos, const std::function<void(long long linha)>& incluido);

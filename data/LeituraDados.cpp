@@ -170,11 +170,12 @@ void LeituraDados::AvisaCtrlZ() {
             Aviso{leitor_.Nome(), leitor_.LinhaCtrlZ(), "", Avisos::LidoAteCtrlZ, TextoInteiro(naoLidas)});
 }
 
-void LeituraDados::Conserta(const std::function<void()>& conserto) {
+void LeituraDados::Conserta() {
     const std::vector<CampoEntrada>& campos = regras_.campos;
     for (std::size_t i = 0; i < campos.size(); ++i)
         antes_[i] = *campos[i].rascunho;
-    conserto();
+    if (regras_.conserto)
+        regras_.conserto();
     // O conserto só troca por "0" o que não passa no teste do campo.
     for (std::size_t i = 0; i < campos.size(); ++i)
         if (*campos[i].rascunho != antes_[i])

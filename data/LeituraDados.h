@@ -35,6 +35,9 @@ struct RegrasCarga {
     bool ultimoOpcional = false;
     // Opcional: recusa a linha (Falha com o lugar) antes do conserto.
     std::function<void(const LeituraDados&)> confere = nullptr;
+    // O conserto da linha no rascunho (troca por "0" o que não passa no teste do campo), que
+    // LeituraDados::Conserta roda e avisa.
+    std::function<void()> conserto = nullptr;
 };
 
 class LeituraDados {
@@ -46,8 +49,8 @@ public:
     // Deixa no rascunho a próxima linha de dados, pronta para o conserto; false no fim. Um arquivo com
     // texto mas sem nenhuma linha de dados levanta Falha com o nome dele.
     bool Proxima();
-    // Roda o conserto (que troca por "0" o que não passa no teste do campo) e avisa cada troca.
-    void Conserta(const std::function<void()>& conserto);
+    // Roda o conserto das regras e avisa cada troca.
+    void Conserta();
     // O inteiro do campo no rascunho; a falha da conversão diz arquivo, linha e campo.
     std::int32_t Inteiro(const CampoEntrada& campo) const;
     // Falha "ARQUIVO, linha N, campo C: motivo".

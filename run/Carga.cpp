@@ -8,20 +8,12 @@
 
 #include <unordered_set>
 
-void Processamento::T_BO_DESCBeforeInsert(Tabela&) {
-    ConsertaBaseOriginal(ajustes_.rascunho, ajustes_.regional.separadorDecimal);
-}
-
-void Processamento::T_BT_DESCBeforeInsert(Tabela&) {
-    ConsertaBaseTraducao(ajustes_.rascunho);
-}
-
 void Processamento::CarregaBO() {
     Rascunho& r = ajustes_.rascunho;
     avisosBO_.clear();
     registrosBO_.clear();
     populacaoAntes_ = {};
-    const RegrasCarga regras = RegrasBaseOriginal(r);
+    const RegrasCarga regras = RegrasBaseOriginal(r, ajustes_.regional.separadorDecimal);
     const std::string arquivo = NomeSemPasta(ajustes_.Arquivos[0]);
     std::unordered_set<std::uint64_t> vistos;
     // POP1 e POP2 passam pelo teste decimal, mais largo que a conversão: "5000 " ou "7000,5" chegam à

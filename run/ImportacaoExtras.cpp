@@ -30,10 +30,12 @@ Destino DestinoDa(BaseExtra base, Ajustes& ajustes, Dados& dados) {
 
 RegrasCarga RegrasDa(BaseExtra base, Rascunho& rascunho) {
     if (base == BaseExtra::Municipios)
-        return {{{"CD_UF", &rascunho.CD_UF, "0", true},
-                 {"CD_MUN", &rascunho.CD_MUN, "0", true},
-                 {"MUN", &rascunho.MUN, "<vazio>", false, LarguraMun}}};
-    return {{{"CD_UF", &rascunho.CD_UF, "0", true}, {"SG_UF", &rascunho.SG_UF, "", false, LarguraSigla}}};
+        return {.campos = {{"CD_UF", &rascunho.CD_UF, "0", true},
+                           {"CD_MUN", &rascunho.CD_MUN, "0", true},
+                           {"MUN", &rascunho.MUN, "<vazio>", false, LarguraMun}},
+                .conserto = [&rascunho] { T_DEF_MUNBeforeInsert(rascunho); }};
+    return {.campos = {{"CD_UF", &rascunho.CD_UF, "0", true}, {"SG_UF", &rascunho.SG_UF, "", false, LarguraSigla}},
+            .conserto = [&rascunho] { T_DEF_UFBeforeInsert(rascunho); }};
 }
 
 ResultadoImportacao Preenche(BaseExtra base, const std::string& arquivo, Tabela& tabela, Rascunho& rascunho) {
@@ -97,18 +99,12 @@ ResultadoImportacao ImportaBaseExtra(BaseExtra base, const std::string& arquivo,
     if (!CopiaArquivo(modelo, nova))
         throw FalhaAoCopiar("\"" + modelo + "\" para \"" + nova + "\": " + MotivoDoErro(errno) + ".");
 
-    Rascunho& rascunho = ajustes.rascunho;
-    if (base == BaseExtra::Municipios)
-        destino.tabela.AntesDeIncluir = [&rascunho](Tabela&) { T_DEF_MUNBeforeInsert(rascunho); };
-    else
-        destino.tabela.AntesDeIncluir = [&rascunho](Tabela&) { T_DEF_UFBeforeInsert(rascunho); };
-
     LargaTabela(destino.tabela);
     ResultadoImportacao resultado;
     try {
         destino.tabela.DefinePasta(pastaBases1);
         destino.tabela.DefineNome(nova.substr(pastaBases1.size()));
-        resultado = Preenche(base, arquivo, destino.tabela, rascunho);
+        resultado = Preenche(base, arquivo, destino.tabela, ajustes.rascunho);
         // O nome da cópia vale sem olhar a caixa: "DEF_MUN.DBF" antigo é trocado, não duplicado.
         Renomeia(nova, ResolveCaminho(copia));
     } catch (...) {

@@ -30,8 +30,8 @@ public:
 // marca a base como ativa nos ajustes (base1 ou base2).
 ResultadoImportacao ImportaBaseExtra(BaseExtra base, const std::string& arquivo, Ajustes& ajustes, Dados& dados);
 
-// Ganchos de antes de incluir de T_DEF_MUN e T_DEF_UF: o código do rascunho que não passa no teste
-// de inteiro vira "0" antes de o registro existir.
+// Os consertos da linha de T_DEF_MUN e T_DEF_UF, que a carga roda antes de a linha virar registro: o
+// código do rascunho que não passa no teste de inteiro vira "0".
 void T_DEF_MUNBeforeInsert(Rascunho& rascunho);
 void T_DEF_UFBeforeInsert(Rascunho& rascunho);
 

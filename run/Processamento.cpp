@@ -17,15 +17,7 @@ int NumeroDoContador(const std::string& texto) {
 } // namespace
 
 Processamento::Processamento(Ajustes& ajustes, Dados& dados, PainelProc& painel)
-    : ajustes_(ajustes), dados_(dados), painel_(painel) {
-    dados_.T_BO_DESC.AntesDeIncluir = [this](Tabela& tabela) { T_BO_DESCBeforeInsert(tabela); };
-    dados_.T_BT_DESC.AntesDeIncluir = [this](Tabela& tabela) { T_BT_DESCBeforeInsert(tabela); };
-}
-
-Processamento::~Processamento() {
-    dados_.T_BO_DESC.AntesDeIncluir = nullptr;
-    dados_.T_BT_DESC.AntesDeIncluir = nullptr;
-}
+    : ajustes_(ajustes), dados_(dados), painel_(painel) {}
 
 bool Processamento::ContagemFecha() const {
     const int esperados = NumeroDoContador(painel_.TextoContador(Contador::BO_desc)) +

@@ -16,9 +16,7 @@
 
 class Processamento {
 public:
-    // Liga os ganchos de antes de incluir de T_BO_DESC e T_BT_DESC a este objeto.
     Processamento(Ajustes& ajustes, Dados& dados, PainelProc& painel);
-    ~Processamento();
     Processamento(const Processamento&) = delete;
     Processamento& operator=(const Processamento&) = delete;
 
@@ -35,10 +33,6 @@ public:
     void Grava();
     void EstResult();
     void Fechando();
-
-    // Consertam o rascunho da linha antes de o registro novo existir.
-    void T_BO_DESCBeforeInsert(Tabela& tabela);
-    void T_BT_DESCBeforeInsert(Tabela& tabela);
 
     // Os avisos da rodada na ordem de Morvisan.Avisos: os da leitura da base original, os da base de
     // tradução, depois os dos registros que as bases extras deixaram de fora ou repetiram.

@@ -2,13 +2,12 @@
 
 #include "Texto.h"
 
-RegrasCarga RegrasBaseOriginal(Rascunho& r) {
-    return {{{"CD_UF", &r.CD_UF, "0", true},
-             {"CD_MUN", &r.CD_MUN, "0", true},
-             {"POP1", &r.POP1, "0", true},
-             {"POP2", &r.POP2, "0", true}},
-            nullptr,
-            nullptr};
+RegrasCarga RegrasBaseOriginal(Rascunho& r, char separadorDecimal) {
+    return {.campos = {{"CD_UF", &r.CD_UF, "0", true},
+                       {"CD_MUN", &r.CD_MUN, "0", true},
+                       {"POP1", &r.POP1, "0", true},
+                       {"POP2", &r.POP2, "0", true}},
+            .conserto = [&r, separadorDecimal] { T_BO_DESCBeforeInsert(r, separadorDecimal); }};
 }
 
 void AvisaRepetido(std::unordered_set<std::uint64_t>& vistos, std::int32_t uf, std::int32_t municipio,
@@ -19,7 +18,7 @@ void AvisaRepetido(std::unordered_set<std::uint64_t>& vistos, std::int32_t uf, s
         avisos.push_back({arquivo, linha, "CD_MUN", Avisos::RepetidoNaBaseOriginal, TextoInteiro(municipio)});
 }
 
-void ConsertaBaseOriginal(Rascunho& r, char separadorDecimal) {
+void T_BO_DESCBeforeInsert(Rascunho& r, char separadorDecimal) {
     for (std::string* codigo : {&r.CD_UF, &r.CD_MUN})
         if (!EhInteiro(*codigo))
             *codigo = "0";

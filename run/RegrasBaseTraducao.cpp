@@ -46,10 +46,11 @@ RegrasCarga RegrasBaseTraducao(Rascunho& r) {
                     r.DATA = *data;
             },
             true,
-            ConfereMudanca};
+            ConfereMudanca,
+            [&r] { T_BT_DESCBeforeInsert(r); }};
 }
 
-void ConsertaBaseTraducao(Rascunho& r) {
+void T_BT_DESCBeforeInsert(Rascunho& r) {
     for (std::string* campo : {&r.CD_UF, &r.CD_MUND, &r.CD_MUNR, &r.POP, &r.DATA})
         if (!EhInteiro(*campo))
             *campo = "0";

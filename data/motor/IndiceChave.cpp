@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cassert>
 
 namespace {
 
@@ -72,6 +73,10 @@ bool IndiceChave::Casa(int registro, const std::vector<Comparavel>& chave) const
 
 void IndiceChave::Inclui(int registro, const Dispersa& dispersa) {
     Lista& lista = baldes_[Balde(dispersa)];
+    // A lista do balde cresce só pelo fim, em ordem crescente, e o fim não tem seguinte: é o que deixa
+    // Primeiro e Proximo darem os registros na ordem da tabela.
+    assert(lista.primeiro < 0 ? lista.ultimo < 0
+                              : lista.ultimo < registro && proximo_[static_cast<std::size_t>(lista.ultimo)] < 0);
     if (lista.primeiro < 0)
         lista.primeiro = registro;
     else
@@ -107,6 +112,10 @@ void IndiceChave::Acompanha() {
         if (temChave)
             Inclui(static_cast<int>(noIndice_), dispersa);
     }
+    // Baldes em potência de 2 (o balde sai dos bits), no máximo dois registros por balde em média e um
+    // seguinte e uma marca por registro da tabela.
+    assert(std::has_single_bit(quantosBaldes_) && bits_ == std::countr_zero(quantosBaldes_) &&
+           noIndice_ <= 2 * quantosBaldes_ && proximo_.Tamanho() == noIndice_ && marcas_.Tamanho() == noIndice_);
 }
 
 int IndiceChave::Procura(int registro, std::uint32_t marca, const std::vector<Comparavel>& chave) const {

@@ -4,6 +4,7 @@
 #include "Falha.h"
 #include "Texto.h"
 
+#include <algorithm>
 #include <bit>
 #include <cassert>
 #include <climits>
@@ -129,7 +130,6 @@ int Registros::Acrescenta(const std::vector<Celula>& valores) {
         if (!coluna.numerica) {
             coluna.inicios.Acrescenta(convertidos_[i].texto.inicio);
             coluna.tamanhos.Acrescenta(convertidos_[i].texto.tamanho);
-            assert(coluna.tamanhos.Tamanho() == static_cast<std::size_t>(quantos_) + 1);
             continue;
         }
         const Celula& numero = convertidos_[i].numero;
@@ -138,9 +138,18 @@ int Registros::Acrescenta(const std::vector<Celula>& valores) {
             coluna.longos.Acrescenta(Bits(numero));
         else
             coluna.curtos.Acrescenta(static_cast<std::int32_t>(numero.inteiro));
-        assert(coluna.tipos.Tamanho() == static_cast<std::size_t>(quantos_) + 1);
     }
-    return quantos_++;
+    ++quantos_;
+    assert(std::all_of(colunas_.begin(), colunas_.end(), [this](const Coluna& coluna) { return Completa(coluna); }));
+    return quantos_ - 1;
+}
+
+bool Registros::Completa(const Coluna& coluna) const {
+    const auto quantos = static_cast<std::size_t>(quantos_);
+    if (!coluna.numerica)
+        return coluna.inicios.Tamanho() == quantos && coluna.tamanhos.Tamanho() == quantos;
+    const std::size_t numeros = coluna.larga ? coluna.longos.Tamanho() : coluna.curtos.Tamanho();
+    return coluna.tipos.Tamanho() == quantos && numeros == quantos;
 }
 
 void Registros::Alarga(Coluna& coluna) {

@@ -79,6 +79,8 @@ private:
     // O valor pelo tipo da coluna numérica, que passa a 64 bits quando ele não cabe em 32.
     Celula ComoNumero(const Celula& valor, int indice, Coluna& coluna);
     static std::int64_t Bits(const Celula& numero);
+    // Cada vetor da coluna tem um valor por registro da tabela: o que Acrescenta garante.
+    bool Completa(const Coluna& coluna) const;
     static void Alarga(Coluna& coluna);
     std::string_view TextoEm(std::uint32_t inicio, std::uint32_t tamanho) const {
         return {blocos_[inicio >> BitsDentroDoBloco] + (inicio & (TamanhoBlocoTexto - 1)), tamanho};

@@ -19,6 +19,20 @@ int LarguraNumero(const Campo& campo, std::int64_t valor) {
 
 } // namespace
 
+Celula CelulaDeTexto(const Campo& campo, std::string_view texto) {
+    std::size_t tamanho = std::min(texto.size(), static_cast<std::size_t>(campo.largura));
+    while (tamanho > 0 && texto[tamanho - 1] == ' ')
+        --tamanho;
+    if (tamanho == 0)
+        return {};
+    return {Valor::Tipo::Texto, 0, 0, texto.substr(0, tamanho)};
+}
+
+void ConfereLargura(const Campo& campo, std::int64_t valor) {
+    if (LarguraNumero(campo, valor) > campo.largura)
+        throw Falha("O valor " + std::to_string(valor) + " n\xe3o cabe no campo " + campo.nome + ".");
+}
+
 Tabela::Tabela(Motor& motor) : motor_(motor) {}
 
 Tabela::~Tabela() {
@@ -130,8 +144,6 @@ void Tabela::VaiPara(int registro) {
 void Tabela::Inclui() {
     ExigeAberta();
     PostaSeHouver();
-    if (AntesDeIncluir)
-        AntesDeIncluir(*this);
     const std::size_t campos = static_cast<std::size_t>(NumeroCampos());
     edicao_.resize(campos);
     for (Valor& valor : edicao_)
@@ -174,8 +186,7 @@ void Tabela::Posta() {
         celulas_.resize(edicao_.size());
         for (std::size_t i = 0; i < edicao_.size(); ++i)
             celulas_[i] = Celula::De(edicao_[i]);
-        atual_ = tabela_->Acrescenta(celulas_) + 1;
-        fim_ = false;
+        Acrescenta(celulas_);
         return;
     }
     for (std::size_t i = 0; i < edicao_.size(); ++i)
@@ -185,6 +196,13 @@ void Tabela::Posta() {
 
 void Tabela::Cancela() {
     estado_ = Estado::Navegando;
+}
+
+void Tabela::Acrescenta(const std::vector<Celula>& registro) {
+    ExigeAberta();
+    PostaSeHouver();
+    atual_ = tabela_->Acrescenta(registro) + 1;
+    fim_ = false;
 }
 
 void Tabela::PostaSeHouver() {
@@ -229,8 +247,7 @@ void Tabela::DefineInteiro(const std::string& campo, std::int32_t valor) {
         DefineTexto(campo, std::to_string(valor));
         return;
     }
-    if (LarguraNumero(definicao, valor) > definicao.largura)
-        throw Falha("O valor " + std::to_string(valor) + " n\xe3o cabe no campo " + definicao.nome + ".");
+    ConfereLargura(definicao, valor);
     destino.tipo = Valor::Tipo::Inteiro;
     destino.inteiro = valor;
 }
@@ -259,12 +276,9 @@ void Tabela::DefineTexto(const std::string& campo, const std::string& valor) {
         DefineInteiro(campo, static_cast<std::int32_t>(numero->inteiro));
         return;
     }
-    // Texto: cortado na largura do campo, sem brancos finais; texto vazio é nulo.
-    std::size_t tamanho = std::min(valor.size(), static_cast<std::size_t>(definicao.largura));
-    while (tamanho > 0 && valor[tamanho - 1] == ' ')
-        --tamanho;
-    destino.tipo = tamanho == 0 ? Valor::Tipo::Nulo : Valor::Tipo::Texto;
-    destino.texto.assign(valor, 0, tamanho);
+    const Celula texto = CelulaDeTexto(definicao, valor);
+    destino.tipo = texto.tipo;
+    destino.texto.assign(texto.texto);
 }
 
 std::int32_t Tabela::Inteiro(const std::string& campo) const {
@@ -282,6 +296,11 @@ double Tabela::Numero(const std::string& campo) const {
 int Tabela::NumeroCampos() const {
     ExigeAberta();
     return tabela_->Dados().NumeroCampos();
+}
+
+const std::vector<Campo>& Tabela::Campos() const {
+    ExigeAberta();
+    return tabela_->Dados().Campos();
 }
 
 std::string Tabela::NomeCampo(int posicao) const {

@@ -4,11 +4,18 @@
 #include "Motor.h"
 
 #include <cstdint>
-#include <functional>
 #include <initializer_list>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
+
+// O texto como um campo de texto o guarda: cortado na largura, sem os brancos finais; vazio é nulo. A
+// célula aponta para `texto`.
+Celula CelulaDeTexto(const Campo& campo, std::string_view texto);
+// Falha "O valor N não cabe no campo X." quando o número, escrito com sinal e casas decimais, passa
+// da largura do campo numérico.
+void ConfereLargura(const Campo& campo, std::int64_t valor);
 
 class Tabela {
 public:
@@ -39,11 +46,15 @@ public:
     int Registros() const;
     int RegistroAtual() const { return atual_; } // 0 quando a tabela está vazia
 
-    // Roda o gancho de antes de incluir e começa um registro novo, vazio.
+    // Começa um registro novo, vazio, que Posta acrescenta.
     void Inclui();
     void Edita();
     void Posta();
     void Cancela();
+    // Um registro novo no fim, já montado: um valor por campo na ordem da tabela (os que faltam são
+    // nulos), gravados como em Registros::Acrescenta (nada muda quando um é recusado); o cursor vai
+    // para ele. É o caminho das cargas, sem a edição campo a campo.
+    void Acrescenta(const std::vector<Celula>& registro);
 
     void DefineInteiro(const std::string& campo, std::int32_t valor);
     void DefineTexto(const std::string& campo, const std::string& valor);
@@ -52,6 +63,9 @@ public:
     double Numero(const std::string& campo) const;
 
     int NumeroCampos() const;
+    const std::vector<Campo>& Campos() const;
+    // Posição do campo pelo nome, sem olhar a caixa; Falha quando a tabela não o tem.
+    int IndiceCampo(const std::string& campo) const;
     std::string NomeCampo(int posicao) const;
     std::string TextoCampo(int posicao) const;
     // Texto de um campo num registro qualquer, sem mexer no cursor (para a grade).
@@ -61,16 +75,12 @@ public:
     // dados; sem achar, o cursor fica onde estava.
     bool Localiza(const std::string& chaves, std::initializer_list<std::int64_t> valores);
 
-    // Gancho de antes de incluir: roda em Inclui, antes de o registro novo existir.
-    std::function<void(Tabela&)> AntesDeIncluir;
-
     const std::string& Pasta() const { return pasta_; }
     const std::string& Nome() const { return nome_; }
 
 private:
     enum class Estado { Navegando, Editando, Incluindo };
     void ExigeAberta() const;
-    int IndiceCampo(const std::string& campo) const;
     // O valor do campo no registro corrente (ou na edição em curso).
     Celula ValorCorrente(int indice) const;
     Valor& ValorEditavel(const std::string& campo, int& indice);

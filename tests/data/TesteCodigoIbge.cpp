@@ -28,7 +28,7 @@ TEST_P(CodigoIbge, LidoComoCdMun) {
     std::vector<Aviso> avisos;
     LeituraDados leitura(pasta / "nomes.csv", regras, avisos);
     ASSERT_TRUE(leitura.Proxima());
-    leitura.Conserta([] {});
+    leitura.Conserta();
     EXPECT_EQ(municipio, caso.municipio);
     if (std::string(caso.aviso).empty()) {
         EXPECT_TRUE(avisos.empty());

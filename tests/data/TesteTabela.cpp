@@ -1,5 +1,7 @@
-// O objeto de tabela: cursor, inclusão com gancho, edição, localização, nulos e larguras, gravação.
+// O objeto de tabela: cursor, inclusão, edição, localização, nulos e larguras, gravação; a carga de um
+// arquivo texto, registro inteiro ou nada.
 #include "ApoioMotor.h"
+#include "CargaTexto.h"
 #include "Falha.h"
 
 #include <gtest/gtest.h>
@@ -45,11 +47,45 @@ TEST_F(TesteTabela, CursorPercorreNaOrdemDosRegistrosEMarcaOFim) {
     EXPECT_THROW(final.VaiPara(4), Falha);
 }
 
-TEST_F(TesteTabela, GanchoRodaAntesDeORegistroExistir) {
-    std::vector<int> contagens;
-    final.AntesDeIncluir = [&](Tabela& tabela) { contagens.push_back(tabela.Registros()); };
-    Acrescenta(final, {"CD_UF"}, {{"1"}, {"2"}});
-    EXPECT_EQ(contagens, (std::vector<int>{0, 1}));
+TEST(CargaTexto, CadaLinhaEntraInteiraOuNada) {
+    // Campos estreitos: o código de 2 posições, o inteiro guardado como texto de 3.
+    struct Caso {
+        const char* arquivo;
+        std::vector<std::vector<std::string>> registros;
+        const char* falha; // vazio: nenhuma
+    };
+    const Caso casos[] = {
+        {"35;SP ;7\n1;Sul;1234\n3;;-5\n", {{"35", "SP", "7"}, {"1", "Su", "123"}, {"3", "", "-5"}}, ""},
+        {"35;SP;7\n123;RJ;8\n", {{"35", "SP", "7"}}, "O valor 123 n\xe3o cabe no campo CD_UF."},
+        {"35;SP;7\n36;RJ;x\n",
+         {{"35", "SP", "7"}},
+         "e.csv, linha 2, campo COD: 'x' n\xe3o \xe9 um n\xfamero inteiro v\xe1lido."},
+    };
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(caso.arquivo);
+        PastaTemporaria pasta;
+        GravaDbf(pasta / "e.dbf", {{{"CD_UF", 'N', 2, 0}, {"SG_UF", 'C', 2, 0}, {"COD", 'C', 3, 0}}, {}, 3});
+        pasta.Escreve("e.csv", caso.arquivo);
+        Dados dados;
+        Tabela& tabela = dados.T_DEF_UF;
+        tabela.DefinePasta(pasta.Caminho());
+        tabela.DefineNome("e.dbf");
+        tabela.Abre();
+        std::string uf, sigla, codigo;
+        const RegrasCarga regras{
+            .campos = {{"CD_UF", &uf, "0", true}, {"SG_UF", &sigla, "", false}, {"COD", &codigo, "0", true}}};
+        std::vector<Aviso> avisos;
+        try {
+            CarregaTexto(pasta / "e.csv", regras, tabela, avisos, [](long long) {});
+            EXPECT_STREQ(caso.falha, "");
+        } catch (const Falha& falha) {
+            EXPECT_STREQ(falha.what(), caso.falha);
+        }
+        std::vector<std::vector<std::string>> registros;
+        for (tabela.Primeiro(); !tabela.Fim(); tabela.Proximo())
+            registros.push_back({tabela.TextoCampo(0), tabela.TextoCampo(1), tabela.TextoCampo(2)});
+        EXPECT_EQ(registros, caso.registros) << "a linha recusada n\xe3o deixa meio registro";
+    }
 }
 
 TEST_F(TesteTabela, NulosLarguraEBrancos) {

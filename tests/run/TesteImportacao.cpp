@@ -168,15 +168,11 @@ TEST(TesteImportacao, MarcaAtivaSoABaseImportada) {
     EXPECT_TRUE(importacao.ajustes.base1);
 }
 
-TEST(TesteImportacao, GanchoDaTabelaConsertaORascunho) {
-    Importacao importacao;
-    importacao.Importa(BaseExtra::Municipios, "35;1;A\r\n");
-    Rascunho& rascunho = importacao.ajustes.rascunho;
+TEST(TesteImportacao, ConsertoTrocaPorZeroOCodigoQueNaoEInteiro) {
+    Rascunho rascunho;
     rascunho.CD_UF = "35 ";
     rascunho.CD_MUN = "x";
-    Tabela& tabela = importacao.dados.T_DEF_MUN;
-    ASSERT_TRUE(tabela.AntesDeIncluir);
-    tabela.AntesDeIncluir(tabela);
+    T_DEF_MUNBeforeInsert(rascunho);
     EXPECT_EQ(rascunho.CD_UF, "0");
     EXPECT_EQ(rascunho.CD_MUN, "0");
     rascunho.CD_UF = " 35";
