@@ -4,7 +4,7 @@
 
 #include "AreaTrabalho.h"
 #include "ArquivoSaida.h"
-#include "Valor.h"
+#include "ConversaoValor.h"
 #include "Falha.h"
 #include "Operacoes.h"
 #include "Texto.h"

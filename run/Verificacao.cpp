@@ -2,7 +2,7 @@
 // só, e o relatório no memo Obs.
 #include "Processamento.h"
 
-#include "Valor.h"
+#include "ConversaoValor.h"
 #include "Operacoes.h"
 #include "Texto.h"
 
