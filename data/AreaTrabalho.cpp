@@ -73,7 +73,7 @@ bool BaseExtraAtiva(const std::string& dirUsuario, const std::string& arquivo) {
         return false;
     // Basta o cabeçalho: a contagem de registros dele, conferida contra o tamanho do arquivo.
     LeitorDbf leitor(copia);
-    std::vector<Valor> registro;
+    std::vector<Celula> registro;
     return leitor.Proximo(registro);
 }
 

@@ -190,15 +190,6 @@ bool LeitorDbf::Proximo(std::vector<Celula>& registro) {
     }
 }
 
-bool LeitorDbf::Proximo(std::vector<Valor>& registro) {
-    if (!Proximo(celulas_))
-        return false;
-    registro.resize(celulas_.size());
-    for (std::size_t i = 0; i < celulas_.size(); ++i)
-        registro[i] = celulas_[i].Copia();
-    return true;
-}
-
 std::uint64_t ImpressaoDbf(const std::string& caminho) {
     std::FILE* arquivo = std::fopen(ResolveCaminho(caminho).c_str(), "rb");
     if (arquivo == nullptr)
@@ -225,15 +216,4 @@ std::uint64_t ImpressaoDbf(const std::string& caminho) {
     }
     std::fclose(arquivo);
     return impressao.Valor();
-}
-
-ConteudoDbf LeDbf(const std::string& caminho) {
-    LeitorDbf leitor(caminho);
-    ConteudoDbf conteudo;
-    conteudo.campos = leitor.Campos();
-    conteudo.driverIdioma = leitor.DriverIdioma();
-    std::vector<Valor> registro;
-    while (leitor.Proximo(registro))
-        conteudo.registros.push_back(registro);
-    return conteudo;
 }

@@ -24,11 +24,7 @@ struct ConteudoDbf {
     int driverIdioma = 3; // marca de página de código do cabeçalho (3: Windows ANSI 1252)
 };
 
-// Lê o arquivo todo; registros apagados ficam de fora. Levanta Falha quando o arquivo falta, não é
-// uma tabela dBase ou está truncado.
-ConteudoDbf LeDbf(const std::string& caminho);
-
-// Visita os registros um a um sem guardar o arquivo todo: útil para tabelas grandes.
+// Visita os registros um a um, sem guardar o arquivo todo.
 class LeitorDbf {
 public:
     explicit LeitorDbf(const std::string& caminho);
@@ -40,7 +36,6 @@ public:
     // Preenche o próximo registro não apagado; false no fim. Os textos das células valem até a
     // próxima chamada.
     bool Proximo(std::vector<Celula>& registro);
-    bool Proximo(std::vector<Valor>& registro);
     // Depois do último registro: a impressão do cabeçalho e dos registros, a mesma de ImpressaoDbf.
     std::uint64_t ImpressaoLida() const { return impressao_.Valor(); }
 
@@ -56,7 +51,6 @@ private:
     std::vector<char> bloco_;
     std::size_t noBloco_ = 0; // registros já visitados do bloco
     std::size_t doBloco_ = 0; // registros lidos no bloco
-    std::vector<Celula> celulas_;
     ImpressaoDigital impressao_;
 };
 

@@ -5,8 +5,6 @@
 #include "Falha.h"
 #include "Texto.h"
 
-#include <climits>
-
 namespace {
 
 // Quantos caracteres o número ocupa no arquivo, com sinal e casas decimais.
@@ -257,23 +255,18 @@ void Tabela::DefineTexto(const std::string& campo, const std::string& valor) {
     Valor& destino = ValorEditavel(campo, indice);
     const Campo& definicao = tabela_->Dados().Campos()[static_cast<std::size_t>(indice)];
     if (EhCampoNumerico(definicao)) {
-        if (SemBrancos(valor).empty()) {
-            destino.tipo = Valor::Tipo::Nulo;
-            return;
-        }
+        // Sem casas decimais, só um inteiro de 32 bits cabe na edição; texto branco é nulo.
         const auto numero = NumeroDoTexto(valor);
-        if (definicao.decimais > 0) {
-            if (!numero)
-                throw Falha(Citacao(valor) + " n\xe3o \xe9 um n\xfamero v\xe1lido.");
-            destino.tipo = Valor::Tipo::Real;
-            destino.real = NumeroDaCelula(*numero);
-            return;
-        }
-        // Sem casas decimais, só um inteiro de 32 bits cabe na edição.
-        if (!numero || numero->tipo != Valor::Tipo::Inteiro || numero->inteiro < INT32_MIN ||
-            numero->inteiro > INT32_MAX)
-            throw Falha(MensagemInteiroInvalido(valor));
-        DefineInteiro(campo, static_cast<std::int32_t>(numero->inteiro));
+        if (!numero && SemBrancos(valor).empty())
+            destino.tipo = Valor::Tipo::Nulo;
+        else if (definicao.decimais > 0 && numero)
+            destino = {Valor::Tipo::Real, 0, NumeroDaCelula(*numero), {}};
+        else if (definicao.decimais > 0 || !numero || numero->tipo != Valor::Tipo::Inteiro ||
+                 numero->inteiro != static_cast<std::int32_t>(numero->inteiro))
+            throw Falha(definicao.decimais > 0 ? Citacao(valor) + " n\xe3o \xe9 um n\xfamero v\xe1lido."
+                                               : MensagemInteiroInvalido(valor));
+        else
+            DefineInteiro(campo, static_cast<std::int32_t>(numero->inteiro));
         return;
     }
     const Celula texto = CelulaDeTexto(definicao, valor);
@@ -287,10 +280,6 @@ std::int32_t Tabela::Inteiro(const std::string& campo) const {
 
 std::string Tabela::Texto(const std::string& campo) const {
     return TextoCampo(IndiceCampo(campo));
-}
-
-double Tabela::Numero(const std::string& campo) const {
-    return NumeroDaCelula(ValorCorrente(IndiceCampo(campo)));
 }
 
 int Tabela::NumeroCampos() const {

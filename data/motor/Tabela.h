@@ -60,7 +60,6 @@ public:
     void DefineTexto(const std::string& campo, const std::string& valor);
     std::int32_t Inteiro(const std::string& campo) const;
     std::string Texto(const std::string& campo) const;
-    double Numero(const std::string& campo) const;
 
     int NumeroCampos() const;
     const std::vector<Campo>& Campos() const;

@@ -9,3 +9,15 @@ void Acrescenta(Tabela& tabela, const std::vector<std::string>& campos,
         tabela.Posta();
     }
 }
+
+ConteudoDbf LeDbf(const std::string& caminho) {
+    LeitorDbf leitor(caminho);
+    ConteudoDbf conteudo{leitor.Campos(), {}, leitor.DriverIdioma()};
+    std::vector<Celula> registro;
+    while (leitor.Proximo(registro)) {
+        conteudo.registros.emplace_back();
+        for (const Celula& celula : registro)
+            conteudo.registros.back().push_back(celula.Copia());
+    }
+    return conteudo;
+}

@@ -13,6 +13,9 @@ struct PastaComModelos {
     std::string Caminho() const { return pasta.Caminho(); }
 };
 
+// O arquivo todo, para conferir o que foi gravado; registros apagados ficam de fora.
+ConteudoDbf LeDbf(const std::string& caminho);
+
 // Acrescenta registros de inteiros e textos, campo a campo pelo nome ("" grava nulo num texto).
 void Acrescenta(Tabela& tabela, const std::vector<std::string>& campos,
                 const std::vector<std::vector<std::string>>& registros);

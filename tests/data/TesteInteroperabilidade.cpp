@@ -1,5 +1,6 @@
 // As tabelas que o motor grava são lidas igual por outro leitor dBase (dbfread do Debian), e uma
 // tabela gravada por outra ferramenta (ogr2ogr, do GDAL) abre no motor com os mesmos valores.
+#include "ApoioMotor.h"
 #include "ArquivoDbf.h"
 #include "ImportacaoExtras.h"
 #include "PastaTemporaria.h"
