@@ -262,8 +262,10 @@ def casos(semente, quantos, grandes):
         n, m = tamanhos[i % len(tamanhos)]
         nomes, siglas = [(False, False), (True, False), (False, True), (True, True)][i // len(tamanhos) % 4]
         estranheza = [0, 0.5, 1, 2][rng.randrange(4)]
-        yield Caso("caso%03d-%d-%d-%s%s-e%s" % (i, n, m, "M" if nomes else "", "U" if siglas else "", estranheza),
-                   random.Random(rng.random()), n, m, estranheza, nomes, siglas, fatal=rng.random() < 0.15)
+        semente_caso, fatal = rng.random(), rng.random() < 0.15
+        yield Caso("caso%03d-%d-%d-%s%s-e%s%s" % (i, n, m, "M" if nomes else "", "U" if siglas else "", estranheza,
+                                                "-fatal" if fatal else ""),
+                   random.Random(semente_caso), n, m, estranheza, nomes, siglas, fatal=fatal)
 
 
 def main():
