@@ -9,9 +9,9 @@
 
 namespace {
 
-// Onde vai a linha do caso: no fim da base original do exemplo pequeno, numa base com a divisão de 2008
-// inteira ou sozinha.
-enum class Base { Rodada, Divisao2008, SoALinha };
+// Onde vai a linha do caso: no fim da base original do exemplo pequeno ou numa base com a divisão de
+// 2008 inteira.
+enum class Base { Rodada, Divisao2008 };
 
 struct CasoNome {
     const char* nome;
@@ -37,9 +37,8 @@ TEST_P(LoteNomeArquivo, AvisosEmWindows1252ETelaEmUtf8) {
     lote.pasta.CopiaDado("rodada/original.csv");
     lote.pasta.CopiaDado("rodada/traducao.csv");
     const std::string linha = caso.linha + "\r\n";
-    lote.pasta.Escreve(caso.arquivo, caso.base == Base::Rodada        ? lote.pasta.Le("original.csv") + linha
-                                     : caso.base == Base::Divisao2008 ? ComDivisaoInteira(linha, 2008)
-                                                                      : linha);
+    lote.pasta.Escreve(caso.arquivo, caso.base == Base::Rodada ? lote.pasta.Le("original.csv") + linha
+                                                               : ComDivisaoInteira(linha, 2008));
     const SaidaLote saida =
         lote.Roda(ComMarcas(caso.argumentos, {{"{A}", lote.pasta / caso.arquivo}, {"{P}", lote.pasta.Caminho()}}));
     EXPECT_EQ(saida.codigo, caso.codigo) << saida.erros;
@@ -70,15 +69,6 @@ const CasoNome casos[] = {
     {"preparar_nome_latin1", "Popula\xe7\xe3o.csv", Base::Divisao2008, "22;1100;715360;x", Preparar, 4,
      "Popula\xc3\xa7\xc3\xa3o.csv, linha 1, campo POP2: trocado por 0 'x'\n", "saida/trad.csv.avisos",
      ";Popula\xe7\xe3o.csv, linha 1, campo POP2: trocado por 0 'x'\r\n"},
-    {"importar_recusa_na_tela",
-     "Munic\xc3\xadpios.csv",
-     Base::SoALinha,
-     "35,SP",
-     {"importar", "municipios", "{A}"},
-     1,
-     "Munic\xc3\xadpios.csv: nenhuma linha tem o separador ';'",
-     "",
-     ""},
 };
 
 INSTANTIATE_TEST_SUITE_P(Nomes, LoteNomeArquivo, testing::ValuesIn(casos), NomeDoCaso<CasoNome>);
