@@ -20,6 +20,13 @@ std::uint32_t Sorteia(std::uint32_t limite) {
     return static_cast<std::uint32_t>(estado >> 33) % limite;
 }
 
+// Um código de 6 algarismos que começa pelo CD_UF seria lido como o código do IBGE (o de 4 algarismos
+// de outro município): a numeração pula essa faixa. Só a carga de 2 milhões chega lá; as de até 1 milhão
+// ficam como eram.
+long ForaDaFaixaIbge(int uf, long codigo) {
+    return codigo >= uf * 10000L ? codigo + 10000 : codigo;
+}
+
 std::FILE* Cria(const std::string& caminho) {
     std::FILE* arquivo = std::fopen(caminho.c_str(), "wb");
     if (arquivo == nullptr) {
@@ -45,7 +52,7 @@ int main(int argc, char** argv) {
     std::FILE* nomes = Cria(pasta + "/municipios.csv");
     for (long i = 0; i < municipios; ++i) {
         const int uf = ufs[i % totalUfs];
-        const long codigo = i / totalUfs + 1;
+        const long codigo = ForaDaFaixaIbge(uf, i / totalUfs + 1);
         const std::uint32_t pop1 = 1000 + Sorteia(200000);
         std::fprintf(original, "%d;%ld;%u;%u\r\n", uf, codigo, pop1, pop1 + Sorteia(pop1 / 20 + 1));
         std::fprintf(nomes, "%d;%ld;Munic\xedpio %ld de %s\r\n", uf, codigo, codigo, siglas[i % totalUfs]);
@@ -53,15 +60,16 @@ int main(int argc, char** argv) {
     std::FILE* traducao = Cria(pasta + "/traducao.csv");
     for (long j = 0; j < mudancas; ++j) {
         const int indiceUf = static_cast<int>(Sorteia(totalUfs));
-        const long doador = 1 + Sorteia(static_cast<std::uint32_t>(porUf));
+        const int uf = ufs[indiceUf];
+        const long doador = ForaDaFaixaIbge(uf, 1 + Sorteia(static_cast<std::uint32_t>(porUf)));
         // Metade vai para municípios novos (alguns repetidos, que viram cadeias), metade para existentes.
-        const long receptor = j % 2 == 0 ? porUf + 1 + Sorteia(static_cast<std::uint32_t>(mudancas / 4 + 1))
-                                         : 1 + Sorteia(static_cast<std::uint32_t>(porUf));
-        std::fprintf(traducao, "%d;%c;%ld;%c;%ld;%u;%u;%s\r\n", ufs[indiceUf], 'A' + Sorteia(3), doador,
-                     'A' + Sorteia(3), receptor, 1 + Sorteia(500), 20000101 + Sorteia(20) * 10000,
-                     Sorteia(100) == 0 ? "*" : "");
+        const long receptor =
+            ForaDaFaixaIbge(uf, j % 2 == 0 ? porUf + 1 + Sorteia(static_cast<std::uint32_t>(mudancas / 4 + 1))
+                                           : 1 + Sorteia(static_cast<std::uint32_t>(porUf)));
+        std::fprintf(traducao, "%d;%c;%ld;%c;%ld;%u;%u;%s\r\n", uf, 'A' + Sorteia(3), doador, 'A' + Sorteia(3),
+                     receptor, 1 + Sorteia(500), 20000101 + Sorteia(20) * 10000, Sorteia(100) == 0 ? "*" : "");
         if (j % 2 == 0)
-            std::fprintf(nomes, "%d;%ld;Novo %ld\r\n", ufs[indiceUf], receptor, receptor);
+            std::fprintf(nomes, "%d;%ld;Novo %ld\r\n", uf, receptor, receptor);
     }
     std::FILE* siglasUf = Cria(pasta + "/ufs.csv");
     for (int k = 0; k < totalUfs; ++k)

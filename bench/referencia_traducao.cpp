@@ -2,7 +2,9 @@
 // um programador a escreveria do zero em C++. Lê as entradas com as mesmas regras da rodada (a mesma
 // leitura de linhas, o mesmo conserto) e as bases extras já importadas em Bases1, e grava o mesmo
 // NOME.CSV, comp.CSV, Morvisan.Log e Morvisan.Avisos que o morvisan-lote. Não é o programa: serve
-// para dizer quanto custa o trabalho em si.
+// para dizer quanto custa o trabalho em si. As cargas da medida não repetem código na base original:
+// o aviso "repetido na base original" não está aqui (nos casos do scripts/compara-rodadas.py é a única
+// diferença nos quatro arquivos); a parada numa mudança ilegível vem da mesma leitura da rodada.
 // Uso: referencia_traducao SISTEMA ORIGINAL TRADUCAO PASTA NOME [--pular-excecoes]
 #include "AreaTrabalho.h"
 #include "ArquivoDbf.h"

@@ -168,6 +168,16 @@ void Utf8ParaWindows1252(std::string_view utf8, std::string& saida, char substit
     }
 }
 
+std::string ComoWindows1252(std::string_view texto) {
+    ValidadorUtf8 validador;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(texto.data());
+    if (!validador.Consome(bytes, texto.size()) || !validador.Completo() || !validador.TemAltos())
+        return std::string(texto);
+    std::string convertido;
+    Utf8ParaWindows1252(texto, convertido, '?');
+    return convertido;
+}
+
 void Windows1252ParaUtf8(std::string_view texto, std::string& saida) {
     saida.clear();
     saida.reserve(texto.size() + texto.size() / 8);

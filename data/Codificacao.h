@@ -25,5 +25,10 @@ char32_t CaractereWindows1252(unsigned char byte);
 // substituto (um só, qualquer que seja seu tamanho em UTF-8).
 void Utf8ParaWindows1252(std::string_view utf8, std::string& saida, char substituto);
 
+// Um texto curto de fora (o nome de um arquivo) em Windows-1252, pela regra dos arquivos: o UTF-8
+// válido com algum byte acima de 127 é convertido, o caractere que a página não tem virando "?";
+// qualquer outro já é Windows-1252 e fica como está.
+std::string ComoWindows1252(std::string_view texto);
+
 // Converte um texto Windows-1252 para UTF-8, byte a byte; as cinco posições sem caractere viram "?".
 void Windows1252ParaUtf8(std::string_view texto, std::string& saida);

@@ -19,7 +19,8 @@ InicioArquivo Inicio(const std::string& caminho) {
 
 std::string NomeSemPasta(const std::string& caminho) {
     const std::size_t barra = caminho.find_last_of('/');
-    return barra == std::string::npos ? caminho : caminho.substr(barra + 1);
+    // O Linux dá o nome em UTF-8; o aviso e a mensagem que o citam são Windows-1252 como o resto.
+    return ComoWindows1252(barra == std::string::npos ? caminho : std::string_view(caminho).substr(barra + 1));
 }
 
 LeitorEntrada::LeitorEntrada(const std::string& caminho)

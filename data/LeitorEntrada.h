@@ -21,7 +21,7 @@ public:
     long long LinhaCtrlZ() const { return leitor_.LinhaCtrlZ(); }
     long long NaoLidasDepoisDoCtrlZ() const { return leitor_.NaoLidasDepoisDoCtrlZ(); }
     bool Utf8() const { return inicio_.codificacao == Codificacao::Utf8; }
-    // Nome do arquivo sem a pasta, como as mensagens e os avisos o citam.
+    // NomeSemPasta do caminho.
     const std::string& Nome() const { return nome_; }
 
 private:
@@ -31,5 +31,6 @@ private:
     std::string bruta_;
 };
 
-// Nome do arquivo sem a pasta.
+// Nome do arquivo sem a pasta, em Windows-1252 (ComoWindows1252), como os avisos e as mensagens o
+// citam.
 std::string NomeSemPasta(const std::string& caminho);

@@ -6,7 +6,6 @@
 #include "ComandoPreparar.h"
 #include "ComandoTraduzir.h"
 #include "ComandoVoltar.h"
-#include "LeitorEntrada.h"
 #include "LinhaComando.h"
 #include "Pastas.h"
 #include "Terminal.h"
@@ -74,15 +73,14 @@ int main(int argc, char** argv) {
             std::cout << "morvisan-lote " MORVISAN_VERSAO "\n" << std::flush;
             return 0;
         }
-        // Caminhos acentuados vêm já em UTF-8: nas mensagens saem como foram digitados.
+        // Caminhos acentuados vêm já em UTF-8: nas mensagens saem como foram digitados. O nome sem a
+        // pasta, não: os avisos e as mensagens o citam já em Windows-1252, convertido como o resto.
         std::vector<std::string> caminhos = linha.argumentos;
         caminhos.push_back(linha.sistema);
         for (const std::string& caminho : caminhos)
             if (std::any_of(caminho.begin(), caminho.end(),
-                            [](char c) { return static_cast<unsigned char>(c) >= 0x80; })) {
+                            [](char c) { return static_cast<unsigned char>(c) >= 0x80; }))
                 PassaComoEsta(caminho);
-                PassaComoEsta(NomeSemPasta(caminho));
-            }
         const Subcomando& subcomando = SubcomandoDa(linha);
         // Uma pasta de programa que falta não é criada: seria uma pasta vazia no lugar de um erro de digitação.
         if (!linha.sistema.empty() && !std::filesystem::is_directory(linha.sistema))

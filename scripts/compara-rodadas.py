@@ -7,11 +7,14 @@ Uso: scripts/compara-rodadas.py LOTE_REFERENCIA LOTE_NOVO [--casos N] [--semente
 
 Os casos misturam tamanhos, bases extras ligadas e desligadas, códigos repetidos, doadores ausentes,
 cadeias, exceções, linhas de títulos, aspas, UTF-8, finais de linha CR, LF e CR LF, valores
-trocados por 0 e falhas que param a rodada. As duas compilações rodam na mesma pasta, uma depois da
+trocados por 0 e falhas que param a rodada. Uma forma que para a rodada (um valor ilegível na base de
+tradução, uma população com branco depois) só sai nos casos fatais, uns 15%: a maioria chega ao fim
+(saída 0, 3 ou 4) e passa pelo motor; no fim sai quantos casos deram cada código. As duas compilações rodam na mesma pasta, uma depois da
 outra, para que os caminhos nas mensagens sejam iguais. Não é teste cronometrado: é a conferência de
 que uma mudança por dentro do motor não mudou nada por fora.
 """
 import argparse
+import collections
 import os
 import random
 import shutil
@@ -28,6 +31,17 @@ NOMES = ["S\u00e3o Jos\u00e9", "Concei\u00e7\u00e3o do Araguaia", "Paulo", "Ign\
          "\u00c1gua Clara", "Pinto Bandeira", "Mojuí dos Campos"]
 # Os 75 municípios do extrato aparecem de vez em quando, para o comp.CSV ter linhas.
 ESPECIAIS = [(11, 8), (11, 13), (21, 1300), (23, 1300), (35, 5030), (43, 1531), (51, 835), (16, 30), (28, 30)]
+# Formas esquisitas de um número: (forma, peso, efeito). "lido": vale um número; "zero": vira 0 com
+# aviso na base original e nas extras; "para": também numa população da base original a rodada para.
+# Na base de tradução qualquer forma que não seja "lido" para a rodada.
+FORMAS_NUMERO = [(" %d", 2, "lido"), ("%d ", 1, "para"), ('"%d"', 2, "lido"), ("", 2, "zero"), ("abc", 1, "zero"),
+                 ("$%X", 1, "lido"), ("+%d", 1, "lido"), ("-%d", 1, "lido"), ("0", 2, "lido"),
+                 ("99999999999", 1, "para")]
+
+
+def para_rodada(efeito, campo):
+    """Se a forma de número para a rodada no campo ("traducao", "populacao" da base original ou "extra")."""
+    return efeito != "lido" and (campo == "traducao" or (campo == "populacao" and efeito == "para"))
 
 
 def escolhe(rng, pesos):
@@ -59,16 +73,19 @@ class Caso:
     def esquisito(self, chance=0.1):
         return self.rng.random() < chance * self.estranheza
 
-    def numero(self, valor, populacao=False):
-        """O número como texto, às vezes esquisito; numa população da base original, o que para a rodada
-        (branco depois, fora dos 32 bits) só nos casos fatais."""
-        r = self.rng
+    def numero(self, valor, campo="extra"):
+        """O número como texto, às vezes esquisito. Uma forma que para a rodada no campo (FORMAS_NUMERO)
+        só sai nos casos fatais: os outros chegam ao fim e passam pelo motor."""
         if not self.esquisito(0.3):
             return str(valor)
-        para = 0 if populacao and not self.fatal else 1
-        return escolhe(r, [(" " + str(valor), 2), (str(valor) + " ", para), ('"%d"' % valor, 2), ("", 2),
-                           ("abc", 1), ("$%X" % abs(valor), 1), ("+%d" % valor, 1), ("-%d" % valor, 1), ("0", 2),
-                           ("99999999999", para)])
+        formas = [(forma, peso) for forma, peso, efeito in FORMAS_NUMERO
+                  if self.fatal or not para_rodada(efeito, campo)]
+        forma = escolhe(self.rng, formas)
+        return forma % (abs(valor) if "X" in forma else valor) if "%" in forma else forma
+
+    def forma(self, formas):
+        """Uma das formas (texto, peso, para a rodada); as que param só nos casos fatais."""
+        return escolhe(self.rng, [(texto, peso) for texto, peso, para in formas if self.fatal or not para])
 
     def texto(self, linhas):
         corpo = self.final_linha.join(linhas) + (self.final_linha if self.rng.random() < 0.8 else "")
@@ -100,8 +117,8 @@ class Caso:
                                            ("%d;%d;%d" % (uf, mun, pop1), 2),
                                            ("%d;%d;%d;%d;" % (uf, mun, pop1, pop2), 2)]))
                 continue
-            linhas.append(";".join([self.numero(uf), self.numero(mun), self.numero(pop1, True),
-                                    self.numero(pop2, True)]))
+            linhas.append(";".join([self.numero(uf), self.numero(mun), self.numero(pop1, "populacao"),
+                                    self.numero(pop2, "populacao")]))
         if self.fatal and r.random() < 0.5:
             linhas.insert(r.randrange(len(linhas) + 1), escolhe(r, [("35;1;5000 ;7000", 1), ("35;1;7000.5;1", 1),
                                                                      ("35;1;1;7000,5", 1), ("35;1;1e3;1", 1)]))
@@ -125,15 +142,16 @@ class Caso:
             if receptor >= 50000:
                 novos.append((uf, receptor))
             ano = r.randint(1993, 2025)
-            data = escolhe(r, [("%d0101" % ano, 20), ("%d-01-01" % ano, 1), ("01/01/%d" % ano, 1), ("", 1),
-                               ("%d0101x" % ano, 1), ("2013-02-30", 0.5)])
-            sit_d = escolhe(r, [("1", 5), ("2", 2), ("A", 1), ("", 1), (" 1", 1), ("abcdefghijkl", 0.3)])
-            sit_r = escolhe(r, [("2", 5), ("3", 2), ("B", 1), ("", 1), ("2 ", 1)])
+            data = self.forma([("%d0101" % ano, 20, False), ("%d-01-01" % ano, 1, False), ("01/01/%d" % ano, 1, False),
+                               ("", 1, True), ("%d0101x" % ano, 1, True), ("2013-02-30", 0.5, True)])
+            sit_d = self.forma([("1", 5, False), ("2", 2, False), ("A", 1, False), ("", 1, True), (" 1", 1, False),
+                                ("abcdefghijkl", 0.3, False)])
+            sit_r = self.forma([("2", 5, False), ("3", 2, False), ("B", 1, False), ("", 1, True), ("2 ", 1, False)])
             excecao = escolhe(r, [("", 10), ("*", 2), (" * ", 1), ("**", 1), ("x", 1), ("*xxxxxxxxx", 1),
                                   ("xxxxxxxxx*", 1)])
             pop = escolhe(r, [(r.randint(1, 5000), 20), (0, 1), (r.randint(100000, 400000), 1)])
-            campos = [self.numero(uf), sit_d, self.numero(doador), sit_r, self.numero(receptor), self.numero(pop),
-                      data, excecao]
+            campos = [self.numero(v, "traducao") for v in (uf, doador, receptor, pop)]
+            campos = [campos[0], sit_d, campos[1], sit_r, campos[2], campos[3], data, excecao]
             if self.esquisito(0.05):
                 campos = campos[:r.randint(1, 7)]
             linhas.append(";".join(campos))
@@ -244,8 +262,10 @@ def casos(semente, quantos, grandes):
         n, m = tamanhos[i % len(tamanhos)]
         nomes, siglas = [(False, False), (True, False), (False, True), (True, True)][i // len(tamanhos) % 4]
         estranheza = [0, 0.5, 1, 2][rng.randrange(4)]
-        yield Caso("caso%03d-%d-%d-%s%s-e%s" % (i, n, m, "M" if nomes else "", "U" if siglas else "", estranheza),
-                   random.Random(rng.random()), n, m, estranheza, nomes, siglas, fatal=rng.random() < 0.15)
+        semente_caso, fatal = rng.random(), rng.random() < 0.15
+        yield Caso("caso%03d-%d-%d-%s%s-e%s%s" % (i, n, m, "M" if nomes else "", "U" if siglas else "", estranheza,
+                                                "-fatal" if fatal else ""),
+                   random.Random(semente_caso), n, m, estranheza, nomes, siglas, fatal=fatal)
 
 
 def main():
@@ -259,6 +279,7 @@ def main():
     lotes = [os.path.abspath(args.referencia), os.path.abspath(args.novo)]
     bases0 = [os.path.join(os.path.dirname(lote), "Bases0") for lote in lotes]
     diferentes = 0
+    por_saida = collections.Counter()
     with tempfile.TemporaryDirectory(prefix="compara-rodadas-") as raiz:
         for caso in casos(args.semente, args.casos, args.grandes):
             arquivos = {}
@@ -271,9 +292,13 @@ def main():
             diferenca = primeira_diferenca(*saidas)
             codigos = [valor[0] for nome, valor in saidas[0] if nome.startswith("traduzir")]
             print("%-40s %-8s saídas %s" % (caso.nome, "DIFERE" if diferenca else "igual", codigos))
+            por_saida[codigos[0]] += 1
             if diferenca:
                 diferentes += 1
                 print("    " + diferenca)
+    # Quantos casos chegaram ao fim (0, 3, 4) e passaram pelo motor, e quantos pararam (1, 2).
+    print("casos por saída da 1ª tradução (referência): " +
+          ", ".join("%d: %d" % (codigo, n) for codigo, n in sorted(por_saida.items())))
     print("%d caso(s) diferente(s)" % diferentes)
     return 1 if diferentes else 0
 
