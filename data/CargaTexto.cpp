@@ -1,5 +1,7 @@
 #include "CargaTexto.h"
 
+#include "Texto.h"
+
 #include <optional>
 
 namespace {
@@ -29,7 +31,7 @@ public:
                 ConfereLargura(definicao, valor);
                 celula = {Valor::Tipo::Inteiro, valor, 0, {}};
             } else if (campo.inteiro) {
-                numeros_[i] = std::to_string(leitura.Inteiro(campo));
+                numeros_[i] = TextoInteiro(leitura.Inteiro(campo));
                 celula = CelulaDeTexto(definicao, numeros_[i]);
             } else {
                 celula = CelulaDeTexto(definicao, *campo.rascunho);

@@ -255,18 +255,20 @@ void Tabela::DefineTexto(const std::string& campo, const std::string& valor) {
     Valor& destino = ValorEditavel(campo, indice);
     const Campo& definicao = tabela_->Dados().Campos()[static_cast<std::size_t>(indice)];
     if (EhCampoNumerico(definicao)) {
-        // Sem casas decimais, só um inteiro de 32 bits cabe na edição; texto branco é nulo.
+        // Texto branco é nulo; sem casas decimais, só um inteiro de 32 bits cabe na edição.
         const auto numero = NumeroDoTexto(valor);
-        if (!numero && SemBrancos(valor).empty())
+        if (!numero && SemBrancos(valor).empty()) {
             destino.tipo = Valor::Tipo::Nulo;
-        else if (definicao.decimais > 0 && numero)
+        } else if (definicao.decimais > 0) {
+            if (!numero)
+                throw Falha(Citacao(valor) + " n\xe3o \xe9 um n\xfamero v\xe1lido.");
             destino = {Valor::Tipo::Real, 0, NumeroDaCelula(*numero), {}};
-        else if (definicao.decimais > 0 || !numero || numero->tipo != Valor::Tipo::Inteiro ||
-                 numero->inteiro != static_cast<std::int32_t>(numero->inteiro))
-            throw Falha(definicao.decimais > 0 ? Citacao(valor) + " n\xe3o \xe9 um n\xfamero v\xe1lido."
-                                               : MensagemInteiroInvalido(valor));
-        else
+        } else {
+            if (!numero || numero->tipo != Valor::Tipo::Inteiro ||
+                numero->inteiro != static_cast<std::int32_t>(numero->inteiro))
+                throw Falha(MensagemInteiroInvalido(valor));
             DefineInteiro(campo, static_cast<std::int32_t>(numero->inteiro));
+        }
         return;
     }
     const Celula texto = CelulaDeTexto(definicao, valor);
